@@ -1,0 +1,10 @@
+#!/bin/sh
+# Configures (once) and builds one target: x86_64 or i686.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+arch=$1
+dir="$root/build/$arch"
+if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" >/dev/null
+fi
+cmake --build "$dir"

@@ -1,0 +1,103 @@
+#include "EApplication.h"
+
+#include <new>
+
+#include "EApplicationView.h"
+#include "EWindowMap.h"
+
+const char* EApplication::name = "";
+HINSTANCE EApplication::instance = nullptr;
+HINSTANCE EApplication::previousInstance = nullptr;
+EWindowMap* EApplication::windowMap = nullptr;
+const char* EApplication::commandLine = "";
+int EApplication::argumentCount = 0;
+char** EApplication::arguments = nullptr;
+EApplicationView* EApplication::mainWindow = nullptr;
+HMODULE EApplication::richEdit = nullptr;
+int EApplication::showCommand = SW_SHOWNORMAL;
+EDialog* EApplication::pendingDialog = nullptr;
+HMODULE EApplication::codeConversion = nullptr;
+
+EApplication::EApplication(const char* applicationName, int argc, char** argv)
+{
+    name = applicationName;
+    argumentCount = argc;
+    arguments = argv;
+    windowMap = new (std::nothrow) EWindowMap;
+    mainWindow = nullptr;
+}
+
+EApplication::~EApplication()
+{
+    delete windowMap;
+    windowMap = nullptr;
+    if (richEdit) {
+        FreeLibrary(richEdit);
+        richEdit = nullptr;
+    }
+    if (codeConversion) {
+        FreeLibrary(codeConversion);
+        codeConversion = nullptr;
+    }
+}
+
+bool EApplication::FindRunningInstance(const char* instanceName)
+{
+    HANDLE existing = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, instanceName);
+    if (existing) {
+        CloseHandle(existing);
+        if (HWND other = FindWindowA(instanceName, nullptr)) {
+            SetForegroundWindow(other);
+            return true;
+        }
+    }
+    // Held until the process ends: its existence is the signal.
+    CreateMutexA(nullptr, FALSE, instanceName);
+    return false;
+}
+
+int EApplication::RunMessageLoop()
+{
+    MSG message;
+    for (;;) {
+        BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(message.wParam);
+        if (got == -1)
+            return -1;
+        if (FilterDialogMessage(&message))
+            continue;
+        if (mainWindow && mainWindow->PreTranslate(&message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool EApplication::FilterDialogMessage(MSG* message)
+{
+    HWND window = message->hwnd;
+    HWND parent = window ? GetParent(window) : nullptr;
+    if (!parent)
+        return false;
+    LONG style = GetWindowLongA(parent, GWL_STYLE);
+    LONG exStyle = GetWindowLongA(parent, GWL_EXSTYLE);
+    bool popup = (style & WS_POPUP) != 0;
+    bool controlParent = (exStyle & WS_EX_CONTROLPARENT) != 0;
+    if (!popup && !controlParent)
+        return false;
+    if (!IsDialogMessageA(parent, message))
+        return false;
+    if (message->message != WM_KEYDOWN || message->wParam != VK_RETURN)
+        return true;
+    // Return also reaches the control itself, so edits can act on it.
+    if (popup) {
+        message->message = WM_COMMAND;
+        message->wParam = VK_RETURN;
+        message->lParam = reinterpret_cast<LPARAM>(window);
+        DispatchMessageA(message);
+    }
+    if (controlParent)
+        DispatchMessageA(message);
+    return true;
+}

@@ -1,0 +1,46 @@
+#ifndef OMBREL_EAPPLICATION_H
+#define OMBREL_EAPPLICATION_H
+
+#include <windows.h>
+
+class EWindowMap;
+class EApplicationView;
+class EDialog;
+
+// The application object. Its state is process-wide and exists once, so the
+// fields are static: the process entry fills them before `main` constructs
+// the object, and window code reads them anywhere on the one UI thread.
+class EApplication {
+public:
+    EApplication(const char* name, int argc, char** argv);
+    // Destroys the window map and unloads the libraries loaded at start.
+    virtual ~EApplication();
+    EApplication(const EApplication&) = delete;
+    EApplication& operator=(const EApplication&) = delete;
+
+    static const char* name;
+    static HINSTANCE instance;
+    static HINSTANCE previousInstance;
+    static EWindowMap* windowMap;     // owned; null when allocation failed
+    static const char* commandLine;   // without the program name
+    static int argumentCount;
+    static char** arguments;          // module path first
+    static EApplicationView* mainWindow;
+    static HMODULE richEdit;
+    static int showCommand;
+    static EDialog* pendingDialog;
+    static HMODULE codeConversion;
+
+    // True when another instance's main window (class `name`) was found and
+    // brought forward; otherwise creates the named mutex and answers false.
+    static bool FindRunningInstance(const char* name);
+
+    // Runs until WM_QUIT and returns its exit code.
+    static int RunMessageLoop();
+
+    // Dialog navigation for controls inside popups and control parents.
+    // True when the message was consumed.
+    static bool FilterDialogMessage(MSG* message);
+};
+
+#endif

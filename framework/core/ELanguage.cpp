@@ -1,0 +1,101 @@
+#include "ELanguage.h"
+
+#include <cstring>
+
+#include "EApplication.h"
+#include "EFlags.h"
+
+namespace {
+
+const char CodeConversionName[] = "MIRSOL.DLL";
+
+// Loads name from folder when the joined path fits; full paths never search.
+HMODULE LoadFrom(const char* folder, std::size_t folderLength)
+{
+    char path[MAX_PATH];
+    if (folderLength == 0 || folderLength + 1 + sizeof CodeConversionName > sizeof path)
+        return nullptr;
+    std::memcpy(path, folder, folderLength);
+    path[folderLength] = '\\';
+    std::memcpy(path + folderLength + 1, CodeConversionName, sizeof CodeConversionName);
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+        return nullptr;
+    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+void LookUpEntryPoints(HMODULE module)
+{
+    // Only whether the library loads matters; missing entry points are fine.
+    GetProcAddress(module, "unicode2sjis");
+    GetProcAddress(module, "sjis2unicode");
+    GetProcAddress(module, "jis2unicode");
+}
+
+}
+
+LONG ERegReadNumber(HKEY root, const char* subkey, const char* valueName, DWORD* value)
+{
+    *value = 0;
+    HKEY key;
+    LONG status = RegOpenKeyExA(root, subkey, 0, KEY_ALL_ACCESS, &key);
+    if (status != ERROR_SUCCESS)
+        return status;
+    DWORD number = 0;
+    DWORD size = sizeof number;
+    status = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size);
+    RegCloseKey(key);
+    if (status == ERROR_SUCCESS)
+        *value = number;
+    return status;
+}
+
+bool EChooseJapanese(LANGID systemLanguage, LONG forceStatus, DWORD forceEnglish)
+{
+    if (PRIMARYLANGID(systemLanguage) != LANG_JAPANESE)
+        return false;
+    return forceStatus != ERROR_SUCCESS || forceEnglish == 0;
+}
+
+bool EIsDoubleByteCodePage()
+{
+    CPINFO info;
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 2;
+}
+
+HMODULE ELoadCodeConversion()
+{
+    char folder[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, folder, sizeof folder);
+    if (length > 0 && length < sizeof folder) {
+        char* slash = std::strrchr(folder, '\\');
+        if (slash) {
+            if (HMODULE module = LoadFrom(folder, slash - folder))
+                return module;
+        }
+    }
+    length = GetSystemDirectoryA(folder, sizeof folder);
+    if (length > 0 && length < sizeof folder)
+        return LoadFrom(folder, length);
+    return nullptr;
+}
+
+void EDetectPlatform()
+{
+    ESmallScreen = GetSystemMetrics(SM_CXSCREEN) <= 240 ? 1 : 0;
+    EDoubleByte = EIsDoubleByteCodePage() ? 1 : 0;
+
+    LANGID language = GetSystemDefaultLangID();
+    DWORD forceEnglish = 0;
+    LONG status = ERROR_FILE_NOT_FOUND;
+    if (PRIMARYLANGID(language) == LANG_JAPANESE)
+        status = ERegReadNumber(HKEY_CURRENT_USER, "Software\\KorvaneSoft", "Force english", &forceEnglish);
+    EJapanese = EChooseJapanese(language, status, forceEnglish) ? 1 : 0;
+    if (EJapanese)
+        return;
+
+    if (!EApplication::codeConversion) {
+        EApplication::codeConversion = ELoadCodeConversion();
+        if (EApplication::codeConversion)
+            LookUpEntryPoints(EApplication::codeConversion);
+    }
+}

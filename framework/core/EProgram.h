@@ -1,0 +1,10 @@
+#ifndef OMBREL_EPROGRAM_H
+#define OMBREL_EPROGRAM_H
+
+// The program's own entry, defined by the program and called once by the
+// framework's process entry after start-up. argv[0] is the module path.
+namespace app {
+void main(int argc, char* argv[]);
+}
+
+#endif

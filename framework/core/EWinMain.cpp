@@ -1,0 +1,13 @@
+#include <windows.h>
+
+#include "EProgram.h"
+#include "EStartup.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
+{
+    int argc = 0;
+    char** argv = nullptr;
+    EStartup(instance, previous, commandLine, showCommand, &argc, &argv);
+    app::main(argc, argv);
+    return 1;
+}

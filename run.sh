@@ -1,0 +1,47 @@
+#!/bin/sh
+# Builds Ombrel and starts it under Wine. Without a display it starts a
+# virtual one, saves a screenshot of the window and says where it is.
+set -eu
+root=$(cd "$(dirname "$0")" && pwd)
+cd "$root"
+
+sh cmake/ensure-tools.sh
+sh cmake/build.sh x86_64
+
+export WINEPREFIX="$root/build/run-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+program="$root/build/x86_64/bin/Ombrel.exe"
+
+if [ -n "${DISPLAY:-}" ]; then
+    sh cmake/wine-prefix.sh start
+    exec wine "$program" "$@"
+fi
+
+. "$root/cmake/xvfb.sh"
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    ombrel_stop_xvfb
+}
+trap cleanup EXIT INT TERM
+ombrel_start_xvfb
+OMBREL_OWN_WINESERVER=1 sh cmake/wine-prefix.sh start
+
+wine "$program" "$@" >/dev/null 2>&1 &
+mkdir -p shots
+shot="$root/shots/main-window.png"
+raw="$root/shots/.screen.png"
+# Wait until the window has been drawn on the black screen.
+i=0
+while [ $i -lt 60 ]; do
+    sleep 0.5
+    import -window root "$raw" 2>/dev/null || continue
+    mean=$(convert "$raw" -format '%[fx:mean>0.01]' info: 2>/dev/null || echo 0)
+    [ "$mean" = 1 ] && break
+    i=$((i + 1))
+done
+sleep 1
+import -window root "$raw"
+convert "$raw" -trim +repage "$shot"
+rm -f "$raw"
+echo "Ombrel ran on a virtual display; screenshot of its window: $shot"

@@ -1,0 +1,185 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "EApplication.h"
+#include "EAttributeList.h"
+#include "EFlags.h"
+#include "ELanguage.h"
+#include "EWindowClass.h"
+#include "EWindowProc.h"
+#include "TempFolder.h"
+#include "TestProcess.h"
+
+namespace {
+
+LRESULT CALLBACK OtherProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+struct ForceEnglishValue {
+    ForceEnglishValue() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KorvaneSoft\\OmbrelTest"); }
+    ~ForceEnglishValue() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KorvaneSoft\\OmbrelTest"); }
+};
+
+}
+
+TEST_CASE("language: Japanese only on a Japanese system without a non-zero Force english")
+{
+    const LANGID japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    CHECK(EChooseJapanese(japanese, ERROR_FILE_NOT_FOUND, 0));
+    CHECK(EChooseJapanese(japanese, ERROR_SUCCESS, 0));
+    CHECK_FALSE(EChooseJapanese(japanese, ERROR_SUCCESS, 1));
+    CHECK_FALSE(EChooseJapanese(japanese, ERROR_SUCCESS, 0x100));
+    CHECK_FALSE(EChooseJapanese(english, ERROR_FILE_NOT_FOUND, 0));
+    CHECK_FALSE(EChooseJapanese(english, ERROR_SUCCESS, 0));
+    // Only the low 10 bits name the language.
+    CHECK(EChooseJapanese(MAKELANGID(LANG_JAPANESE, 0x3F), ERROR_FILE_NOT_FOUND, 0));
+}
+
+TEST_CASE("registry number read: absent, present, too long")
+{
+    ForceEnglishValue cleanup;
+    const char* subkey = "Software\\KorvaneSoft\\OmbrelTest";
+    DWORD value = 77;
+    CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Force english", &value) != ERROR_SUCCESS);
+    CHECK(value == 0);
+
+    HKEY key;
+    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, subkey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
+            ERROR_SUCCESS);
+    DWORD one = 1;
+    RegSetValueExA(key, "Force english", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+    const char longText[] = "a text longer than four bytes";
+    RegSetValueExA(key, "Long", 0, REG_SZ, reinterpret_cast<const BYTE*>(longText), sizeof longText);
+    const BYTE two[2] = {0x31, 0x00};
+    RegSetValueExA(key, "Short", 0, REG_BINARY, two, sizeof two);
+    RegCloseKey(key);
+
+    CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Force english", &value) == ERROR_SUCCESS);
+    CHECK(value == 1);
+    // A value that does not fit four bytes reads as absent, never past the buffer.
+    value = 77;
+    CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Long", &value) != ERROR_SUCCESS);
+    CHECK(value == 0);
+    // The type is not checked; a short value fills the low bytes only.
+    CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Short", &value) == ERROR_SUCCESS);
+    CHECK(value == 0x31);
+}
+
+TEST_CASE("class registration: defaults, overrides, and an existing class kept")
+{
+    EApplication::instance = GetModuleHandleA(nullptr);
+    EApplication::previousInstance = nullptr;
+
+    EAttributeList plain;
+    plain.Set(EKey::ClassName, "OmbrelTestPlain");
+    CHECK(ERegisterWindowClass(plain) != 0);
+    WNDCLASSA wc;
+    REQUIRE(GetClassInfoA(EApplication::instance, "OmbrelTestPlain", &wc));
+    CHECK(wc.style == (CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
+    CHECK((wc.lpfnWndProc == EWindowProc));
+    CHECK(wc.hbrBackground == reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    CHECK(wc.hCursor == LoadCursorA(nullptr, IDC_ARROW));
+
+    EAttributeList custom;
+    custom.Set(EKey::ClassName, "OmbrelTestCustom")
+        .Set(EKey::ClassStyle, CS_HREDRAW)
+        .Set(EKey::WndProc, reinterpret_cast<void*>(OtherProc))
+        .Set(EKey::Background, COLOR_BTNFACE + 1)
+        .Set(EKey::WndExtra, 16);
+    CHECK(ERegisterWindowClass(custom) != 0);
+    REQUIRE(GetClassInfoA(EApplication::instance, "OmbrelTestCustom", &wc));
+    CHECK(wc.style == CS_HREDRAW);
+    CHECK((wc.lpfnWndProc == OtherProc));
+    CHECK(wc.hbrBackground == reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    CHECK(wc.cbWndExtra == 16);
+
+    // Registering again with other attributes changes nothing.
+    EAttributeList again;
+    again.Set(EKey::ClassName, "OmbrelTestCustom").Set(EKey::ClassStyle, CS_DBLCLKS);
+    CHECK(ERegisterWindowClass(again) != 0);
+    REQUIRE(GetClassInfoA(EApplication::instance, "OmbrelTestCustom", &wc));
+    CHECK(wc.style == CS_HREDRAW);
+
+    // With a previous instance nothing new is registered.
+    EApplication::previousInstance = reinterpret_cast<HINSTANCE>(1);
+    EAttributeList refused;
+    refused.Set(EKey::ClassName, "OmbrelTestRefused");
+    CHECK(ERegisterWindowClass(refused) == 0);
+    EApplication::previousInstance = nullptr;
+}
+
+TEST_CASE("framework window: destroying a parentless window ends the loop with code 0")
+{
+    EApplication::instance = GetModuleHandleA(nullptr);
+    EAttributeList list;
+    list.Set(EKey::ClassName, "OmbrelTestTop");
+    REQUIRE(ERegisterWindowClass(list) != 0);
+    HWND top = CreateWindowExA(0, "OmbrelTestTop", "top", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                               EApplication::instance, nullptr);
+    REQUIRE(top != nullptr);
+    HWND child = CreateWindowExA(0, "OmbrelTestTop", "child", WS_CHILD, 0, 0, 5, 5, top, nullptr,
+                                 EApplication::instance, nullptr);
+    REQUIRE(child != nullptr);
+    // A child going first must not end the loop.
+    DestroyWindow(child);
+    MSG message;
+    CHECK_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    PostMessageA(top, WM_CLOSE, 0, 0);
+    CHECK(EApplication::RunMessageLoop() == 0);
+    CHECK_FALSE(IsWindow(top));
+}
+
+TEST_CASE("message loop: returns the quit code")
+{
+    PostQuitMessage(42);
+    CHECK(EApplication::RunMessageLoop() == 42);
+}
+
+TEST_CASE("interface font: Japanese face as Shift-JIS bytes, Arial otherwise")
+{
+    int saved = EJapanese;
+    EJapanese = 1;
+    EAttributeList japanese;
+    EAddUIFontAttributes(japanese);
+    CHECK(japanese.Get(EKey::CharSet) == 128);
+    std::string face = reinterpret_cast<const char*>(japanese.Get(EKey::FaceName));
+    CHECK(face == "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
+
+    EJapanese = 0;
+    EAttributeList english;
+    EAddUIFontAttributes(english);
+    EValue charSet = 1;
+    CHECK_FALSE(english.Find(EKey::CharSet, &charSet));
+    CHECK(std::string(reinterpret_cast<const char*>(english.Get(EKey::FaceName))) == "Arial");
+    EJapanese = saved;
+}
+
+TEST_CASE("code conversion library: never taken from the current folder")
+{
+    // The test library sits in a folder of its own, not beside this test.
+    std::string library = TestBinaryFolder() + "\\mirsol\\MIRSOL.DLL";
+    REQUIRE(GetFileAttributesA(library.c_str()) != INVALID_FILE_ATTRIBUTES);
+    TempFolder current;
+    REQUIRE(CopyFileA(library.c_str(), (current / "MIRSOL.DLL").c_str(), FALSE));
+    char saved[MAX_PATH];
+    GetCurrentDirectoryA(sizeof saved, saved);
+    REQUIRE(SetCurrentDirectoryA(current.Path().c_str()));
+
+    HMODULE module = ELoadCodeConversion();
+    CHECK(module == nullptr);
+    // The bait is real: a load by bare name would have taken it.
+    HMODULE bare = LoadLibraryA("MIRSOL.DLL");
+    CHECK(bare != nullptr);
+
+    if (module)
+        FreeLibrary(module);
+    if (bare)
+        FreeLibrary(bare);
+    SetCurrentDirectoryA(saved);
+}

@@ -1,0 +1,61 @@
+#include <doctest/doctest.h>
+
+#include <cstdint>
+
+#include "EWindowMap.h"
+
+namespace {
+
+HWND Handle(std::uintptr_t value)
+{
+    return reinterpret_cast<HWND>(value);
+}
+
+EWindow* Wrapper(std::uintptr_t value)
+{
+    return reinterpret_cast<EWindow*>(value);
+}
+
+}
+
+TEST_CASE("window map: newest registration wins, removing it restores the older")
+{
+    EWindowMap map;
+    map.Insert(Handle(0x1000), Wrapper(1));
+    map.Insert(Handle(0x1000), Wrapper(2));
+    CHECK(map.Find(Handle(0x1000)) == Wrapper(2));
+    CHECK(map.Remove(Handle(0x1000)));
+    CHECK(map.Find(Handle(0x1000)) == Wrapper(1));
+    CHECK(map.Remove(Handle(0x1000)));
+    CHECK(map.Find(Handle(0x1000)) == nullptr);
+    CHECK_FALSE(map.Remove(Handle(0x1000)));
+}
+
+TEST_CASE("window map: handles in one bucket stay apart; a given wrapper can be removed")
+{
+    EWindowMap map;
+    // 113 apart: same bucket.
+    map.Insert(Handle(5), Wrapper(10));
+    map.Insert(Handle(5 + 113), Wrapper(11));
+    map.Insert(Handle(5 + 2 * 113), Wrapper(12));
+    CHECK(map.Find(Handle(5)) == Wrapper(10));
+    CHECK(map.Find(Handle(5 + 113)) == Wrapper(11));
+    CHECK(map.Find(Handle(5 + 2 * 113)) == Wrapper(12));
+    CHECK(map.Remove(Handle(5 + 113)));
+    CHECK(map.Find(Handle(5)) == Wrapper(10));
+    CHECK(map.Find(Handle(5 + 2 * 113)) == Wrapper(12));
+
+    // An older wrapper leaving first keeps the newer one current.
+    map.Insert(Handle(5), Wrapper(20));
+    CHECK(map.Remove(Handle(5), Wrapper(10)));
+    CHECK(map.Find(Handle(5)) == Wrapper(20));
+    CHECK_FALSE(map.Remove(Handle(5), Wrapper(10)));
+
+    // Handles above 32 bits on a 64-bit build.
+    if (sizeof(void*) == 8) {
+        std::uintptr_t high = static_cast<std::uintptr_t>(1) << (sizeof(void*) * 4 + 8);
+        map.Insert(Handle(high), Wrapper(30));
+        CHECK(map.Find(Handle(high)) == Wrapper(30));
+        CHECK(map.Find(Handle(high % 113)) == nullptr);
+    }
+}

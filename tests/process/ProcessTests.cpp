@@ -1,0 +1,256 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "TempFolder.h"
+#include "TestProcess.h"
+
+namespace {
+
+typedef std::map<std::string, std::string> Report;
+
+std::string Quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
+
+// Runs the entry probe with a command-line tail and environment; returns
+// what it wrote.
+Report RunProbe(const std::string& probe, const std::string& tail, const std::string& environment = "")
+{
+    TempFolder out;
+    std::string file = out / "probe.txt";
+    std::string env = "OMBREL_PROBE_OUT=" + file;
+    if (!environment.empty())
+        env += "\n" + environment;
+    DWORD code = RunToEnd(Quoted(probe) + tail, 30000, env);
+    Report report;
+    report["exit"] = std::to_string(code);
+    std::string text = ReadWholeFile(file);
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        std::string::size_type end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        std::string::size_type eq = line.find('=');
+        if (eq != std::string::npos)
+            report[line.substr(0, eq)] = line.substr(eq + 1);
+        start = end + 1;
+    }
+    return report;
+}
+
+std::string Probe()
+{
+    return TestBinaryFolder() + "\\entry_probe.exe";
+}
+
+// A probe with the stand-in code-conversion library beside it.
+struct ProbeWithLibrary {
+    TempFolder folder;
+    std::string probe = folder / "entry_probe.exe";
+    ProbeWithLibrary()
+    {
+        CopyFileA(Probe().c_str(), probe.c_str(), FALSE);
+        CopyFileA((TestBinaryFolder() + "\\mirsol\\MIRSOL.DLL").c_str(), (folder / "MIRSOL.DLL").c_str(), FALSE);
+    }
+};
+
+// Sets "Force english" for the test and puts back what was there.
+class ForceEnglish {
+public:
+    explicit ForceEnglish(DWORD value)
+    {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\KorvaneSoft", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr);
+        DWORD size = sizeof saved;
+        hadValue = RegQueryValueExA(key, "Force english", nullptr, nullptr, reinterpret_cast<BYTE*>(&saved),
+                                    &size) == ERROR_SUCCESS;
+        RegSetValueExA(key, "Force english", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    }
+    ~ForceEnglish()
+    {
+        if (hadValue)
+            RegSetValueExA(key, "Force english", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved), sizeof saved);
+        else
+            RegDeleteValueA(key, "Force english");
+        RegCloseKey(key);
+    }
+
+private:
+    HKEY key = nullptr;
+    DWORD saved = 0;
+    bool hadValue = false;
+};
+
+}
+
+TEST_CASE("process entry: arguments split from the real command line")
+{
+    Report r = RunProbe(Probe(), " a \"b c\" d");
+    CHECK(r["exit"] == "1");
+    CHECK(r["argc"] == "4");
+    CHECK(r["arg0"] == Probe());
+    CHECK(r["arg1"] == "a");
+    CHECK(r["arg2"] == "b c");
+    CHECK(r["arg3"] == "d");
+    CHECK(r["end"] == "null");
+
+    r = RunProbe(Probe(), " \"ab\"cd \"open");
+    CHECK(r["argc"] == "4");
+    CHECK(r["arg1"] == "ab");
+    CHECK(r["arg2"] == "cd");
+    CHECK(r["arg3"] == "open");
+
+    r = RunProbe(Probe(), "");
+    CHECK(r["argc"] == "1");
+    CHECK(r["arg0"] == Probe());
+
+    std::string many;
+    for (int i = 1; i <= 140; i++)
+        many += " x" + std::to_string(i);
+    r = RunProbe(Probe(), many);
+    CHECK(r["argc"] == "129");
+    CHECK(r["arg128"] == "x128");
+    CHECK(r.count("arg129") == 0);
+
+    std::string longArgument(20000, 'y');
+    r = RunProbe(Probe(), " " + longArgument + " z");
+    CHECK(r["argc"] == "3");
+    CHECK(r["arg1"] == longArgument);
+    CHECK(r["arg2"] == "z");
+}
+
+// A child takes the locale of the process that starts it, so this case runs
+// once per mode (ctest starts this program a second time in Japanese) and
+// expects what the mode of the test process itself implies.
+TEST_CASE("process entry: language and double-byte detection")
+{
+    const bool japaneseSystem = GetACP() == 932;
+    INFO("test process code page " << GetACP());
+    const char* systemFlag = japaneseSystem ? "1" : "0";
+
+    SUBCASE("no Force english, without and with the library beside the program")
+    {
+        Report r = RunProbe(Probe(), "");
+        CHECK(r["japanese"] == systemFlag);
+        CHECK(r["doublebyte"] == systemFlag);
+        CHECK(r["mirsol"] == "0");
+        CHECK(r["smallscreen"] == "0");
+
+        // On a Japanese system the library is not even tried.
+        ProbeWithLibrary beside;
+        r = RunProbe(beside.probe, "");
+        CHECK(r["japanese"] == systemFlag);
+        CHECK(r["doublebyte"] == systemFlag);
+        CHECK(r["mirsol"] == (japaneseSystem ? "0" : "1"));
+    }
+    SUBCASE("Force english 1: English texts; double-byte follows the code page, not the library")
+    {
+        ForceEnglish force(1);
+        Report r = RunProbe(Probe(), "");
+        CHECK(r["japanese"] == "0");
+        CHECK(r["doublebyte"] == systemFlag);
+        CHECK(r["mirsol"] == "0");
+
+        ProbeWithLibrary beside;
+        r = RunProbe(beside.probe, "");
+        CHECK(r["japanese"] == "0");
+        CHECK(r["doublebyte"] == systemFlag);
+        CHECK(r["mirsol"] == "1");
+    }
+    SUBCASE("Force english 0 changes nothing")
+    {
+        ForceEnglish force(0);
+        Report r = RunProbe(Probe(), "");
+        CHECK(r["japanese"] == systemFlag);
+        CHECK(r["doublebyte"] == systemFlag);
+    }
+    SUBCASE("a library in the current folder is never loaded")
+    {
+        ProbeWithLibrary beside;
+        TempFolder out;
+        std::string file = out / "probe.txt";
+        DeleteFileA(beside.probe.c_str());
+        ForceEnglish force(1);
+        DWORD code = RunToEnd(Quoted(Probe()), 30000, "OMBREL_PROBE_OUT=" + file, beside.folder.Path());
+        CHECK(code == 1);
+        CHECK(ReadWholeFile(file).find("mirsol=0") != std::string::npos);
+    }
+}
+
+namespace {
+
+struct ClassSearch {
+    const char* name;
+    int count;
+};
+
+BOOL CALLBACK CountIfClass(HWND window, LPARAM data)
+{
+    ClassSearch* search = reinterpret_cast<ClassSearch*>(data);
+    char name[64];
+    if (GetClassNameA(window, name, sizeof name) && lstrcmpA(name, search->name) == 0)
+        search->count++;
+    return TRUE;
+}
+
+int CountWindowsOfClass(const char* className)
+{
+    ClassSearch search = {className, 0};
+    EnumWindows(CountIfClass, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+std::string Program()
+{
+    return TestBinaryFolder() + "\\Ombrel.exe";
+}
+
+}
+
+TEST_CASE("single instance: a second start brings the first window forward and ends")
+{
+    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
+    TestProcess first(Quoted(Program()));
+    REQUIRE(first.Started());
+    REQUIRE(WaitUntil([] { return FindWindowA("Ombrel", nullptr) != nullptr; }, 20000));
+    HWND window = FindWindowA("Ombrel", nullptr);
+
+    // Something else in front, so bringing the first window forward shows.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    WaitUntil([&] { return GetForegroundWindow() == other; }, 2000);
+
+    TestProcess second(Quoted(Program()));
+    REQUIRE(second.Started());
+    CHECK(second.Wait(20000));
+    CHECK(CountWindowsOfClass("Ombrel") == 1);
+    CHECK(first.ExitCode() == STILL_ACTIVE);
+    CHECK(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
+
+    DestroyWindow(other);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    CHECK(first.Wait(20000));
+    CHECK(first.ExitCode() == 1);
+}
+
+TEST_CASE("single instance: the mutex alone does not stop a start")
+{
+    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Ombrel");
+    REQUIRE(mutex != nullptr);
+    TestProcess program(Quoted(Program()));
+    REQUIRE(program.Started());
+    CHECK(WaitUntil([] { return FindWindowA("Ombrel", nullptr) != nullptr; }, 20000));
+    CHECK(program.ExitCode() == STILL_ACTIVE);
+    if (HWND window = FindWindowA("Ombrel", nullptr))
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    CHECK(program.Wait(20000));
+    CloseHandle(mutex);
+}

@@ -1,0 +1,53 @@
+#include "TempFolder.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+TempFolder::TempFolder()
+{
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    static unsigned serial;
+    for (;;) {
+        char name[MAX_PATH];
+        std::snprintf(name, sizeof name, "%sombrel-%lu-%u", base, GetCurrentProcessId(), ++serial);
+        if (CreateDirectoryA(name, nullptr)) {
+            path = name;
+            return;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return;
+    }
+}
+
+TempFolder::~TempFolder()
+{
+    if (!path.empty())
+        RemoveTree(path);
+}
+
+void RemoveTree(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    // A link is removed itself, never followed.
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        WIN32_FIND_DATAA data;
+        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &data);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::string name = data.cFileName;
+                if (name != "." && name != "..")
+                    RemoveTree(path + "\\" + name);
+            } while (FindNextFileA(search, &data));
+            FindClose(search);
+        }
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveDirectoryA(path.c_str());
+    else
+        DeleteFileA(path.c_str());
+}

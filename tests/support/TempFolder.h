@@ -1,0 +1,26 @@
+#ifndef OMBREL_TEMPFOLDER_H
+#define OMBREL_TEMPFOLDER_H
+
+#include <string>
+
+// A new, empty folder under the system's temporary folder, removed with all
+// it holds when the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path; }
+    // Path joined with a relative name ("a\\b.txt").
+    std::string operator/(const std::string& name) const { return path + "\\" + name; }
+
+private:
+    std::string path;
+};
+
+// Removes a folder tree; read-only files are made writable first.
+void RemoveTree(const std::string& path);
+
+#endif
