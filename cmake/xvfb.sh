@@ -3,7 +3,8 @@
 ombrel_start_xvfb() {
     OMBREL_XVFB_PID=""
     [ -n "${DISPLAY:-}" ] && return 0
-    n=90
+    # Spread the start so runs side by side rarely race for one number.
+    n=$((90 + $$ % 400))
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
         n=$((n + 1))
     done
