@@ -1,10 +1,10 @@
 #include <windows.h>
 
 #include "EApplication.h"
+#include "EApplicationView.h"
 #include "EAttributeList.h"
 #include "EFlags.h"
 #include "EProgram.h"
-#include "EWindowClass.h"
 #include "resource.h"
 
 namespace {
@@ -30,21 +30,10 @@ void app::main(int argc, char* argv[])
         .Set(EKey::StatusBar, 1)
         .Set(EKey::Background, COLOR_BTNFACE + 1)
         .Set(EKey::Style, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
-    ERegisterWindowClass(list);
-
-    HWND window = CreateWindowExA(static_cast<DWORD>(list.Get(EKey::ExStyle)), ProgramName, ProgramName,
-                                  static_cast<DWORD>(list.Get(EKey::Style)), CW_USEDEFAULT, CW_USEDEFAULT,
-                                  static_cast<int>(list.Get(EKey::Width)), static_cast<int>(list.Get(EKey::Height)),
-                                  nullptr, nullptr, EApplication::instance, nullptr);
-    if (!window) {
-        MessageBoxA(nullptr, ProgramName, "Fatal:CreateWindow", MB_ICONHAND);
+    EApplicationView window(&application, ProgramName, list);
+    // A window that could not be made was reported; no loop without it.
+    if (!window.Handle())
         return;
-    }
-    HICON icon = static_cast<HICON>(LoadImageA(EApplication::instance, MAKEINTRESOURCEA(IDI_OMBREL), IMAGE_ICON,
-                                               16, 16, 0));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    ShowWindow(window, EApplication::showCommand);
+    window.Show();
     EApplication::RunMessageLoop();
-    if (icon)
-        DestroyIcon(icon);
 }

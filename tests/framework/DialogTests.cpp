@@ -1,0 +1,307 @@
+#include <doctest/doctest.h>
+
+#include <string>
+
+#include "BoxAnswer.h"
+#include "EConfirmDialog.h"
+#include "EFlags.h"
+#include "FrameworkFixture.h"
+#include "resource.h"
+
+namespace {
+
+// What a test does once the dialog is up, and what it saw there.
+class Script : public EObject {
+public:
+    enum Action { Key, Click, Close, CommandWithoutControl };
+
+    Script(Action action, WPARAM value) : action(action), value(value) {}
+
+    // Reads the dialog as it opens; acts once it is shown.
+    LRESULT OnInit(EEvent& event)
+    {
+        EDialog* dialog = reinterpret_cast<EDialog*>(event.parameter);
+        HWND window = dialog->Handle();
+        handle = window;
+        acted = false;
+        char text[256] = "";
+        GetWindowTextA(window, text, sizeof text);
+        caption = text;
+        GetDlgItemTextA(window, IDYES, text, sizeof text);
+        yesText = text;
+        GetWindowRect(window, &rect);
+        dialog->AddMessageHandler(WM_SHOWWINDOW, this, &Script::OnShow);
+        dialog->AddMessageHandler(WM_APP, this, &Script::Act);
+        return 0;
+    }
+
+    LRESULT OnShow(EMessage& m)
+    {
+        if (m.wParam && !acted)
+            PostMessageA(handle, WM_APP, 0, 0);
+        return 0;  // the dialog manager goes on
+    }
+
+    LRESULT Act(EMessage&)
+    {
+        acted = true;
+        focusId = GetDlgCtrlID(GetFocus());
+        switch (action) {
+        case Key: PostMessageA(handle, WM_KEYDOWN, value, 0); break;
+        case Click:
+            // What the button sends when it is clicked.
+            PostMessageA(handle, WM_COMMAND, MAKEWPARAM(value, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(handle, static_cast<int>(value))));
+            break;
+        case Close: PostMessageA(handle, WM_CLOSE, 0, 0); break;
+        case CommandWithoutControl:
+            PostMessageA(handle, WM_COMMAND, value, 0);
+            PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);
+            break;
+        }
+        return 1;
+    }
+
+    Action action;
+    WPARAM value;
+    HWND handle = nullptr;
+    std::string caption;
+    std::string yesText;
+    RECT rect = {0, 0, 0, 0};
+    int focusId = 0;
+    bool acted = false;
+};
+
+std::string TemplateName(const char* base)
+{
+    return std::string(base) + (EJapanese ? "_J" : "_E");
+}
+
+// Runs a confirm dialog over the named template with the script.
+int RunConfirm(const std::string& name, Script& script, EWindow* owner = nullptr, int focus = 0)
+{
+    EHandler init(&script, &Script::OnInit);
+    EAttributeList list;
+    list.Set(EKey::Template, name.c_str()).Set(EKey::InitHandler, &init);
+    if (focus)
+        list.Set(EKey::Focus, focus);
+    EConfirmDialog dialog(owner, list);
+    return dialog.Run();
+}
+
+// Sets the Japanese flag for one test and puts it back.
+struct Language {
+    explicit Language(int japanese) : saved(EJapanese) { EJapanese = japanese; }
+    ~Language() { EJapanese = saved; }
+    int saved;
+};
+
+}
+
+TEST_CASE("dialogs: every button ends the dialog with its own id")
+{
+    ApplicationFixture app;
+    Language english(0);
+    struct Case {
+        const char* base;
+        int button;
+    } cases[] = {
+        {"EConfirmOKDialog", IDOK},
+        {"EConfirmYesNoDialog", IDYES},
+        {"EConfirmYesNoDialog", IDNO},
+        {"EConfirmYesAllNoCancelDialog", IDYESTOALL},
+        {"EConfirmYesAllNoCancelDialog", IDCANCEL},
+        {"EConfirmMultipleFileReplaceDialog", IDYES},
+        {"EConfirmMultipleFileReplaceDialog", IDYESTOALL},
+        {"EConfirmMultipleFileReplaceDialog", IDNO},
+        {"EConfirmMultipleFileReplaceDialog", IDCANCEL},
+        {"Success", IDOK},
+    };
+    for (const Case& c : cases) {
+        Script script(Script::Click, c.button);
+        INFO(c.base << " button " << c.button);
+        CHECK(RunConfirm(TemplateName(c.base), script) == c.button);
+        CHECK_FALSE(IsWindow(script.handle));
+    }
+}
+
+TEST_CASE("dialogs: Esc, the close box and Enter")
+{
+    ApplicationFixture app;
+    Language english(0);
+    Script escape(Script::Key, VK_ESCAPE);
+    CHECK(RunConfirm("EConfirmYesNoDialog_E", escape) == IDCANCEL);  // no Cancel button there
+    Script escapeReplace(Script::Key, VK_ESCAPE);
+    CHECK(RunConfirm("EConfirmMultipleFileReplaceDialog_E", escapeReplace) == IDCANCEL);
+    Script close(Script::Close, 0);
+    CHECK(RunConfirm("EConfirmOKDialog_E", close) == IDCANCEL);
+    Script enter(Script::Key, VK_RETURN);
+    CHECK(RunConfirm("EConfirmMultipleFileReplaceDialog_E", enter) == IDYES);
+    Script enterYesNo(Script::Key, VK_RETURN);
+    CHECK(RunConfirm("EConfirmYesNoDialog_E", enterYesNo) == IDYES);
+    // The focus id's control has the focus once the dialog is up.
+    Script focused(Script::Key, VK_RETURN);
+    CHECK(RunConfirm("EConfirmOKDialog_E", focused) == IDOK);
+    CHECK(focused.focusId == IDOK);
+    Script focusedNo(Script::Key, VK_ESCAPE);
+    RunConfirm("EConfirmYesNoDialog_E", focusedNo, nullptr, IDNO);
+    CHECK(focusedNo.focusId == IDNO);
+}
+
+TEST_CASE("dialogs: id 1 without a control fires Action 1; a plain dialog stays open")
+{
+    ApplicationFixture app;
+    Script plain(Script::CommandWithoutControl, IDOK);
+    EHandler init(&plain, &Script::OnInit);
+    EAttributeList list;
+    list.Set(EKey::Template, "EConfirmOKDialog_E").Set(EKey::InitHandler, &init);
+    EDialog dialog(nullptr, list);
+    CHECK(dialog.Run() == IDCANCEL);  // ended by the Esc that followed
+
+    Script confirm(Script::CommandWithoutControl, IDOK);
+    CHECK(RunConfirm("EConfirmOKDialog_E", confirm) == IDOK);
+
+    // A dialog object runs again.
+    CHECK(dialog.Run() == IDCANCEL);
+}
+
+TEST_CASE("dialogs: the English template with the flag clear")
+{
+    ApplicationFixture app;
+    Language english(0);
+    Script script(Script::Key, VK_ESCAPE);
+    RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
+    CHECK(script.caption == "Confirm");
+    CHECK(script.yesText == "&Yes");
+    Script replace(Script::Key, VK_ESCAPE);
+    RunConfirm(TemplateName("EConfirmMultipleFileReplaceDialog"), replace);
+    CHECK(replace.caption == "Confirm File Replace");
+    Script success(Script::Key, VK_ESCAPE);
+    RunConfirm(TemplateName("Success"), success);
+    CHECK(success.caption == "Result of fodler update");
+}
+
+// Run by a Japanese-mode test process: the ANSI texts come back as Shift-JIS.
+TEST_CASE("dialogs Japanese: the Japanese template with the flag set")
+{
+    REQUIRE(GetACP() == 932);
+    ApplicationFixture app;
+    Language japanese(1);
+    Script script(Script::Key, VK_ESCAPE);
+    RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
+    CHECK(script.caption == "\x8a\x6d\x94\x46");                      // 確認
+    CHECK(script.yesText == "\x82\xcd\x82\xa2(&Y)");                  // はい(&Y)
+    Script replace(Script::Key, VK_ESCAPE);
+    RunConfirm(TemplateName("EConfirmMultipleFileReplaceDialog"), replace);
+    CHECK(replace.caption == "\xcc\xa7\xb2\xd9\x82\xcc\x92\x75\x8a\xb7\x82\xcc\x8a\x6d\x94\x46");  // ﾌｧｲﾙの置換の確認
+    // The same literal in a source file comes out as the same bytes.
+    CHECK(replace.caption == "ﾌｧｲﾙの置換の確認");
+}
+
+TEST_CASE("dialogs: a missing template is reported once and never runs")
+{
+    ApplicationFixture app;
+    Language english(0);
+    AnswerBoxes("Fatal", IDOK);
+    EAttributeList list;
+    list.Set(EKey::Template, "NoSuchDialog_E");
+    EConfirmDialog dialog(nullptr, list);
+    CHECK(AnsweredBoxes() == 1);
+    CHECK(LastBoxText() == "Can't find dialog template 'NoSuchDialog_E'");
+    CHECK(dialog.Run() == -1);
+    CHECK(dialog.Run() == -1);
+    CHECK(AnsweredBoxes() == 1);
+    CHECK(EApplication::pendingDialog == nullptr);
+
+    // An absurdly long name is cut, not overrun.
+    std::string longName(2000, 'x');
+    EAttributeList longList;
+    longList.Set(EKey::Template, longName.c_str());
+    EConfirmDialog longDialog(nullptr, longList);
+    CHECK(AnsweredBoxes() == 2);
+    CHECK(LastBoxText().size() < 520);
+    StopAnswering();
+}
+
+TEST_CASE("dialogs: a menu command runs a dialog through RunHandler")
+{
+    ApplicationFixture app;
+    EAttributeList viewList;
+    EView view(nullptr, "owner", ViewList(viewList));
+    Script script(Script::Click, IDNO);
+    EHandler init(&script, &Script::OnInit);
+    EAttributeList list;
+    list.Set(EKey::Template, "EConfirmYesNoDialog_E").Set(EKey::InitHandler, &init);
+    EConfirmDialog dialog(&view, list);
+    view.AddEventHandler(EKey::MenuCommand, 901, &dialog, &EDialog::RunHandler);
+    CHECK(SendMessageA(view.Handle(), WM_COMMAND, 901, 0) == IDNO);
+    CHECK(script.handle != nullptr);
+    CHECK_FALSE(IsWindow(script.handle));
+    CHECK(IsWindowEnabled(view.Handle()));
+}
+
+TEST_CASE("dialogs: centred over the owner, kept on the screen")
+{
+    RECT dialog = {0, 0, 200, 100};
+    RECT owner = {100, 100, 500, 400};
+    POINT p = EDialogWindow::CentredPosition(dialog, &owner, 1280, 1024, false);
+    CHECK(p.x == 200);
+    CHECK(p.y == 200);
+
+    // Owner near the right and bottom edges: pushed back onto the screen.
+    RECT edge = {1200, 950, 1400, 1100};
+    p = EDialogWindow::CentredPosition(dialog, &edge, 1280, 1024, false);
+    CHECK(p.x == 1080);
+    CHECK(p.y == 924);
+
+    // Owner off the top-left: never negative.
+    RECT offLeft = {-500, -400, -100, -100};
+    p = EDialogWindow::CentredPosition(dialog, &offLeft, 1280, 1024, false);
+    CHECK(p.x == 0);
+    CHECK(p.y == 0);
+
+    // No owner: the top-left corner. A dialog wider than the screen: 0.
+    p = EDialogWindow::CentredPosition(dialog, nullptr, 1280, 1024, false);
+    CHECK(p.x == 0);
+    CHECK(p.y == 0);
+    RECT wide = {0, 0, 300, 100};
+    p = EDialogWindow::CentredPosition(wide, nullptr, 240, 320, true);
+    CHECK(p.x == 0);
+
+    // Small screen: centred on the part above the bottom 106 pixels.
+    RECT tall = {0, 0, 240, 320};
+    RECT small = {0, 0, 200, 60};
+    p = EDialogWindow::CentredPosition(small, &tall, 240, 320, true);
+    CHECK(p.x == 20);
+    CHECK(p.y == (214 - 60) / 2);
+    p = EDialogWindow::CentredPosition(small, &tall, 240, 320, false);
+    CHECK(p.y == 130);
+    // Odd differences round towards zero, also when negative.
+    RECT narrow = {10, 10, 111, 111};
+    RECT big = {0, 0, 104, 104};
+    p = EDialogWindow::CentredPosition(big, &narrow, 1280, 1024, false);
+    CHECK(p.x == 10 + (-3) / 2);
+}
+
+TEST_CASE("dialogs: a real dialog over an owner at the screen's edge")
+{
+    ApplicationFixture app;
+    Language english(0);
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    EAttributeList viewList;
+    ViewList(viewList).Set(EKey::X, screenWidth - 100).Set(EKey::Y, 100);
+    EView owner(nullptr, "owner", viewList);
+    Script script(Script::Key, VK_ESCAPE);
+    RunConfirm("EConfirmOKDialog_E", script, &owner);
+    int width = script.rect.right - script.rect.left;
+    CHECK(width > 100);
+    CHECK(script.rect.right == screenWidth);
+    CHECK(script.rect.top > 100);
+    CHECK(script.rect.bottom < screenHeight);
+
+    Script alone(Script::Key, VK_ESCAPE);
+    RunConfirm("EConfirmOKDialog_E", alone);
+    CHECK(alone.rect.left == 0);
+    CHECK(alone.rect.top == 0);
+}

@@ -1,0 +1,287 @@
+#include <doctest/doctest.h>
+
+#include <string>
+
+#include "BoxAnswer.h"
+#include "EApplicationView.h"
+#include "EControl.h"
+#include "EEdit.h"
+#include "EWindowMap.h"
+#include "EWindowProc.h"
+#include "FrameworkFixture.h"
+
+namespace {
+
+HWND ChildButton(HWND parent, int id)
+{
+    return CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 40, 20, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}
+
+LRESULT Command(HWND window, int id, int code, HWND control)
+{
+    return SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+}
+
+// A button wrapper created from a list, as the controls will be.
+EAttributeList& ButtonList(EAttributeList& list, int id)
+{
+    return list.Set(EKey::ClassName, "Button").Set(EKey::Predefined, 1).Set(EKey::Id, id).Set(EKey::Width, 40).Set(
+        EKey::Height, 20);
+}
+
+}
+
+TEST_CASE("dispatch: the newest handler runs, for events and for messages")
+{
+    ApplicationFixture app;
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    REQUIRE(view.Handle());
+    Recorder r;
+    HWND button = ChildButton(view.Handle(), 5);
+
+    view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First, 7);
+    view.AddEventHandler(EKey::Action, 5, &r, &Recorder::Second, 8);
+    CHECK(Command(view.Handle(), 5, BN_CLICKED, button) == 20);
+    CHECK(r.calls == std::vector<int>{2});
+    CHECK(r.extras == std::vector<EValue>{8});
+
+    // A handler for another id or another event is not a match.
+    view.AddEventHandler(EKey::Action, 6, &r, &Recorder::Third);
+    view.AddEventHandler(EKey::Change, 5, &r, &Recorder::Third);
+    Command(view.Handle(), 5, BN_CLICKED, button);
+    CHECK(r.calls == std::vector<int>{2, 2});
+
+    view.AddMessageHandler(WM_USER + 1, &r, &Recorder::OnMessage, 1);
+    view.AddMessageHandler(WM_USER + 1, &r, &Recorder::OnMessage, 2);
+    CHECK(SendMessageA(view.Handle(), WM_USER + 1, 0, 0) == 42);
+    CHECK(r.calls.back() == 102);
+    CHECK(r.calls.size() == 3);
+}
+
+TEST_CASE("dispatch: Action from controls with and without a wrapper; menu commands stay apart")
+{
+    ApplicationFixture app;
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    Recorder r;
+
+    SUBCASE("a control without wrapper fires Action with its handle; an id handler answers")
+    {
+        HWND button = ChildButton(view.Handle(), 5);
+        view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First);
+        Command(view.Handle(), 5, BN_DOUBLECLICKED, button);
+        CHECK(r.calls == std::vector<int>{1});
+        // Registered by handle works too.
+        view.AddEventHandler(EKey::Action, reinterpret_cast<EValue>(button), &r, &Recorder::Second);
+        Command(view.Handle(), 5, BN_CLICKED, button);
+        CHECK(r.calls == std::vector<int>{1, 2});
+    }
+    SUBCASE("a wrapped control translates through its map")
+    {
+        EAttributeList buttonList;
+        EControl button(&view, "ok", ButtonList(buttonList, 5));
+        REQUIRE(button.Handle());
+        CHECK(GetDlgCtrlID(button.Handle()) == 5);
+        button.Connect(EKey::Action, &r, &Recorder::First, 3);
+        Command(view.Handle(), 5, BN_CLICKED, button.Handle());
+        CHECK(r.calls == std::vector<int>{1});
+
+        EAttributeList editList;
+        editList.Set(EKey::Id, 9).Set(EKey::Width, 80).Set(EKey::Height, 20).Set(EKey::Value, "abc");
+        EEdit edit(&view, "", editList);
+        REQUIRE(edit.Handle());
+        view.AddEventHandler(EKey::Change, 9, &r, &Recorder::Second);
+        view.AddEventHandler(EKey::Action, 9, &r, &Recorder::Third);
+        SetWindowTextA(edit.Handle(), "changed");  // the edit sends EN_CHANGE itself
+        CHECK(r.calls == std::vector<int>{1, 2});
+        Command(view.Handle(), 9, EN_SETFOCUS, edit.Handle());  // mapped, but no handler
+        CHECK(r.calls == std::vector<int>{1, 2});
+        Command(view.Handle(), 9, 0x7777, edit.Handle());  // not in the map: Action
+        CHECK(r.calls == std::vector<int>{1, 2, 3});
+    }
+    SUBCASE("a menu command fires MenuCommand only")
+    {
+        view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First);
+        Command(view.Handle(), 5, 0, nullptr);
+        CHECK(r.calls.empty());
+        view.AddEventHandler(EKey::MenuCommand, 5, &r, &Recorder::Second);
+        CHECK(Command(view.Handle(), 5, 0, nullptr) == 20);
+        CHECK(r.calls == std::vector<int>{2});
+    }
+}
+
+TEST_CASE("dispatch: two wrappers of one window, the newer first")
+{
+    ApplicationFixture app;
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    Recorder r;
+    EAttributeList buttonList;
+    EControl older(&view, "b", ButtonList(buttonList, 5));
+    older.Subclass();
+    older.AddMessageHandler(WM_USER + 2, &r, &Recorder::OnMessage, 1);
+    {
+        EControl newer(&view, older.Handle());
+        newer.AddMessageHandler(WM_USER + 2, &r, &Recorder::OnMessage, 2);
+        CHECK(EApplication::windowMap->Find(older.Handle()) == &newer);
+        SendMessageA(older.Handle(), WM_USER + 2, 0, 0);
+        CHECK(r.calls == std::vector<int>{102});
+    }
+    // The attached wrapper never destroys the control; the older is current again.
+    CHECK(IsWindow(older.Handle()));
+    CHECK(EApplication::windowMap->Find(older.Handle()) == &older);
+    SendMessageA(older.Handle(), WM_USER + 2, 0, 0);
+    CHECK(r.calls == std::vector<int>{102, 101});
+}
+
+TEST_CASE("dispatch: window lifetime, quit and the map")
+{
+    ApplicationFixture app;
+    int code = -1;
+    while (TakeQuit(&code)) {
+    }
+
+    SUBCASE("destroying a parentless window posts quit 0; the wrappers forget the handles")
+    {
+        EAttributeList list;
+        EView view(nullptr, "view", ViewList(list));
+        HWND window = view.Handle();
+        EAttributeList buttonList;
+        EControl button(&view, "b", ButtonList(buttonList, 5));  // not subclassed
+        HWND child = button.Handle();
+        EAttributeList editList;
+        EEdit edit(&view, "", editList.Set(EKey::Width, 50).Set(EKey::Height, 20));
+        edit.Subclass();
+        HWND editWindow = edit.Handle();
+
+        DestroyWindow(window);
+        CHECK(TakeQuit(&code));
+        CHECK(code == 0);
+        CHECK(view.Handle() == nullptr);
+        CHECK(button.Handle() == nullptr);
+        CHECK(edit.Handle() == nullptr);
+        CHECK(EApplication::windowMap->Find(window) == nullptr);
+        CHECK(EApplication::windowMap->Find(child) == nullptr);
+        CHECK(EApplication::windowMap->Find(editWindow) == nullptr);
+    }
+    SUBCASE("a child view does not end the loop; a wrapper deleted first destroys its window")
+    {
+        EAttributeList list;
+        EView view(nullptr, "view", ViewList(list));
+        HWND childWindow;
+        {
+            EAttributeList childList;
+            childList.Set(EKey::ClassName, "OmbrelTestView").Set(EKey::Style, WS_CHILD).Set(EKey::Width, 10).Set(
+                EKey::Height, 10);
+            EView child(&view, "child", childList);
+            childWindow = child.Handle();
+            REQUIRE(childWindow);
+        }
+        CHECK_FALSE(IsWindow(childWindow));
+        CHECK_FALSE(TakeQuit(&code));
+        CHECK(EApplication::windowMap->Find(childWindow) == nullptr);
+    }
+    SUBCASE("a class that cannot be made: one fatal box, an empty wrapper")
+    {
+        // Predefined, so nothing registers the class and creation fails.
+        EAttributeList list;
+        list.Set(EKey::ClassName, "NoSuchClassAnywhere").Set(EKey::Predefined, 1);
+        AnswerBoxes("Fatal:CreateWindow", IDOK);
+        EView view(nullptr, "x", list);
+        CHECK(AnsweredBoxes() == 1);
+        StopAnswering();
+        CHECK(view.Handle() == nullptr);
+    }
+}
+
+TEST_CASE("dispatch: messages sent during creation get default processing")
+{
+    ApplicationFixture app;
+    // WM_GETMINMAXINFO and WM_NCCREATE come before the wrapper is in the map;
+    // a stale entry left for a reused handle would catch them.
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    Recorder r;
+    view.AddMessageHandler(WM_GETMINMAXINFO, &r, &Recorder::OnMessage);
+    MINMAXINFO info = {};
+    SendMessageA(view.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    CHECK(r.calls == std::vector<int>{100});
+    CHECK((reinterpret_cast<WNDPROC>(GetClassLongPtrA(view.Handle(), GCLP_WNDPROC)) == EWindowProc));
+}
+
+TEST_CASE("views: scroll positions and attributes")
+{
+    int next = -1;
+    // Position 10, page 5, range 0 to 99.
+    CHECK(EView::NewScrollPosition(10, 0, 99, 5, SB_LINEUP, false, &next));
+    CHECK(next == 9);
+    CHECK(EView::NewScrollPosition(10, 0, 99, 5, SB_PAGEUP, false, &next));
+    CHECK(next == 4);
+    CHECK(EView::NewScrollPosition(10, 0, 99, 5, SB_TOP, false, &next));
+    CHECK(next == 0);
+    CHECK(EView::NewScrollPosition(10, 0, 99, 5, SB_BOTTOM, false, &next));
+    CHECK(next == 95);
+    CHECK(EView::NewScrollPosition(95, 0, 99, 5, SB_LINEDOWN, false, &next));
+    CHECK(next == 95);
+    CHECK(EView::NewScrollPosition(0, 0, 99, 5, SB_LINEUP, false, &next));
+    CHECK(next == 0);
+    next = -1;
+    CHECK_FALSE(EView::NewScrollPosition(10, 0, 99, 5, MAKEWPARAM(SB_THUMBTRACK, 40), false, &next));
+    CHECK(next == -1);
+    CHECK(EView::NewScrollPosition(10, 0, 99, 5, MAKEWPARAM(SB_THUMBTRACK, 40), true, &next));
+    CHECK(next == 40);
+
+    ApplicationFixture app;
+    EAttributeList list;
+    ViewList(list).Set(EKey::VScroll, 1).Set(EKey::PageStep, 30);
+    EView view(nullptr, "view", list);
+    CHECK(view.QueryAttribute(EKey::VScroll) == 1);
+    CHECK(view.QueryAttribute(EKey::HScroll) == 0);
+    CHECK(view.QueryAttribute(EKey::PageStep) == 30);
+    CHECK(view.QueryAttribute(EKey::LineStep) == 2);
+    CHECK(view.QueryAttribute(EKey::Height) == 200);
+
+    // Only Text given: the window keeps its rectangle and gets the text.
+    EAttributeList text;
+    text.Set(EKey::Text, "renamed");
+    view.SetAttributes(text);
+    CHECK(view.QueryAttribute(EKey::Height) == 200);
+    char* title = reinterpret_cast<char*>(view.QueryAttribute(EKey::Text));
+    CHECK(std::string(title) == "renamed");
+    delete[] title;
+
+    // The own bar: line down from 0 moves the view and fires the distance.
+    Recorder r;
+    view.AddEventHandler(EKey::VScrolled, reinterpret_cast<EValue>(view.Handle()), &r, &Recorder::First);
+    SetScrollRange(view.Handle(), SB_VERT, 0, 99, FALSE);
+    SetScrollPos(view.Handle(), SB_VERT, 10, FALSE);
+    SendMessageA(view.Handle(), WM_VSCROLL, SB_LINEUP, 0);
+    CHECK(GetScrollPos(view.Handle(), SB_VERT) == 9);
+    REQUIRE(r.parameters.size() == 1);
+    CHECK(EIntValue(r.parameters[0]) == 1);
+}
+
+TEST_CASE("application view: main window, defaults and shutdown")
+{
+    ApplicationFixture app;
+    {
+        EAttributeList list;
+        list.Set(EKey::ClassName, "OmbrelTestFrame").Set(EKey::Width, 320).Set(EKey::Height, 240).Set(EKey::SmallIcon,
+                                                                                                        100);
+        EApplicationView frame(&app.application, "Frame", list);
+        REQUIRE(frame.Handle());
+        CHECK(EApplication::mainWindow == &frame);
+        CHECK(frame.QueryAttribute(EKey::Width) == 320);
+        CHECK((frame.QueryAttribute(EKey::Style) & (WS_CAPTION | WS_SYSMENU)) == (WS_CAPTION | WS_SYSMENU));
+        CHECK(SendMessageA(frame.Handle(), WM_GETICON, ICON_SMALL, 0) != 0);
+        MSG m = {};
+        CHECK_FALSE(frame.PreTranslate(&m));
+    }
+    // The loop never reaches a destroyed frame.
+    CHECK(EApplication::mainWindow == nullptr);
+    int code;
+    while (TakeQuit(&code)) {
+    }
+}

@@ -1,0 +1,66 @@
+#ifndef OMBREL_FRAMEWORKFIXTURE_H
+#define OMBREL_FRAMEWORKFIXTURE_H
+
+#include <windows.h>
+
+#include <vector>
+
+#include "EApplication.h"
+#include "EView.h"
+
+// An application object for one test: the window map and the module.
+struct ApplicationFixture {
+    ApplicationFixture() : application("FrameworkTests", 0, nullptr)
+    {
+        EApplication::instance = GetModuleHandleA(nullptr);
+    }
+    EApplication application;
+};
+
+// Records which handlers ran, in order, and what they were given.
+class Recorder : public EObject {
+public:
+    LRESULT First(EEvent& event) { return Record(1, event); }
+    LRESULT Second(EEvent& event) { return Record(2, event); }
+    LRESULT Third(EEvent& event) { return Record(3, event); }
+    LRESULT OnMessage(EMessage& message)
+    {
+        calls.push_back(static_cast<int>(100 + message.extra));
+        return 42;
+    }
+
+    std::vector<int> calls;
+    std::vector<EValue> extras;
+    std::vector<EValue> parameters;
+
+private:
+    LRESULT Record(int which, EEvent& event)
+    {
+        calls.push_back(which);
+        extras.push_back(event.extra);
+        parameters.push_back(event.parameter);
+        event.result = which * 10;
+        return event.result;
+    }
+};
+
+// A parentless test view, hidden; its class is registered by the framework.
+inline EAttributeList& ViewList(EAttributeList& list)
+{
+    return list.Set(EKey::ClassName, "OmbrelTestView")
+        .Set(EKey::Style, WS_OVERLAPPEDWINDOW)
+        .Set(EKey::Width, 300)
+        .Set(EKey::Height, 200);
+}
+
+// Takes the quit message a destroyed parentless window posted, if any.
+inline bool TakeQuit(int* code)
+{
+    MSG m;
+    if (!PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        return false;
+    *code = static_cast<int>(m.wParam);
+    return true;
+}
+
+#endif
