@@ -8,6 +8,7 @@
 #include "EAttributeList.h"
 #include "EFlags.h"
 #include "ELanguage.h"
+#include "EView.h"
 #include "EWindowClass.h"
 #include "EWindowProc.h"
 #include "TempFolder.h"
@@ -116,23 +117,27 @@ TEST_CASE("class registration: defaults, overrides, and an existing class kept")
 
 TEST_CASE("framework window: destroying a parentless window ends the loop with code 0")
 {
+    EApplication application("CoreTests", 0, nullptr);
     EApplication::instance = GetModuleHandleA(nullptr);
     EAttributeList list;
-    list.Set(EKey::ClassName, "OmbrelTestTop");
-    REQUIRE(ERegisterWindowClass(list) != 0);
-    HWND top = CreateWindowExA(0, "OmbrelTestTop", "top", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                               EApplication::instance, nullptr);
-    REQUIRE(top != nullptr);
-    HWND child = CreateWindowExA(0, "OmbrelTestTop", "child", WS_CHILD, 0, 0, 5, 5, top, nullptr,
-                                 EApplication::instance, nullptr);
-    REQUIRE(child != nullptr);
-    // A child going first must not end the loop.
-    DestroyWindow(child);
+    list.Set(EKey::ClassName, "OmbrelTestTop").Set(EKey::Style, WS_OVERLAPPED).Set(EKey::Width, 50).Set(
+        EKey::Height, 50);
+    EView top(nullptr, "top", list);
+    REQUIRE(top.Handle() != nullptr);
+    HWND window = top.Handle();
+    {
+        EAttributeList childList;
+        childList.Set(EKey::ClassName, "OmbrelTestTop").Set(EKey::Style, WS_CHILD);
+        EView child(&top, "child", childList);
+        REQUIRE(child.Handle() != nullptr);
+        // A child going first must not end the loop.
+        DestroyWindow(child.Handle());
+    }
     MSG message;
     CHECK_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    PostMessageA(top, WM_CLOSE, 0, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
     CHECK(EApplication::RunMessageLoop() == 0);
-    CHECK_FALSE(IsWindow(top));
+    CHECK_FALSE(IsWindow(window));
 }
 
 TEST_CASE("message loop: returns the quit code")
