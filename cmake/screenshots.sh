@@ -21,6 +21,7 @@ sh "$root/cmake/wine-prefix.sh" start
 shot() {
     marker="$work/$3.txt"
     LC_ALL=$2 wine "$showcase" "$1" "Z:$(echo "$marker" | tr / '\\\\')" >/dev/null 2>&1 &
+    program=$!
     i=0
     while [ ! -s "$marker" ] && [ $i -lt 300 ]; do
         sleep 0.1
@@ -30,7 +31,7 @@ shot() {
     read -r x y w h < "$marker"
     import -window root -crop "$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))" +repage "$out/$3.png"
     rm -f "$marker"
-    wait
+    wait "$program" || true  # the program ends with 1, as every start does
 }
 
 shot EConfirmMultipleFileReplaceDialog en_US.UTF-8 replace_en
