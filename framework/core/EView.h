@@ -45,6 +45,8 @@ private:
     void BindMessages();
     // Moves the view's own bar for the request; returns the distance.
     int StepOwnScrollBar(int bar, WPARAM wParam);
+    LRESULT OnScroll(EMessage& message, int bar, unsigned eventKey);
+    void ScrollContent(int dx, int dy);
     LRESULT ScrollHorizontally(EEvent& event);
     LRESULT ScrollVertically(EEvent& event);
 };

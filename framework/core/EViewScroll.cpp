@@ -41,45 +41,43 @@ int EView::StepOwnScrollBar(int bar, WPARAM wParam)
 
 LRESULT EView::OnHScroll(EMessage& m)
 {
-    HWND bar = reinterpret_cast<HWND>(m.lParam);
-    if (!bar || bar == handle) {
-        int distance = StepOwnScrollBar(SB_HORZ, m.wParam);
-        Fire(EKey::HScrolled, reinterpret_cast<EValue>(handle), static_cast<EValue>(distance), &m);
-    } else {
-        // No scroll-bar control computes a distance of its own.
-        Fire(EKey::HScrolled, reinterpret_cast<EValue>(bar), 0, &m);
-    }
-    return 0;
+    return OnScroll(m, SB_HORZ, EKey::HScrolled);
 }
 
 LRESULT EView::OnVScroll(EMessage& m)
 {
-    HWND bar = reinterpret_cast<HWND>(m.lParam);
-    if (!bar || bar == handle) {
-        int distance = StepOwnScrollBar(SB_VERT, m.wParam);
-        Fire(EKey::VScrolled, reinterpret_cast<EValue>(handle), static_cast<EValue>(distance), &m);
+    return OnScroll(m, SB_VERT, EKey::VScrolled);
+}
+
+LRESULT EView::OnScroll(EMessage& m, int bar, unsigned eventKey)
+{
+    HWND control = reinterpret_cast<HWND>(m.lParam);
+    if (!control || control == handle) {
+        int distance = StepOwnScrollBar(bar, m.wParam);
+        Fire(eventKey, reinterpret_cast<EValue>(handle), static_cast<EValue>(distance), &m);
     } else {
-        Fire(EKey::VScrolled, reinterpret_cast<EValue>(bar), 0, &m);
+        // No scroll-bar control computes a distance of its own.
+        Fire(eventKey, reinterpret_cast<EValue>(control), 0, &m);
     }
     return 0;
 }
 
 LRESULT EView::ScrollHorizontally(EEvent& event)
 {
-    int distance = EIntValue(event.parameter);
-    ScrollWindowEx(handle, distance, 0, nullptr, nullptr, nullptr, nullptr,
-                   SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
-    UpdateWindow(handle);
+    ScrollContent(EIntValue(event.parameter), 0);
     return 0;
 }
 
 LRESULT EView::ScrollVertically(EEvent& event)
 {
-    int distance = EIntValue(event.parameter);
-    ScrollWindowEx(handle, 0, distance, nullptr, nullptr, nullptr, nullptr,
-                   SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
-    UpdateWindow(handle);
+    ScrollContent(0, EIntValue(event.parameter));
     return 0;
+}
+
+void EView::ScrollContent(int dx, int dy)
+{
+    ScrollWindowEx(handle, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
+    UpdateWindow(handle);
 }
 
 namespace {
