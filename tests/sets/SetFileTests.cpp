@@ -243,6 +243,20 @@ TEST_CASE("set file: incomplete files are kept as .bak before they are replaced"
         CHECK_FALSE(Exists(backup));
     }
 
+    SUBCASE("a long-vowel mark reads back in full with the double-byte flag")
+    {
+        EDoubleByte = 1;
+        const std::string bytes = "[\x83\x81\x81\x5b\x83\x8b]\r\nSRC=\"C:\\\x81\x5b\"\r\nDST=\"\"\r\n"
+                                  "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n";
+        REQUIRE(WriteWholeFile(path, bytes));
+        SetList list;
+        int complete = 0;
+        REQUIRE(ReadSetFile(list, path.c_str(), &complete) == 1);
+        EDoubleByte = 0;
+        CHECK(complete == 1);
+        CHECK(Contents(list) == std::vector<TestSet>{{"\x83\x81\x81\x5b\x83\x8b", "C:\\\x81\x5b", "", 0, 0, 0, 0}});
+    }
+
     SUBCASE("files that do not read back in full")
     {
         struct Case {
@@ -252,8 +266,12 @@ TEST_CASE("set file: incomplete files are kept as .bak before they are replaced"
             {"dropped lines", "[A]\r\nSRC=\"C:\\a\"\r\nDELETE=Y\r\n\r\n"},
             {"CR only", "[A]\rSRC=\"C:\\a\"\rDST=\"C:\\b\"\rDELETE=N\rDOSTIME=N\rFORCE=N\rEXCLUDEOBJ=N\r\r"},
             {"another program's INI", "; settings\r\n[Window]\r\nLeft=10\r\nTop=20\r\n"},
+            {"a long-vowel mark read without the double-byte flag",
+             "[\x83\x81\x81\x5b\x83\x8b]\r\nSRC=\"\"\r\nDST=\"\"\r\n"
+             "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
             {"a 300-byte folder", "[A]\r\nSRC=\"C:\\" + std::string(297, 'f') +
-                                      "\"\r\nDST=\"C:\\b\"\r\nDELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
+                                      "\"\r\nDST=\"C:\\b\"\r\n"
+                                      "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
         };
         for (const Case& c : cases) {
             CAPTURE(c.label);
