@@ -47,8 +47,8 @@ void LoadSettings(SettingsWindow& window, std::string& setFilePath)
     window.MoveWindowTo(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
                         static_cast<int>(height));
 
-    LoadColumnWidth(key, window, SourceColumn, "Src width", DefaultSourceWidth);
-    LoadColumnWidth(key, window, DestinationColumn, "Dst width", DefaultDestinationWidth);
+    LoadColumnWidth(key, window, SettingsWindow::SourceColumn, "Src width", DefaultSourceWidth);
+    LoadColumnWidth(key, window, SettingsWindow::DestinationColumn, "Dst width", DefaultDestinationWidth);
 }
 
 void SaveSettings(SettingsWindow& window, const std::string& setFilePath)
@@ -63,6 +63,6 @@ void SaveSettings(SettingsWindow& window, const std::string& setFilePath)
     key.SetNumber("Top", static_cast<DWORD>(rect.top));
     key.SetNumber("Width", static_cast<DWORD>(rect.right - rect.left));
     key.SetNumber("Height", static_cast<DWORD>(rect.bottom - rect.top));
-    key.SetNumber("Src width", static_cast<DWORD>(window.ColumnWidth(SourceColumn)));
-    key.SetNumber("Dst width", static_cast<DWORD>(window.ColumnWidth(DestinationColumn)));
+    key.SetNumber("Src width", static_cast<DWORD>(window.ColumnWidth(SettingsWindow::SourceColumn)));
+    key.SetNumber("Dst width", static_cast<DWORD>(window.ColumnWidth(SettingsWindow::DestinationColumn)));
 }

@@ -8,9 +8,6 @@ class SettingsWindow;
 // Below HKEY_CURRENT_USER.
 extern const char SettingsKeyPath[];
 
-// Columns of the operation log whose widths are kept.
-enum { SourceColumn = 1, DestinationColumn = 2 };
-
 // Applies the stored set-file path (empty: none), window rectangle and
 // column widths. Without a Settings key it creates the key, makes the path
 // none and leaves the window as it is.

@@ -8,6 +8,9 @@
 // numbers.
 class SettingsWindow {
 public:
+    // The operation-log columns whose widths are kept.
+    enum { SourceColumn = 1, DestinationColumn = 2 };
+
     virtual ~SettingsWindow() = default;
 
     // The outer window rectangle in screen pixels (GetWindowRect).
