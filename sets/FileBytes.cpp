@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "EFlags.h"
+
 namespace {
 
 // A handle closed on leaving scope.
@@ -29,12 +31,15 @@ private:
     HANDLE handle;
 };
 
-// The folder part of path ("." for a bare name), for a temporary file beside it.
+// The folder part of path ("." for a bare name), for a temporary file beside
+// it. The second byte of a Shift-JIS pair may be a backslash ("ソ" is 83 5C).
 bool FolderOf(const char* path, char (&folder)[MAX_PATH])
 {
     const char* slash = nullptr;
     for (const char* p = path; *p; ++p) {
-        if (*p == '\\' || *p == '/')
+        if (EDoubleByte && EIsLeadByte(static_cast<unsigned char>(*p)) && p[1])
+            ++p;
+        else if (*p == '\\' || *p == '/')
             slash = p;
     }
     std::size_t length = slash ? static_cast<std::size_t>(slash - path) : 0;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -286,4 +287,26 @@ TEST_CASE("set file: incomplete files are kept as .bak before they are replaced"
             CHECK(ReadWholeFile(path) == FormatSetFile(list));
         }
     }
+}
+
+// Runs from the Japanese-mode registration only: an English code page has no
+// such name.
+TEST_CASE("set file: saved under a name whose second byte is a backslash (Japanese system)")
+{
+    if (GetACP() != 932) {
+        std::printf("SKIPPED: Shift-JIS file names need a Japanese-mode process\n");
+        return;
+    }
+    EDoubleByte = 1;
+    TempFolder folder;
+    std::string path = folder / "My\x83\x5c\x83\x74\x83\x67.ini";   // Myソフト.ini
+    SetList list;
+    FillList(list, Three());
+    CHECK(WriteSetFile(list, path.c_str()) == 1);
+    CHECK(ReadWholeFile(path) == ThreeSets);
+    SetList read;
+    int complete = 0;
+    CHECK(ReadSetFile(read, path.c_str(), &complete) == 1);
+    CHECK(complete == 1);
+    EDoubleByte = 0;
 }
