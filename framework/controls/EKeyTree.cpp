@@ -8,8 +8,8 @@
 namespace {
 
 // Registry names are at most 255 characters; in a double-byte code page that
-// can be twice as many bytes, more than RegQueryInfoKeyA's longest-name
-// count says.
+// can be twice as many bytes, so the buffer does not trust the longest-name
+// count of RegQueryInfoKeyA, which may be in characters.
 const DWORD NameBufferSize = 2 * 255 + 2;
 
 // Levels of a well-formed path ("a\b" is 2); 0 for a null or empty path, a
