@@ -3,20 +3,16 @@
 #include "EFont.h"
 #include "EPen.h"
 
-namespace {
-
-int KindOf(HGDIOBJ object)
+int EDC::KindOf(HGDIOBJ object)
 {
     switch (GetObjectType(object)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: return 0;
-    case OBJ_FONT: return 1;
-    case OBJ_BRUSH: return 2;
-    case OBJ_BITMAP: return 3;
+    case OBJ_EXTPEN: return Pen;
+    case OBJ_FONT: return Font;
+    case OBJ_BRUSH: return Brush;
+    case OBJ_BITMAP: return Bitmap;
     default: return -1;
     }
-}
-
 }
 
 EDC::EDC() : EDC(nullptr)

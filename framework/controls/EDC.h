@@ -38,6 +38,8 @@ protected:
 
 private:
     enum { Pen, Font, Brush, Bitmap, Kinds };
+    // The slot of original[] for the object's kind; -1 for other kinds.
+    static int KindOf(HGDIOBJ object);
 
     EPen* pen;
     HGDIOBJ original[Kinds];

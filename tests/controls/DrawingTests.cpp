@@ -6,8 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "EApplication.h"
 #include "EAttributeList.h"
 #include "EBrush.h"
+#include "EButtonFaces.h"
 #include "EDC.h"
 #include "EFlags.h"
 #include "EFont.h"
@@ -135,6 +137,12 @@ TEST_CASE("drawing objects: created and released in balance")
         lastBrush = brush.Handle();
         lastFont = font.Handle();
         DeleteObject(bitmap);
+    }
+    EApplication::instance = GetModuleHandleA(nullptr);
+    for (int i = 0; i < 200; i++) {
+        EButtonFaces faces(window.handle, 22, 21, i % 2 ? "RESB_UP" : "RESB_MISSING", 2);
+        EWindowDC windowDC(window.handle);
+        faces.Paint(windowDC.Handle(), EFaceDisabled);
     }
     {
         RedrawWindow(window.handle, nullptr, nullptr, RDW_INVALIDATE);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "EListRows.h"
+#include "TestWindow.h"
 
 int LogList::drawn = 0;
 
@@ -21,19 +22,9 @@ LRESULT CALLBACK ParentProc(HWND handle, UINT message, WPARAM wParam, LPARAM lPa
 
 const char* ParentClass()
 {
-    static bool registered;
-    if (!registered) {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "OmbrelLogParent";
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    return "OmbrelLogParent";
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    return RegisterTestClass("OmbrelLogParent", ParentProc);
 }
 
 }

@@ -15,27 +15,13 @@ LRESULT CALLBACK RecordingProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcA(handle, message, wParam, lParam);
 }
 
-const char* ClassName()
-{
-    static bool registered;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = RecordingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "OmbrelControlsTest";
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    return "OmbrelControlsTest";
-}
-
 }
 
 TestWindow::TestWindow(int width, int height)
 {
-    handle = CreateWindowExA(0, ClassName(), "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, width, height, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    handle = CreateWindowExA(0, RegisterTestClass("OmbrelControlsTest", RecordingProc), "test",
+                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, width, height, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
     lastCommand = 0;
     commandCount = 0;
 }
@@ -43,4 +29,18 @@ TestWindow::TestWindow(int width, int height)
 TestWindow::~TestWindow()
 {
     DestroyWindow(handle);
+}
+
+const char* RegisterTestClass(const char* name, WNDPROC procedure)
+{
+    WNDCLASSA wc;
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) {
+        wc = {};
+        wc.lpfnWndProc = procedure;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = name;
+        RegisterClassA(&wc);
+    }
+    return name;
 }

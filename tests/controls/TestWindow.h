@@ -18,4 +18,8 @@ struct TestWindow {
     static int commandCount;
 };
 
+// Registers a window class of the tests once, with the button-face
+// background; returns its name.
+const char* RegisterTestClass(const char* name, WNDPROC procedure);
+
 #endif
