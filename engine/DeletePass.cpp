@@ -47,7 +47,7 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
         if (!Step())
             return 0;
         const char* name = entry.name.c_str();
-        if (HasUnrepresentableChar(name)) {
+        if (!entry.representable) {
             ReportUnrepresentableName(owner, destination);
             return 0;
         }

@@ -92,7 +92,7 @@ int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, con
     HWND owner = host.Owner();
     const char* name = entry.name.c_str();
     // '?' stands for a character the code page lacks, and is a wildcard.
-    if (HasUnrepresentableChar(name)) {
+    if (!entry.representable) {
         ReportUnrepresentableName(owner, sourceFolder);
         return 0;
     }

@@ -2,6 +2,7 @@
 
 #include "FileActions.h"
 #include "FolderIdentity.h"
+#include "FolderIndex.h"
 #include "PathText.h"
 #include "TreeReports.h"
 
@@ -31,32 +32,25 @@ int DeleteEntry(HWND owner, const char* path, DWORD attributes, OperationCounts*
 
 int DeleteFolderContents(HWND owner, const char* folder, OperationCounts* counts)
 {
-    char pattern[EPathSize];
-    if (!JoinPath(pattern, folder, "*.*")) {
-        ReportPathTooLong(owner, folder);
-        return 0;
-    }
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(pattern, &data);
-    if (search == INVALID_HANDLE_VALUE)
+    // A folder that cannot be listed is left to RemoveFolderWithReport,
+    // which then tells that it is not empty.
+    FolderIndex listing;
+    if (listing.Read(folder) != FolderIndex::Listed)
         return 1;
-    int result = 1;
-    do {
-        if (IsSkippedName(data.cFileName))
-            continue;
+    for (const FolderEntry& entry : listing.Entries()) {
         char child[EPathSize];
-        if (HasUnrepresentableChar(data.cFileName)) {
+        if (!entry.representable) {
             ReportUnrepresentableName(owner, folder);
-            result = 0;
-        } else if (!JoinPath(child, folder, data.cFileName)) {
-            ReportPathTooLong(owner, folder);
-            result = 0;
-        } else {
-            result = DeleteEntry(owner, child, data.dwFileAttributes, counts);
+            return 0;
         }
-    } while (result && FindNextFileA(search, &data));
-    FindClose(search);
-    return result;
+        if (!JoinPath(child, folder, entry.name.c_str())) {
+            ReportPathTooLong(owner, folder);
+            return 0;
+        }
+        if (!DeleteEntry(owner, child, entry.attributes, counts))
+            return 0;
+    }
+    return 1;
 }
 
 int DeleteEntry(HWND owner, const char* path, DWORD attributes, OperationCounts* counts)

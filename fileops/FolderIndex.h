@@ -9,9 +9,13 @@
 
 // One entry of a folder listing, as the directory search returned it.
 struct FolderEntry {
-    std::string name;
+    std::string name;     // in the ANSI code page
+    std::wstring wide;    // as the file system holds it
     DWORD attributes;
     FILETIME writeTime;
+    // False when the code page has no exact form of the name: the system
+    // would hand back '?' or a look-alike, which may be another file's name.
+    bool representable;
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
@@ -44,8 +48,8 @@ private:
 // The directory entry of a path itself; 0 when none can be found.
 int ReadFolderEntry(const char* path, FolderEntry* entry);
 
-// The key under which the file system sees a name: upper case, whole
-// character set. Empty when the name cannot be converted.
-std::wstring FoldedName(const char* name);
+// The key under which the file system sees a name: upper case over the
+// whole character set.
+std::wstring FoldedName(const std::wstring& name);
 
 #endif
