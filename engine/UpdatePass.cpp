@@ -65,13 +65,13 @@ int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD des
     bool created = false;
     if (!PrepareDestination(destination, destinationAttributes, top, &created))
         return 0;
+    FolderIndex listing;
     FolderIndex existing;
     if (!created && existing.Read(destination) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), destination, existing.Error());
         return 0;
     }
     // A source folder that cannot be listed is not an empty one.
-    FolderIndex listing;
     if (listing.Read(source) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), source, listing.Error());
         return 0;
@@ -154,7 +154,7 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
     // Read-only, hidden and system would keep the copy from replacing it.
     if (existing)
         SetAttributesWithReport(owner, destination, FILE_ATTRIBUTE_NORMAL);
-    if (!CopyFileWithReport(owner, source, destination, FALSE))
+    if (!CopyFileOver(owner, source, destination, existing != nullptr))
         return 0;
     ++counts.copied;
     return 1;

@@ -80,13 +80,18 @@ int ReplaceThroughTemporary(HWND owner, const char* source, const char* destinat
 
 int CopyFileWithReport(HWND owner, const char* source, const char* destination, BOOL failIfExists)
 {
-    if (GetFileAttributesA(destination) != INVALID_FILE_ATTRIBUTES) {
-        if (failIfExists) {
-            ReportCopyError(owner, ERROR_FILE_EXISTS, source);
-            return 0;
-        }
-        return ReplaceThroughTemporary(owner, source, destination);
+    bool exists = GetFileAttributesA(destination) != INVALID_FILE_ATTRIBUTES;
+    if (exists && failIfExists) {
+        ReportCopyError(owner, ERROR_FILE_EXISTS, source);
+        return 0;
     }
+    return CopyFileOver(owner, source, destination, exists);
+}
+
+int CopyFileOver(HWND owner, const char* source, const char* destination, bool destinationExists)
+{
+    if (destinationExists)
+        return ReplaceThroughTemporary(owner, source, destination);
     if (CopyFileA(source, destination, TRUE))
         return 1;
     DWORD code = GetLastError();
@@ -142,9 +147,19 @@ int RemoveFolderWithReport(HWND owner, const char* path)
 
 void PumpOneMessage()
 {
+    // Asking for a message costs more than deciding about a small file, so
+    // after a look that found none the next look waits a few milliseconds;
+    // while messages are waiting, one is taken at every call.
+    static DWORD emptySince;
+    static bool lastWasEmpty;
+    if (lastWasEmpty && GetTickCount() - emptySince < EPumpQuietMs)
+        return;
     MSG message;
-    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+    lastWasEmpty = !PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+    if (lastWasEmpty) {
+        emptySince = GetTickCount();
+        return;
     }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
 }
