@@ -61,10 +61,10 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
             result = counterpart ? 1 : PruneFile(destinationChild);
         else if (!counterpart || !counterpart->IsFolder())
             result = RemoveOrphanFolder(destinationChild);
-        else if (!entry.IsLink())
-            result = PruneFolder(sourceChild, destinationChild);
         // A link in the destination is never descended: what it holds is
         // not part of this tree.
+        else if (!entry.IsLink())
+            result = PruneFolder(sourceChild, destinationChild);
         if (!result)
             return 0;
     }
@@ -77,8 +77,10 @@ int SyncRun::PruneFile(const char* path)
         return 1;
     if (confirm) {
         int act = Answer(host.ConfirmDeleteFile(path), 0);
-        if (act <= 0)
-            return act + 1;
+        if (act < 0)
+            return 0;
+        if (act == 0)
+            return 1;
     }
     host.LogOperation("del", path, "");
     SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);

@@ -15,7 +15,7 @@ struct FolderEntry;
 // whatever stops it has already been shown (or was the user's own answer).
 class SyncRun {
 public:
-    // Both are borrowed for the life of the run.
+    // The host is borrowed for the life of the run; the options are copied.
     SyncRun(SyncHost& host, const SyncOptions& options);
 
     // The headless core of a run: refuses unsafe folder pairs before
@@ -53,7 +53,7 @@ private:
     int Answer(int button, int noStops);
 
     SyncHost& host;
-    const SyncOptions& options;
+    const SyncOptions options;
     int confirm = 1;
     const char* destinationRoot = "";
     OperationCounts counts;

@@ -91,7 +91,8 @@ int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, con
 {
     HWND owner = host.Owner();
     const char* name = entry.name.c_str();
-    // '?' stands for a character the code page lacks, and is a wildcard.
+    // The code page has no exact form of the name: acting on what it shows
+    // ('?', a wildcard, or a look-alike) could reach another file.
     if (!entry.representable) {
         ReportUnrepresentableName(owner, sourceFolder);
         return 0;
@@ -145,8 +146,10 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
             return 1;
         if (confirm) {
             int act = Answer(host.ConfirmReplace(source, destination), 0);
-            if (act <= 0)
-                return act + 1;
+            if (act < 0)
+                return 0;
+            if (act == 0)
+                return 1;
         }
     }
     host.LogOperation("copy", source, destination);

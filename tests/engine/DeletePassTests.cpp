@@ -1,6 +1,7 @@
 #include "BoxRecorder.h"
 #include "SyncTrees.h"
 
+#include "LockedPath.h"
 #include "TestProcess.h"
 
 #include <doctest/doctest.h>
@@ -120,11 +121,10 @@ TEST_CASE("a file that cannot be deleted stops the run with its code")
     SyncTrees trees;
     BoxRecorder boxes;
     MakeFile(trees.dst + "\\busy.txt", "b");
-    HANDLE lock = CreateFileA((trees.dst + "\\busy.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    REQUIRE(lock != INVALID_HANDLE_VALUE);
+    LockedPath lock(trees.dst + "\\busy.txt");
+    REQUIRE(lock.Held());
     ScriptedHost host;
     CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
-    CloseHandle(lock);
     CHECK(boxes.LastText() == "Error DeleteFile 32");
     CHECK(host.rows == std::vector<std::string>{"del " + trees.dst + "\\busy.txt"});
 }

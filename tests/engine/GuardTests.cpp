@@ -5,6 +5,8 @@
 #include "FolderIdentity.h"
 #include "SyncTrees.h"
 
+#include "FlagScope.h"
+#include "LockedPath.h"
 #include "TestProcess.h"
 
 #include <doctest/doctest.h>
@@ -29,27 +31,6 @@ bool Has(const BoxRecorder& boxes, const std::string& part)
 {
     return boxes.LastText().find(part) != std::string::npos;
 }
-
-// Holds a folder open without sharing, as another program can: listing it
-// then fails with a sharing violation. (Root reads every folder, so this is
-// how an unreadable folder is made here.)
-class LockedFolder {
-public:
-    explicit LockedFolder(const std::string& path)
-        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                             nullptr))
-    {
-    }
-    ~LockedFolder()
-    {
-        if (handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
-    }
-    bool Held() const { return handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle;
-};
 
 std::wstring Wide(const std::string& text)
 {
@@ -134,9 +115,10 @@ TEST_CASE("only full paths are accepted")
     }
     CHECK(Names(trees.dst).empty());
     CHECK(boxes.boxes.size() == 8);
-    EJapanese = 1;
-    CHECK(Run(host, Options(1, 0, 1, 0), "src", trees.dst) == 0);
-    EJapanese = 0;
+    {
+        FlagScope japanese(EJapanese, 1);
+        CHECK(Run(host, Options(1, 0, 1, 0), "src", trees.dst) == 0);
+    }
     CHECK(boxes.LastText().rfind("'src' \x82\xCD\x8A\xAE\x91\x53\x82\xC8", 0) == 0);  // は完全な
 }
 
@@ -174,8 +156,7 @@ TEST_CASE("a path that would outgrow 260 bytes stops the run with a message")
 TEST_CASE("Japanese names whose trail byte is a backslash stay whole names")
 {
     REQUIRE(GetACP() == 932);
-    int savedDoubleByte = EDoubleByte;
-    EDoubleByte = 1;
+    FlagScope doubleByte(EDoubleByte, 1);
     SyncTrees trees;
     BoxRecorder boxes;
     // 表 (95 5C) and ソ (83 5C).
@@ -190,7 +171,6 @@ TEST_CASE("Japanese names whose trail byte is a backslash stay whole names")
     CHECK(Contains(host.rows, "rmdir " + trees.dst + "\\ソ表"));
     CHECK(ReadWholeFile(trees.src + "\\表\\ソ.txt") == "so");
     CHECK(boxes.boxes.empty());
-    EDoubleByte = savedDoubleByte;
 }
 
 TEST_CASE("links: never written through, never descended into for removal, never looped through")
@@ -294,8 +274,10 @@ TEST_CASE("a source folder that cannot be listed stops either pass instead of co
     MakeFile(trees.src + "\\locked\\f.txt", "f");
     MakeFile(trees.dst + "\\locked\\f.txt", "f");
     MakeFile(trees.dst + "\\locked\\g.txt", "only here");
-    LockedFolder lock(trees.src + "\\locked");
+    LockedPath lock(trees.src + "\\locked");
     REQUIRE(lock.Held());
+    // Listing it fails with a sharing violation, as for a folder the user may
+    // not read.
     std::string expected = "Can't read the folder '" + trees.src + "\\locked' (error 32). The run was stopped.";
 
     ScriptedHost update;

@@ -1,6 +1,7 @@
 #include "BoxRecorder.h"
 #include "SyncTrees.h"
 
+#include "LockedPath.h"
 #include "TestProcess.h"
 
 #include <doctest/doctest.h>
@@ -222,12 +223,10 @@ TEST_CASE("a copy that fails has its log row and stops the run")
     SyncTrees trees;
     BoxRecorder boxes;
     MakeFile(trees.src + "\\locked.txt", "x");
-    HANDLE lock = CreateFileA((trees.src + "\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    REQUIRE(lock != INVALID_HANDLE_VALUE);
+    LockedPath lock(trees.src + "\\locked.txt");
+    REQUIRE(lock.Held());
     ScriptedHost host;
     CHECK(Run(host, Options(0, 0, 1, 0), trees.src, trees.dst) == 0);
-    CloseHandle(lock);
     CHECK(host.rows == std::vector<std::string>{"copy " + trees.src + "\\locked.txt " + trees.dst + "\\locked.txt"});
     CHECK(boxes.LastText() == trees.src + "\\locked.txt is in use");
     CHECK(Names(trees.dst).empty());

@@ -5,6 +5,8 @@
 #include "FileTrees.h"
 #include "FolderIdentity.h"
 
+#include "FlagScope.h"
+#include "LockedPath.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
@@ -16,32 +18,6 @@
 #include <string>
 
 namespace {
-
-struct Japanese {
-    explicit Japanese(int on) : saved(EJapanese) { EJapanese = on; }
-    ~Japanese() { EJapanese = saved; }
-    int saved;
-};
-
-// A file held open without sharing: every other open of it fails with a
-// sharing violation, as a file locked by another program does.
-class LockedFile {
-public:
-    explicit LockedFile(const std::string& path)
-        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                             nullptr))
-    {
-    }
-    ~LockedFile()
-    {
-        if (handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
-    }
-    bool Held() const { return handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle;
-};
 
 int EntriesIn(const std::string& folder)
 {
@@ -90,11 +66,11 @@ TEST_CASE("copy failures are reported in their own words in both languages")
     std::string source = temp / "in use.txt";
     MakeFile(source, "data");
     {
-        LockedFile lock(source);
+        LockedPath lock(source);
         REQUIRE(lock.Held());
         CHECK(CopyFileWithReport(nullptr, source.c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
         CHECK(boxes.LastText() == source + " is in use");
-        Japanese on(1);
+        FlagScope japanese(EJapanese, 1);
         CHECK(CopyFileWithReport(nullptr, source.c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
         CHECK(boxes.LastText() == source + " \x82\xCD\x8E\x67\x97\x70\x92\x86\x82\xC5\x82\xB7");
         CHECK(boxes.boxes.back().caption == "\xB4\xD7\xB0");
@@ -104,7 +80,7 @@ TEST_CASE("copy failures are reported in their own words in both languages")
     // An unlisted code shows its number, in English under both captions.
     CHECK(CopyFileWithReport(nullptr, (temp / "missing").c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
     CHECK(boxes.LastText() == "Error CopyFile 2");
-    Japanese on(1);
+    FlagScope japanese(EJapanese, 1);
     CHECK(CopyFileWithReport(nullptr, (temp / "missing").c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
     CHECK(boxes.LastText() == "Error CopyFile 2");
 }
@@ -130,7 +106,7 @@ TEST_CASE("a copy onto a full disk keeps the old file and leaves nothing half-wr
 
     // A new file cut short is removed rather than left looking up to date.
     std::string fresh = disk + "\\fresh.bin";
-    Japanese on(1);
+    FlagScope japanese(EJapanese, 1);
     CHECK(CopyFileWithReport(nullptr, big.c_str(), fresh.c_str(), FALSE) == 0);
     CHECK(boxes.LastText() == "\xC3\xDE\xA8\xBD\xB8\x82\xAA\x82\xA2\x82\xC1\x82\xCF\x82\xA2\x82\xC5\x82\xB7");
     CHECK_FALSE(PathExists(fresh));
@@ -178,7 +154,7 @@ TEST_CASE("folders are created level by level, and failures name their cause")
     std::string orphan = temp / "no\\such";
     CHECK(CreateFolderWithReport(nullptr, orphan.c_str(), nullptr) == 0);
     CHECK(boxes.LastText() == "Can't find the path specified. '" + orphan + "'");
-    Japanese on(1);
+    FlagScope japanese(EJapanese, 1);
     CHECK(CreateFolderWithReport(nullptr, orphan.c_str(), nullptr) == 0);
     CHECK(boxes.LastText() == "\xC3\xDE\xA8\xDA\xB8\xC4\xD8\xCA\xDF\xBD '" + orphan + "'\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81\x42");
 }
@@ -233,11 +209,11 @@ TEST_CASE("removal failures in both languages")
     CHECK(RemoveFolderWithReport(nullptr, (temp / "full").c_str()) == 0);
     CHECK(boxes.LastText() == "Folder not empty");
     {
-        LockedFile lock(temp / "full\\x.txt");
+        LockedPath lock(temp / "full\\x.txt");
         CHECK(DeleteFileWithReport(nullptr, (temp / "full\\x.txt").c_str()) == 0);
         CHECK(boxes.LastText() == "Error DeleteFile 32");
     }
-    Japanese on(1);
+    FlagScope japanese(EJapanese, 1);
     CHECK(RemoveFolderWithReport(nullptr, (temp / "full").c_str()) == 0);
     CHECK(boxes.LastText() == "\xCC\xAB\xD9\xC0\xDE\x82\xAA\x8B\xF3\x82\xC5\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1");
     CHECK(SetAttributesWithReport(nullptr, (temp / "none").c_str(), FILE_ATTRIBUTE_NORMAL) == 0);

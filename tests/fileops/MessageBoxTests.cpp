@@ -1,26 +1,12 @@
 #include "BoxRecorder.h"
 #include "EFlags.h"
+#include "FlagScope.h"
 #include "MessageBoxes.h"
 
 #include <doctest/doctest.h>
 
 #include <cstring>
 #include <string>
-
-namespace {
-
-struct Japanese {
-    explicit Japanese(int on) : saved(EJapanese), savedDouble(EDoubleByte) { EJapanese = EDoubleByte = on; }
-    ~Japanese()
-    {
-        EJapanese = saved;
-        EDoubleByte = savedDouble;
-    }
-    int saved;
-    int savedDouble;
-};
-
-}
 
 TEST_CASE("message boxes carry the caption and buttons of their kind in both languages")
 {
@@ -40,7 +26,8 @@ TEST_CASE("message boxes carry the caption and buttons of their kind in both lan
     CHECK(boxes.boxes[3].caption == "Confirmation");
     CHECK(boxes.boxes[3].style == 0x31);
 
-    Japanese on(1);
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
     ErrorBox(nullptr, "Error CopyFile %d", 5);
     WarningBox(nullptr, "w");
     FatalBox(nullptr, "f");
@@ -63,7 +50,8 @@ TEST_CASE("a text longer than the box buffer is cut, never overrun")
     CHECK(boxes.LastText() == std::string(EMessageTextSize - 1, 'p'));
 
     // A cut that would split a double-byte character drops its lead byte.
-    Japanese on(1);
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
     std::string kanji;
     for (int i = 0; i < 400; ++i)
         kanji += "\x95\x5C";

@@ -2,6 +2,7 @@
 #include "EFlags.h"
 #include "PathText.h"
 
+#include "FlagScope.h"
 #include "TreeBuilder.h"
 
 #include <doctest/doctest.h>
@@ -10,13 +11,6 @@
 #include <string>
 
 namespace {
-
-// Sets the double-byte flag for one case and puts it back.
-struct DoubleByte {
-    explicit DoubleByte(int on) : saved(EDoubleByte) { EDoubleByte = on; }
-    ~DoubleByte() { EDoubleByte = saved; }
-    int saved;
-};
 
 std::string Join(const char* folder, const char* name)
 {
@@ -86,7 +80,7 @@ TEST_CASE("a Japanese name whose trail byte is a backslash is one name")
     // 表 is 95 5C and ソ is 83 5C in Shift-JIS.
     const char* hyou = "\x95\x5C";
     CHECK(std::strcmp("表", hyou) == 0);
-    DoubleByte on(1);
+    FlagScope doubleByte(EDoubleByte, 1);
     CHECK(Join("D:\\\x95\x5C", "a") == "D:\\\x95\x5C\\a");
     CHECK(std::string(BaseName("D:\\\x83\x5C\\\x95\x5C")) == "\x95\x5C");
     char folder[EPathSize];
