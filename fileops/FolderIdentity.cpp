@@ -18,7 +18,7 @@ void FullPath(const char* path, char* full)
     }
     // D:\a\ is D:\a; D:\ keeps its separator.
     std::size_t n = std::strlen(full);
-    if (n > 3 && (full[n - 1] == '\\' || full[n - 1] == '/') && BaseName(full)[0] == '\0')
+    if (n > 3 && BaseName(full)[0] == '\0')
         full[n - 1] = '\0';
 }
 
