@@ -1,11 +1,4 @@
-# Cross-build for 32-bit Windows with the posix-threads mingw-w64 compilers.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+# 32-bit Windows: compiled and linked only (64-bit Wine cannot run it).
 set(OMBREL_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${OMBREL_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${OMBREL_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER  ${OMBREL_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${OMBREL_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)

@@ -1,12 +1,5 @@
-# Cross-build for 64-bit Windows with the posix-threads mingw-w64 compilers.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# 64-bit Windows: built, run and tested under Wine.
 set(OMBREL_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   ${OMBREL_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${OMBREL_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER  ${OMBREL_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${OMBREL_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

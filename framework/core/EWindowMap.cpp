@@ -40,22 +40,19 @@ EWindow* EWindowMap::Find(HWND handle) const
 
 bool EWindowMap::Remove(HWND handle)
 {
-    for (Entry** link = &buckets[Bucket(handle)]; *link; link = &(*link)->next) {
-        Entry* e = *link;
-        if (e->key == handle) {
-            *link = e->next;
-            delete e;
-            return true;
-        }
-    }
-    return false;
+    return Unlink(handle, nullptr);
 }
 
 bool EWindowMap::Remove(HWND handle, EWindow* window)
 {
+    return Unlink(handle, window);
+}
+
+bool EWindowMap::Unlink(HWND handle, EWindow* window)
+{
     for (Entry** link = &buckets[Bucket(handle)]; *link; link = &(*link)->next) {
         Entry* e = *link;
-        if (e->key == handle && e->value == window) {
+        if (e->key == handle && (!window || e->value == window)) {
             *link = e->next;
             delete e;
             return true;

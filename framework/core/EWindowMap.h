@@ -32,6 +32,9 @@ private:
     };
 
     static unsigned Bucket(HWND handle);
+    // Unlinks the newest entry of the handle, or of the handle and window
+    // when a window is given.
+    bool Unlink(HWND handle, EWindow* window);
 
     Entry* buckets[BucketCount];
 };

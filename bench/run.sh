@@ -1,0 +1,20 @@
+#!/bin/sh
+# Builds the x86_64 target and runs every benchmark under Wine, in the test
+# prefix, on a virtual display of its own when none is set.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+sh cmake/build.sh x86_64 >/dev/null
+
+. "$root/cmake/xvfb.sh"
+export WINEPREFIX="$root/build/x86_64/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+trap ombrel_stop_xvfb EXIT INT TERM
+ombrel_start_xvfb
+sh cmake/wine-prefix.sh start
+
+for bench in build/x86_64/bin/*_bench.exe; do
+    echo "== $(basename "$bench" .exe)"
+    wine "$bench" "$@"
+done

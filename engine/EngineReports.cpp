@@ -1,0 +1,48 @@
+#include "EngineReports.h"
+
+#include "BilingualText.h"
+#include "MessageBoxes.h"
+
+void ReportNotFullPath(HWND owner, const char* path)
+{
+    ErrorBox(owner,
+             Bilingual("'%s' is not a full path. Give the folder with its drive (D:\\folder) or as a network "
+                       "path (\\\\server\\share\\folder).",
+                       "'%s' は完全なﾊﾟｽではありません。ﾄﾞﾗｲﾌﾞ名から (D:\\ﾌｫﾙﾀﾞ)、またはﾈｯﾄﾜｰｸのﾊﾟｽ "
+                       "(\\\\ｻｰﾊﾞｰ\\共有\\ﾌｫﾙﾀﾞ) で指定してください。"),
+             path);
+}
+
+void ReportNestedFolders(HWND owner, const char* source, const char* destination)
+{
+    ErrorBox(owner,
+             Bilingual("The folders '%s' and '%s' are the same folder, or one lies inside the other. "
+                       "Nothing was changed.",
+                       "ﾌｫﾙﾀﾞ '%s' と '%s' は同じﾌｫﾙﾀﾞか、一方がもう一方の中にあります。"
+                       "何も変更していません。"),
+             source, destination);
+}
+
+void ReportDestinationLink(HWND owner, const char* link)
+{
+    ErrorBox(owner,
+             Bilingual("'%s' is a link to another folder. Nothing is written through it; the run was stopped.",
+                       "'%s' は別のﾌｫﾙﾀﾞへのﾘﾝｸです。ﾘﾝｸ先には書き込みません。処理を中止しました。"),
+             link);
+}
+
+void ReportSourceLink(HWND owner, const char* link)
+{
+    ErrorBox(owner,
+             Bilingual("'%s' is a link to a folder that holds it or the destination. The run was stopped.",
+                       "'%s' は自分自身か転送先を含むﾌｫﾙﾀﾞへのﾘﾝｸです。処理を中止しました。"),
+             link);
+}
+
+void ReportFileInTheWay(HWND owner, const char* path)
+{
+    ErrorBox(owner,
+             Bilingual("Can't create the folder '%s': a file of that name exists. The run was stopped.",
+                       "同じ名前のﾌｧｲﾙがあるため、ﾌｫﾙﾀﾞ '%s' を作成できません。処理を中止しました。"),
+             path);
+}

@@ -1,0 +1,62 @@
+#ifndef OMBREL_SYNCRUN_H
+#define OMBREL_SYNCRUN_H
+
+#include "FileTrees.h"
+#include "SyncHost.h"
+#include "SyncOptions.h"
+
+#include <windows.h>
+
+struct FolderEntry;
+
+// One run of a sync set: the update pass and, with DELETE on, the delete
+// pass. Each folder is listed once per side and every decision is taken from
+// those listings. Every operation returns 1 to go on and 0 to stop the run;
+// whatever stops it has already been shown (or was the user's own answer).
+class SyncRun {
+public:
+    // The host is borrowed for the life of the run; the options are copied.
+    SyncRun(SyncHost& host, const SyncOptions& options);
+
+    // The headless core of a run: refuses unsafe folder pairs before
+    // touching anything, sets the abort and confirmation flags afresh for
+    // each pass, runs the passes and clears the status text. 1 when every
+    // pass ended without stopping.
+    int RunSet(const char* source, const char* destination);
+
+    // Brings destination up to date from source (a folder or a file).
+    int UpdateTree(const char* source, const char* destination);
+    // Removes from destination what source lacks.
+    int PruneTree(const char* source, const char* destination);
+
+    // The confirmation flag: nonzero while replacements and removals are asked.
+    void SetConfirm(int on) { confirm = on; }
+    int Confirm() const { return confirm; }
+    // Completed actions since the last RunSet.
+    const OperationCounts& Counts() const { return counts; }
+
+private:
+    int Step();
+    int UpdateFolder(const char* source, const char* destination, DWORD destinationAttributes, bool top);
+    int PrepareDestination(const char* destination, DWORD attributes, bool top, bool* created);
+    int UpdateEntry(const char* sourceFolder, const FolderEntry& entry, const char* destinationFolder,
+                    const FolderEntry* existing);
+    int UpdateFile(const char* source, const FolderEntry& sourceEntry, const char* destination,
+                   const FolderEntry* existing);
+    int SourceLinkIsSafe(const char* link, const char* holder);
+    int PruneFolder(const char* source, const char* destination);
+    int PruneFile(const char* path);
+    int RemoveOrphanFolder(const char* path);
+    int JoinBoth(char* sourceChild, const char* source, char* destinationChild, const char* destination,
+                 const char* name);
+    // Applies an answer of a confirmation: 1 act, 0 leave it (No), -1 stop.
+    int Answer(int button, int noStops);
+
+    SyncHost& host;
+    const SyncOptions options;
+    int confirm = 1;
+    const char* destinationRoot = "";
+    OperationCounts counts;
+};
+
+#endif

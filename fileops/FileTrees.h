@@ -1,0 +1,24 @@
+#ifndef OMBREL_FILETREES_H
+#define OMBREL_FILETREES_H
+
+#include <windows.h>
+
+// What a tree operation did, counting completed actions only.
+struct OperationCounts {
+    int copied = 0;
+    int deleted = 0;
+    int removedFolders = 0;
+    int createdFolders = 0;
+};
+
+// Creates every missing folder of path from the top down. Returns 0 without a
+// message when path or a prefix of it is a file, or when it has no separator
+// after its first component. counts may be nullptr.
+int CreatePath(HWND owner, const char* path, LPSECURITY_ATTRIBUTES security, OperationCounts* counts = nullptr);
+
+// Removes a file, or a folder with all it holds (attributes cleared first).
+// A folder that is a link is removed itself, never descended into. Stops at
+// the first failure, after its box. counts may be nullptr.
+int DeleteTree(HWND owner, const char* path, OperationCounts* counts = nullptr);
+
+#endif

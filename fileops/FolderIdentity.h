@@ -1,0 +1,29 @@
+#ifndef OMBREL_FOLDERIDENTITY_H
+#define OMBREL_FOLDERIDENTITY_H
+
+// One folder has many spellings (case, separators, "..", short names, links,
+// other drive letters reaching the same place). These decide by what the
+// folder is: its volume serial number and file index.
+
+struct FolderId {
+    unsigned long volume = 0;
+    unsigned long indexHigh = 0;
+    unsigned long indexLow = 0;
+};
+
+// Reads the identity of an existing file or folder: of what a link points
+// to, or with linkItself of the link itself where the platform tells them
+// apart.
+int ReadFolderId(const char* path, FolderId* id, bool linkItself = false);
+bool operator==(const FolderId& a, const FolderId& b);
+
+// 1 when inner is the folder outer or lies somewhere below it, by name or by
+// identity; inner need not exist yet (its nearest existing ancestor counts).
+int IsSameOrInside(const char* inner, const char* outer);
+
+// 1 when removing the link at path removes the link alone. Where the platform
+// opens a link as the folder it points to (Wine), removing it would remove
+// that folder instead, so it must be left alone.
+int CanRemoveLinkItself(const char* path);
+
+#endif

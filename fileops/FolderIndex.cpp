@@ -1,0 +1,108 @@
+#include "FolderIndex.h"
+
+#include "PathText.h"
+
+namespace {
+
+std::wstring ToWide(const char* text)
+{
+    wchar_t wide[EPathSize];
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, EPathSize);
+    return length > 0 ? std::wstring(wide, static_cast<std::size_t>(length - 1)) : std::wstring();
+}
+
+FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
+{
+    FolderEntry entry{std::string(), data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, false};
+    char name[EPathSize];
+    BOOL usedDefault = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, data.cFileName, -1, name, sizeof name, nullptr,
+                                     &usedDefault);
+    if (length > 0) {
+        entry.name.assign(name, static_cast<std::size_t>(length - 1));
+        entry.representable = !usedDefault && !HasUnrepresentableChar(name);
+    } else {
+        entry.name = "?";
+    }
+    return entry;
+}
+
+bool IsDots(const wchar_t* name)
+{
+    return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
+}
+
+}
+
+FolderIndex::Status FolderIndex::Read(const char* folder)
+{
+    entries.clear();
+    byName.clear();
+    indexed = false;
+    error = 0;
+    char pattern[EPathSize];
+    if (!JoinPath(pattern, folder, "*.*")) {
+        error = ERROR_FILENAME_EXCED_RANGE;
+        return Unreadable;
+    }
+    // Listed in wide form, so that a name the code page lacks is seen for
+    // what it is instead of as '?' or a look-alike.
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileExW(ToWide(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        // An empty drive root has no "." entry: nothing found means empty.
+        if (error == ERROR_FILE_NOT_FOUND && GetFileAttributesA(folder) != INVALID_FILE_ATTRIBUTES)
+            return Listed;
+        return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? Missing : Unreadable;
+    }
+    do {
+        if (IsDots(data.cFileName))
+            continue;
+        FolderEntry entry = MakeEntry(data);
+        if (!IsSkippedName(entry.name.c_str()))
+            entries.push_back(std::move(entry));
+    } while (FindNextFileW(search, &data));
+    error = GetLastError();
+    FindClose(search);
+    if (error != ERROR_NO_MORE_FILES) {
+        entries.clear();
+        return Unreadable;
+    }
+    error = 0;
+    return Listed;
+}
+
+const FolderEntry* FolderIndex::Find(const char* name) const
+{
+    if (!indexed) {
+        byName.reserve(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            byName.emplace(FoldedName(entries[i].wide), i);
+        indexed = true;
+    }
+    auto found = byName.find(FoldedName(ToWide(name)));
+    return found == byName.end() ? nullptr : &entries[found->second];
+}
+
+int ReadFolderEntry(const char* path, FolderEntry* entry)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW(ToWide(path).c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    FindClose(search);
+    *entry = MakeEntry(data);
+    return 1;
+}
+
+std::wstring FoldedName(const std::wstring& name)
+{
+    if (name.empty() || name.size() >= EPathSize)
+        return name;
+    wchar_t upper[EPathSize];
+    int folded = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()), upper,
+                              EPathSize);
+    return folded > 0 ? std::wstring(upper, static_cast<std::size_t>(folded)) : name;
+}

@@ -1,0 +1,55 @@
+#ifndef OMBREL_FOLDERINDEX_H
+#define OMBREL_FOLDERINDEX_H
+
+#include <windows.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// One entry of a folder listing, as the directory search returned it.
+struct FolderEntry {
+    std::string name;     // in the ANSI code page
+    std::wstring wide;    // as the file system holds it
+    DWORD attributes;
+    FILETIME writeTime;
+    // False when the code page has no exact form of the name: the system
+    // would hand back '?' or a look-alike, which may be another file's name.
+    bool representable;
+
+    bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+    bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+};
+
+// The entries of one folder, listed once, in the file system's order, without
+// the skipped names. Names are looked up as the file system matches them:
+// letter case ignored over the whole character set.
+class FolderIndex {
+public:
+    enum Status { Listed, Missing, Unreadable };
+
+    // Lists folder. Missing: the folder does not exist (file or path not
+    // found). Unreadable: any other failure, with Error() telling which; a
+    // listing that broke off half-way is unreadable, never short.
+    Status Read(const char* folder);
+    DWORD Error() const { return error; }
+
+    const std::vector<FolderEntry>& Entries() const { return entries; }
+    // The entry of that name, or nullptr.
+    const FolderEntry* Find(const char* name) const;
+
+private:
+    std::vector<FolderEntry> entries;
+    mutable std::unordered_map<std::wstring, std::size_t> byName;
+    mutable bool indexed = false;
+    DWORD error = 0;
+};
+
+// The directory entry of a path itself; 0 when none can be found.
+int ReadFolderEntry(const char* path, FolderEntry* entry);
+
+// The key under which the file system sees a name: upper case over the
+// whole character set.
+std::wstring FoldedName(const std::wstring& name);
+
+#endif

@@ -1,0 +1,50 @@
+#include "MessageBoxes.h"
+
+#include "BilingualText.h"
+#include "BoundedFormat.h"
+
+#include <cstdarg>
+
+namespace {
+
+class SystemBoxReporter : public EBoxReporter {
+public:
+    int Report(HWND owner, const char* text, const char* caption, UINT style) override
+    {
+        return MessageBoxA(owner, text, caption, style);
+    }
+};
+
+SystemBoxReporter systemReporter;
+EBoxReporter* currentReporter = &systemReporter;
+
+int ShowBox(HWND owner, const char* caption, UINT style, const char* format, va_list arguments)
+{
+    char text[EMessageTextSize];
+    FormatBounded(text, sizeof text, format, arguments);
+    return currentReporter->Report(owner, text, caption, style);
+}
+
+}
+
+EBoxReporter* SetBoxReporter(EBoxReporter* reporter)
+{
+    EBoxReporter* previous = currentReporter;
+    currentReporter = reporter ? reporter : &systemReporter;
+    return previous == &systemReporter ? nullptr : previous;
+}
+
+#define OMBREL_BOX(name, english, japanese, style)                                   \
+    int name(HWND owner, const char* format, ...)                                    \
+    {                                                                                \
+        va_list arguments;                                                           \
+        va_start(arguments, format);                                                 \
+        int result = ShowBox(owner, Bilingual(english, japanese), style, format, arguments); \
+        va_end(arguments);                                                           \
+        return result;                                                               \
+    }
+
+OMBREL_BOX(ErrorBox, "Error", "ｴﾗｰ", MB_OK | MB_ICONHAND)
+OMBREL_BOX(WarningBox, "Warning", "注意", MB_OK | MB_ICONHAND)
+OMBREL_BOX(FatalBox, "Fatal", "致命的なｴﾗｰ", MB_OK | MB_ICONHAND)
+OMBREL_BOX(ConfirmationBox, "Confirmation", "確認", MB_OKCANCEL | MB_ICONEXCLAMATION)

@@ -1,0 +1,28 @@
+#ifndef OMBREL_MESSAGEBOXES_H
+#define OMBREL_MESSAGEBOXES_H
+
+#include <windows.h>
+
+// Texts are formatted into this many bytes; longer ones are cut.
+enum { EMessageTextSize = 520 };
+
+// Where the boxes go. The program shows them with MessageBoxA; tests install
+// a recorder so that no box ever waits for a person.
+class EBoxReporter {
+public:
+    virtual ~EBoxReporter() {}
+    // Returns the box's result (IDOK, IDCANCEL, or 0 when none was shown).
+    virtual int Report(HWND owner, const char* text, const char* caption, UINT style) = 0;
+};
+
+// Installs a reporter (nullptr: the system's message box again) and returns
+// the one installed before. The reporter is borrowed.
+EBoxReporter* SetBoxReporter(EBoxReporter* reporter);
+
+// printf-style boxes with the caption of the interface language.
+int ErrorBox(HWND owner, const char* format, ...);
+int WarningBox(HWND owner, const char* format, ...);
+int FatalBox(HWND owner, const char* format, ...);
+int ConfirmationBox(HWND owner, const char* format, ...);
+
+#endif

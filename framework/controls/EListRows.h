@@ -1,0 +1,44 @@
+#ifndef OMBREL_ELISTROWS_H
+#define OMBREL_ELISTROWS_H
+
+#include <windows.h>
+
+// Operations of a report list-view control, on its window handle, for the
+// list-view wrappers; rows and columns live in the control, nothing here
+// keeps a copy.
+
+// One column: title, width in pixels, alignment (0 left, 1 right, 2 centre).
+struct EListColumn {
+    const char* title;
+    int width;
+    int alignment;
+};
+
+// Each cell keeps at most this many bytes of its text, so a row's memory is
+// bounded however long the texts it is given.
+enum { EListCellLimit = MAX_PATH - 1 };
+
+// Inserts count columns; the first is always left-aligned (the control
+// cannot align it otherwise).
+void EListInsertColumns(HWND list, int count, const EListColumn* columns);
+
+// Inserts a row at index with texts[0] as the item and texts[1..count-1] as
+// its sub-items; the row's item data is index.
+void EListInsertRow(HWND list, int index, const char* const* texts, int count);
+
+// Appends a row at the end, selects it, scrolls it into view and repaints
+// the list at once, so a long run shows its newest row.
+void EListAppendRow(HWND list, const char* const* texts, int count);
+
+bool EListHasColumn(HWND list, int index);
+
+// Asks the control each time; 0 without columns.
+int EListColumnCount(HWND list);
+
+// Paints one row of an owner-drawn report list as WM_DRAWITEM asks: navy
+// with the list's background colour as text when selected, the list's own
+// colours otherwise, each cell's text ended with an ellipsis when it does
+// not fit, and the focus rectangle last.
+void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item);
+
+#endif

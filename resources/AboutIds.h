@@ -1,0 +1,23 @@
+#ifndef OMBREL_ABOUTIDS_H
+#define OMBREL_ABOUTIDS_H
+
+// Lines of the string table shown in the About dialog.
+#define IDS_PRODUCT_NAME 1
+#define IDS_PRODUCT_VERSION 2
+#define IDS_PRODUCT_NOTICE 3
+#define IDS_CONTACT_FIRST 4
+#define IDS_CONTACT_SECOND 5
+
+// Controls of the About dialog.
+#define IDC_ABOUT_UNINSTALL 1201
+#define IDC_ABOUT_NAME 2901
+#define IDC_ABOUT_VERSION 2902
+#define IDC_ABOUT_NOTICE 2903
+#define IDC_ABOUT_MEMORY 2904
+#define IDC_ABOUT_MEMORY_2 2905
+#define IDC_ABOUT_MEMORY_3 2906
+#define IDC_ABOUT_MEMORY_4 2907
+#define IDC_ABOUT_CONTACT_FIRST 2910
+#define IDC_ABOUT_CONTACT_SECOND 2911
+
+#endif

@@ -1,0 +1,158 @@
+#include "SetList.h"
+
+#include <cstring>
+#include <new>
+
+#include "EFlags.h"
+#include "SetListView.h"
+#include "SyncSet.h"
+
+namespace {
+
+// The folder defaults are prompts, not paths: a run with them fails its
+// folder check.
+const char* const NewSetName[2] = {"New set", "新しいｾｯﾄ"};
+const char* const NewSetSource[2] = {"set source folder's path", "転送元ﾌｫﾙﾀﾞの指定"};
+const char* const NewSetDestination[2] = {"set destination folder's path", "転送先ﾌｫﾙﾀﾞの指定"};
+
+// Copies at most 259 bytes; the field stays terminated.
+void CopyField(char (&field)[CurrentSet::TextSize], const char* text)
+{
+    std::strncpy(field, text, CurrentSet::TextSize - 1);
+    field[CurrentSet::TextSize - 1] = '\0';
+}
+
+}
+
+void SetList::Clear()
+{
+    entries.clear();
+    records.Clear();
+    if (view)
+        view->ClearNames();
+}
+
+void SetList::ResetToNewSet()
+{
+    int japanese = EJapanese ? 1 : 0;
+    CopyField(current.name, NewSetName[japanese]);
+    CopyField(current.source, NewSetSource[japanese]);
+    CopyField(current.destination, NewSetDestination[japanese]);
+    current.deleteFlag = current.dosTimeFlag = current.forceFlag = current.excludeObjectFlag = 0;
+}
+
+void SetList::ClearCurrent()
+{
+    current = CurrentSet();
+}
+
+int SetList::InsertCurrentAtTop()
+{
+    SyncSet* record = new (std::nothrow) SyncSet(current.source, current.destination, current.deleteFlag,
+                                                 current.dosTimeFlag, current.forceFlag, current.excludeObjectFlag);
+    if (!record)
+        return 0;
+    if (!record->Valid() || !records.Append(record)) {
+        delete record;
+        return 0;
+    }
+    entries.insert(entries.begin(), Entry{current.name, record});
+    if (view)
+        view->InsertNameAtTop(current.name);
+    return 1;
+}
+
+void SetList::RemoveSetAt(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    records.Remove(entries[index].record);
+    entries.erase(entries.begin() + index);
+    if (view)
+        view->DeleteNameAt(index);
+}
+
+void SetList::LoadSetAt(int index)
+{
+    if (index < 0 || index >= Count()) {
+        ResetToNewSet();
+        return;
+    }
+    const SyncSet& record = *entries[index].record;
+    CopyField(current.name, entries[index].name.c_str());
+    CopyField(current.source, record.Source());
+    CopyField(current.destination, record.Destination());
+    current.deleteFlag = record.DeleteFlag();
+    current.dosTimeFlag = record.DosTimeFlag();
+    current.forceFlag = record.ForceFlag();
+    current.excludeObjectFlag = record.ExcludeObjectFlag();
+}
+
+void SetList::ShowCurrent()
+{
+    if (view)
+        view->ShowFields(current);
+}
+
+void SetList::ReadFields()
+{
+    if (view)
+        view->ReadFields(current);
+}
+
+void SetList::SelectTop()
+{
+    if (view)
+        view->SelectTop();
+}
+
+void SetList::CommitFields()
+{
+    ReadFields();
+    RemoveSetAt(0);
+    InsertCurrentAtTop();
+}
+
+void SetList::CommitBeforeSave()
+{
+    if (view && Count() > 0)
+        CommitFields();
+}
+
+void SetList::NewSet()
+{
+    ResetToNewSet();
+    InsertCurrentAtTop();
+    ShowCurrent();
+    SelectTop();
+}
+
+void SetList::DeleteSet()
+{
+    RemoveSetAt(0);
+    LoadSetAt(0);
+    ShowCurrent();
+    SelectTop();
+}
+
+void SetList::ChooseSet()
+{
+    int chosen = view ? view->Selection() : -1;
+    if (chosen < 0)
+        return;
+    // Replacing entry 0 in place keeps every other index, so chosen still
+    // names the chosen set.
+    CommitFields();
+    LoadSetAt(chosen);
+    RemoveSetAt(chosen);
+    InsertCurrentAtTop();
+    ShowCurrent();
+    SelectTop();
+}
+
+void SetList::RefreshTopSet()
+{
+    CommitFields();
+    ShowCurrent();
+    SelectTop();
+}

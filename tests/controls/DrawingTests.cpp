@@ -1,0 +1,172 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "EApplication.h"
+#include "EAttributeList.h"
+#include "EBrush.h"
+#include "EButtonFaces.h"
+#include "EDC.h"
+#include "EFlags.h"
+#include "EFont.h"
+#include "EMemoryDC.h"
+#include "EPaintDC.h"
+#include "EPen.h"
+#include "EWindowDC.h"
+#include "GdiCount.h"
+#include "TestWindow.h"
+
+TEST_CASE("fonts: attribute list to LOGFONTA")
+{
+    EAttributeList list;
+    list.Add(EKey::Weight, 400).Add(EKey::Weight, 700);
+    list.Set(EKey::Height, static_cast<EValue>(static_cast<std::intptr_t>(-17)));
+    list.Set(EKey::Italic, 0x101).Set(EKey::CharSet, 128).Set(EKey::Id, 9);
+    list.Set(EKey::FaceName, "A face name that is clearly longer than thirty-one characters");
+    LOGFONTA font = EBuildLogFont(list);
+    CHECK(font.lfWeight == 700);
+    CHECK(font.lfHeight == -17);
+    CHECK(font.lfItalic == 1); // the low byte only
+    CHECK(font.lfCharSet == 128);
+    CHECK(std::strlen(font.lfFaceName) == 31);
+    CHECK(std::strncmp(font.lfFaceName, "A face name that is clearly lon", 31) == 0);
+    CHECK(font.lfWidth == 0);
+    CHECK(font.lfUnderline == 0);
+
+    // An empty list still makes a font: the system's default one.
+    EAttributeList empty;
+    EFont plain(empty);
+    CHECK(plain.Font() != nullptr);
+    CHECK(plain.Description().lfHeight == 0);
+    CHECK(plain.Name() != nullptr);
+    CHECK(plain.Name()[0] == '\0');
+}
+
+TEST_CASE("fonts: the interface font follows the language")
+{
+    int saved = EJapanese;
+    EJapanese = 0;
+    std::unique_ptr<EFont> english(MakeFont(-12));
+    EJapanese = 1;
+    std::unique_ptr<EFont> japanese(MakeFont(-12));
+    std::unique_ptr<EFont> bold(MakeBoldUIFont(-12));
+    EJapanese = saved;
+
+    CHECK(english->Description().lfHeight == -12);
+    CHECK(english->Description().lfCharSet == 0);
+    CHECK(std::strcmp(english->Description().lfFaceName, "Arial") == 0);
+    CHECK(english->Description().lfWeight == 0);
+
+    // "ＭＳ Ｐゴシック" in Shift-JIS.
+    const char face[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+    CHECK(japanese->Description().lfCharSet == SHIFTJIS_CHARSET);
+    CHECK(std::strcmp(japanese->Description().lfFaceName, face) == 0);
+    CHECK(bold->Description().lfWeight == 700);
+    CHECK(std::strcmp(bold->Description().lfFaceName, face) == 0);
+    CHECK(english->Font() != nullptr);
+    CHECK(japanese->Font() != nullptr);
+}
+
+TEST_CASE("device contexts: selections are put back at the end")
+{
+    TestWindow window;
+    HDC screen = GetDC(window.handle);
+    HGDIOBJ firstPen = GetCurrentObject(screen, OBJ_PEN);
+    HGDIOBJ firstFont = GetCurrentObject(screen, OBJ_FONT);
+    HPEN third = nullptr;
+    {
+        EDC dc(screen);
+        dc.SetPen(PS_SOLID, 1, RGB(255, 0, 0));
+        HPEN first = static_cast<HPEN>(GetCurrentObject(screen, OBJ_PEN));
+        dc.SetPen(PS_SOLID, 1, RGB(0, 255, 0));
+        dc.SetPen(PS_SOLID, 1, RGB(0, 0, 255));
+        third = static_cast<HPEN>(GetCurrentObject(screen, OBJ_PEN));
+        // Each new pen deleted the one before it.
+        CHECK(GetObjectType(first) == 0);
+        LOGPEN pen;
+        REQUIRE(GetObject(third, sizeof pen, &pen) == sizeof pen);
+        CHECK(pen.lopnColor == RGB(0, 0, 255));
+
+        EAttributeList list;
+        list.Set(EKey::Height, 30);
+        EFont font(list);
+        EDC inner(screen);
+        CHECK(inner.Select(font) == firstFont);
+        CHECK(font.SelectedInto() == &inner);
+    }
+    CHECK(GetCurrentObject(screen, OBJ_PEN) == firstPen);
+    CHECK(GetCurrentObject(screen, OBJ_FONT) == firstFont);
+    CHECK(GetObjectType(third) == 0);
+    ReleaseDC(window.handle, screen);
+}
+
+TEST_CASE("drawing objects: created and released in balance")
+{
+    TestWindow window;
+    EAttributeList list;
+    list.Set(EKey::Height, 20).Set(EKey::FaceName, "Arial");
+    GdiCount before;
+    HGDIOBJ lastBrush = nullptr, lastFont = nullptr, lastMemory = nullptr;
+    const int cycles = 3000;
+    int failures = 0;
+    for (int i = 0; i < cycles; i++) {
+        EFont font(list);
+        EBrush brush(CreateSolidBrush(RGB(i & 255, 0, 0)));
+        EPen pen(PS_SOLID, 1, RGB(0, i & 255, 0));
+        EWindowDC windowDC(window.handle);
+        // The bitmap is the caller's: the memory context gives it back at its end.
+        HBITMAP bitmap = CreateCompatibleBitmap(windowDC.Handle(), 8, 8);
+        {
+            EMemoryDC memory(windowDC.Handle());
+            memory.Select(bitmap);
+            memory.Select(font);
+            memory.Select(brush.Brush());
+            memory.SetPen(PS_SOLID, 1, RGB(0, 0, i & 255));
+            memory.SetPen(PS_DOT, 1, RGB(i & 255, 0, 0));
+            lastMemory = memory.Handle();
+            if (!memory.Handle())
+                failures++;
+        }
+        windowDC.Select(pen);
+        if (!font.Font() || !brush.Brush() || !pen.Pen() || !windowDC.Handle() || !bitmap)
+            failures++;
+        lastBrush = brush.Handle();
+        lastFont = font.Handle();
+        DeleteObject(bitmap);
+    }
+    EApplication::instance = GetModuleHandleA(nullptr);
+    for (int i = 0; i < 200; i++) {
+        EButtonFaces faces(window.handle, 22, 21, i % 2 ? "RESB_UP" : "RESB_MISSING", 2);
+        EWindowDC windowDC(window.handle);
+        faces.Paint(windowDC.Handle(), EFaceDisabled);
+    }
+    {
+        RedrawWindow(window.handle, nullptr, nullptr, RDW_INVALIDATE);
+        EPaintDC paint(window.handle);
+        CHECK(paint.Handle() != nullptr);
+        paint.SetPen(PS_SOLID, 2, RGB(1, 2, 3));
+    }
+    GdiCount after;
+    CHECK(failures == 0);
+    CHECK(GetObjectType(lastBrush) == 0);
+    CHECK(GetObjectType(lastFont) == 0);
+    CHECK(GetObjectType(lastMemory) == 0);
+    MESSAGE("GDI objects before: " << before.objects << ", after: " << after.objects << " (" << std::string(before.method)
+                                << ")");
+    CHECK(after.objects <= before.objects + 2);
+
+    // The count itself sees objects come and go.
+    HBRUSH brushes[50];
+    for (HBRUSH& brush : brushes)
+        brush = CreateSolidBrush(RGB(1, 2, 3));
+    GdiCount more;
+    for (HBRUSH brush : brushes)
+        DeleteObject(brush);
+    GdiCount fewer;
+    CHECK(more.objects == after.objects + 50);
+    CHECK(fewer.objects == after.objects);
+}

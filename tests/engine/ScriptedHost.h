@@ -1,0 +1,58 @@
+#ifndef OMBREL_SCRIPTEDHOST_H
+#define OMBREL_SCRIPTEDHOST_H
+
+#include "SyncHost.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// A window stand-in: confirmations take their answers from a script (a
+// question the script did not expect is answered Cancel and recorded), and
+// log rows, status texts and pumps are recorded.
+class ScriptedHost : public SyncHost {
+public:
+    HWND Owner() override { return nullptr; }
+    int ConfirmReplace(const char* newFile, const char* existingFile) override
+    {
+        return Ask("replace " + std::string(existingFile) + " with " + newFile);
+    }
+    int ConfirmDeleteFile(const char* path) override { return Ask("delete " + std::string(path)); }
+    int ConfirmRemoveFolder(const char* path) override { return Ask("rmdir " + std::string(path)); }
+    void LogOperation(const char* operation, const char* first, const char* second) override
+    {
+        rows.push_back(std::string(operation) + " " + first + (second[0] ? " " : "") + second);
+    }
+    void ShowStatus(const char* text) override { statuses.push_back(text); }
+    void PumpOneMessage() override
+    {
+        if (++pumps == abortAtPump)
+            abort = true;
+    }
+    bool AbortRequested() override { return abort; }
+    void ClearAbort() override { abort = false; }
+
+    std::deque<int> answers;
+    std::vector<std::string> questions;
+    std::vector<std::string> unexpected;
+    std::vector<std::string> rows;
+    std::vector<std::string> statuses;
+    int pumps = 0;
+    int abortAtPump = -1;
+    bool abort = false;
+
+private:
+    int Ask(const std::string& question)
+    {
+        questions.push_back(question);
+        if (answers.empty()) {
+            unexpected.push_back(question);
+            return IDCANCEL;
+        }
+        int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+#endif

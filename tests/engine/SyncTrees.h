@@ -1,0 +1,70 @@
+#ifndef OMBREL_SYNCTREES_H
+#define OMBREL_SYNCTREES_H
+
+#include "ScriptedHost.h"
+#include "SyncRun.h"
+
+#include "TempFolder.h"
+#include "TreeBuilder.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+// A source and a destination folder in a fresh temporary folder.
+struct SyncTrees {
+    TempFolder temp;
+    std::string src = temp / "src";
+    std::string dst = temp / "dst";
+    SyncTrees()
+    {
+        MakeFolder(src);
+        MakeFolder(dst);
+    }
+};
+
+inline SyncOptions Options(int deleteOrphans, int dosTime, int force, int excludeObj)
+{
+    SyncOptions options;
+    options.deleteOrphans = deleteOrphans;
+    options.dosTime = dosTime;
+    options.force = force;
+    options.excludeObj = excludeObj;
+    return options;
+}
+
+// One whole run; the counts are copied out when asked for.
+inline int Run(ScriptedHost& host, const SyncOptions& options, const std::string& source,
+               const std::string& destination, OperationCounts* counts = nullptr)
+{
+    SyncRun run(host, options);
+    int result = run.RunSet(source.c_str(), destination.c_str());
+    if (counts)
+        *counts = run.Counts();
+    return result;
+}
+
+// The names in a folder, sorted, without "." and "..".
+inline std::vector<std::string> Names(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+inline bool Contains(const std::vector<std::string>& list, const std::string& item)
+{
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+#endif

@@ -1,0 +1,323 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "EFlags.h"
+#include "FakeSetListView.h"
+#include "SetFile.h"
+#include "SetFileText.h"
+#include "SetFileTesting.h"
+#include "SetList.h"
+#include "SyncSet.h"
+#include "TempFolder.h"
+#include "TestProcess.h"
+
+namespace {
+
+const char ThreeSets[] =
+    "[third]\r\nSRC=\"C:\\3\"\r\nDST=\"D:\\3\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n\r\n"
+    "[second]\r\nSRC=\"C:\\2\"\r\nDST=\"D:\\2\"\r\nDELETE=N\r\nDOSTIME=Y\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n\r\n"
+    "[first]\r\nSRC=\"C:\\1\"\r\nDST=\"D:\\1\"\r\nDELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n";
+
+std::vector<TestSet> Three()
+{
+    return {{"first", "C:\\1", "D:\\1", 1, 0, 0, 0},
+            {"second", "C:\\2", "D:\\2", 0, 1, 1, 0},
+            {"third", "C:\\3", "D:\\3", 0, 0, 0, 1}};
+}
+
+FILETIME LastWrite(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+// Stamps the file with an old time, so a rewrite would show.
+void MakeOld(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    FILETIME old = {0xD53E8000, 0x01C0A1C2};   // early 2001
+    SetFileTime(file, nullptr, nullptr, &old);
+    CloseHandle(file);
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}
+
+TEST_CASE("set file: written bytes are exact and read back to the same list")
+{
+    EDoubleByte = 0;
+    struct Case {
+        const char* label;
+        std::vector<TestSet> sets;
+        std::string expected;
+    } cases[] = {
+        {"empty list", {}, ""},
+        {"last entry first", Three(), ThreeSets},
+        {"brackets and blanks in folders",
+         {{" Photos ", "D:\\Photos [2019]", "E:\\x [y] z", 1, 1, 1, 1}},
+         "[ Photos ]\r\nSRC=\"D:\\Photos [2019]\"\r\nDST=\"E:\\x [y] z\"\r\n"
+         "DELETE=Y\r\nDOSTIME=Y\r\nFORCE=Y\r\nEXCLUDEOBJ=Y\r\n\r\n"},
+        {"Shift-JIS name", {{"\x83\x5c\x95\x5c", "C:\\\x83\x5c", "", 0, 0, 0, 0}},
+         "[\x83\x5c\x95\x5c]\r\nSRC=\"C:\\\x83\x5c\"\r\nDST=\"\"\r\n"
+         "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        CAPTURE(c.label);
+        std::string path = folder / "sets.ini";
+        DeleteFileA(path.c_str());
+        SetList list;
+        FillList(list, c.sets);
+        CHECK(WriteSetFile(list, path.c_str()) == 1);
+        CHECK(ReadWholeFile(path) == c.expected);
+
+        FakeSetListView view;
+        SetList read(&view);
+        int complete = 0;
+        CHECK(ReadSetFile(read, path.c_str(), &complete) == 1);
+        CHECK(complete == 1);
+        CHECK(Contents(read) == c.sets);
+        CHECK(view.names.size() == c.sets.size());
+    }
+}
+
+TEST_CASE("set file: the reader's tolerance")
+{
+    EDoubleByte = 0;
+    TempFolder folder;
+    std::string path = folder / "in.ini";
+    FakeSetListView view;
+    SetList list(&view);
+    int complete = 1;
+    auto read = [&](const std::string& bytes) {
+        REQUIRE(WriteWholeFile(path, bytes));
+        CHECK(ReadSetFile(list, path.c_str(), &complete) == 1);
+        return Contents(list);
+    };
+
+    SUBCASE("LF alone, lower-case keys, no final line end")
+    {
+        CHECK(read("[A]\nsrc=\"C:\\a\"\nDsT=C:\\b\ndelete=yes") ==
+              std::vector<TestSet>{{"A", "C:\\a", "C:\\b", 1, 0, 0, 0}});
+        CHECK(complete == 0);
+    }
+    SUBCASE("lines ending in CR alone read as one line")
+    {
+        CHECK(read("[One]\rSRC=\"C:\\a\"\rDELETE=Y\r") == std::vector<TestSet>{{"One", "", "", 0, 0, 0, 0}});
+        CHECK(complete == 0);
+    }
+    SUBCASE("sections before any header and with empty names are dropped with their keys")
+    {
+        CHECK(read("SRC=pre\r\nDELETE=Y\r\n[]\r\nSRC=a\r\n[\"\"]\r\nSRC=b\r\n[B]\r\nDST=d\r\n[[]]\r\nFORCE=Y\r\n") ==
+              std::vector<TestSet>{{"B", "", "d", 0, 0, 0, 0}});
+    }
+    SUBCASE("equal names stay separate, the last section read is the current set")
+    {
+        CHECK(read("[S]\r\nSRC=1\r\n[S]\r\nSRC=2\r\n") ==
+              std::vector<TestSet>{{"S", "2", "", 0, 0, 0, 0}, {"S", "1", "", 0, 0, 0, 0}});
+        CHECK(std::string(view.fields.source) == "2");
+        CHECK(std::string(view.fields.name) == "S");
+    }
+    SUBCASE("a file without sections gives an empty list and the new-set defaults")
+    {
+        CHECK(read("just text\r\n").empty());
+        CHECK(std::string(view.fields.source) == "set source folder's path");
+    }
+    SUBCASE("quotes leave names and folders, brackets only names")
+    {
+        CHECK(read("[\"a\"[b]]\r\nSRC=\"C:\\x\"y [z]\"\r\n") ==
+              std::vector<TestSet>{{"ab", "C:\\xy [z]", "", 0, 0, 0, 0}});
+    }
+    SUBCASE("a long line comes in pieces of 1023 bytes, each a line of its own")
+    {
+        std::string piece = "FORCE=N" + std::string(1023 - 7, ' ');
+        CHECK(read("[A]\r\n" + piece + "DELETE=Y\r\n") == std::vector<TestSet>{{"A", "", "", 1, 0, 0, 0}});
+    }
+}
+
+TEST_CASE("set file: saving after the last set was deleted adds no set")
+{
+    TempFolder folder;
+    std::string path = folder / "sets.ini";
+    FakeSetListView view;
+    SetList list(&view);
+    FillList(list, {{"Only", "C:\\a", "C:\\b", 0, 0, 0, 0}});
+    list.SelectTop();
+    list.DeleteSet();
+    CHECK(std::string(view.fields.name) == "Only");   // the box keeps its text
+    CHECK(WriteSetFile(list, path.c_str()) == 1);
+    CHECK(ReadWholeFile(path).empty());
+    CHECK(Exists(path));
+}
+
+TEST_CASE("set file: the reader survives any file")
+{
+    TempFolder folder;
+    std::string path = folder / "odd.ini";
+    SetList list;
+    FillList(list, Three());
+    int complete = 1;
+
+    SUBCASE("missing")
+    {
+        CHECK(ReadSetFile(list, (folder / "none.ini").c_str(), &complete) == 0);
+    }
+    SUBCASE("a folder")
+    {
+        CreateDirectoryA(path.c_str(), nullptr);
+        ReadSetFile(list, path.c_str(), &complete);
+        CHECK(WriteSetFile(list, path.c_str()) == 0);
+        CHECK((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    }
+    SUBCASE("held open by another without sharing")
+    {
+        REQUIRE(WriteWholeFile(path, ThreeSets));
+        HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        REQUIRE(held != INVALID_HANDLE_VALUE);
+        CHECK(ReadSetFile(list, path.c_str(), &complete) == 0);
+        CHECK(list.Count() == 0);
+        CHECK(WriteSetFile(list, path.c_str()) == 0);
+        CloseHandle(held);
+        CHECK(ReadWholeFile(path) == ThreeSets);
+    }
+    SUBCASE("binary garbage with NUL bytes")
+    {
+        EDoubleByte = 1;
+        std::string garbage;
+        unsigned seed = 12345;
+        for (int i = 0; i < 300000; ++i) {
+            seed = seed * 1103515245 + 12345;
+            unsigned char c = static_cast<unsigned char>(seed >> 16);
+            garbage += i % 97 == 0 ? '[' : i % 89 == 0 ? '\n' : static_cast<char>(c);
+        }
+        REQUIRE(WriteWholeFile(path, garbage));
+        CHECK(ReadSetFile(list, path.c_str(), &complete) == 1);
+        CHECK(list.Count() > 0);
+        for (int i = 0; i < list.Count(); ++i) {
+            CHECK(std::strlen(list.NameAt(i)) <= 259);
+            CHECK(std::strlen(list.RecordAt(i).Source()) <= 259);
+        }
+        EDoubleByte = 0;
+    }
+    SUBCASE("one line of megabytes")
+    {
+        REQUIRE(WriteWholeFile(path, "[" + std::string(3 * 1024 * 1024, 'x') + "]\r\n"));
+        CHECK(ReadSetFile(list, path.c_str(), &complete) == 1);
+        REQUIRE(list.Count() == 1);
+        CHECK(std::string(list.NameAt(0)) == std::string(259, 'x'));
+    }
+    CHECK(complete == 0);
+}
+
+TEST_CASE("set file: incomplete files are kept as .bak before they are replaced")
+{
+    EDoubleByte = 0;
+    TempFolder folder;
+    std::string path = folder / "sets.ini";
+    std::string backup = path + ".bak";
+
+    SUBCASE("a file of our own, saved unchanged, keeps its bytes and its time")
+    {
+        SetList list;
+        FillList(list, Three());
+        REQUIRE(WriteSetFile(list, path.c_str()) == 1);
+        MakeOld(path);
+        FILETIME before = LastWrite(path);
+        FakeSetListView view;
+        SetList read(&view);
+        int complete = 0;
+        REQUIRE(ReadSetFile(read, path.c_str(), &complete) == 1);
+        CHECK(complete == 1);
+        CHECK(WriteSetFile(read, path.c_str()) == 1);   // commits the shown fields unchanged
+        CHECK(ReadWholeFile(path) == ThreeSets);
+        FILETIME after = LastWrite(path);
+        CHECK(CompareFileTime(&before, &after) == 0);
+        CHECK_FALSE(Exists(backup));
+
+        // The commit dropped the name box's selection; a later edit is
+        // still saved, and a file of our own needs no backup.
+        CHECK(view.selection < 0);
+        std::strcpy(view.fields.source, "C:\\edited");
+        CHECK(WriteSetFile(read, path.c_str()) == 1);
+        CHECK(ReadWholeFile(path).find("[first]\r\nSRC=\"C:\\edited\"\r\n") != std::string::npos);
+        CHECK_FALSE(Exists(backup));
+    }
+
+    SUBCASE("a long-vowel mark reads back in full with the double-byte flag")
+    {
+        EDoubleByte = 1;
+        const std::string bytes = "[\x83\x81\x81\x5b\x83\x8b]\r\nSRC=\"C:\\\x81\x5b\"\r\nDST=\"\"\r\n"
+                                  "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n";
+        REQUIRE(WriteWholeFile(path, bytes));
+        SetList list;
+        int complete = 0;
+        REQUIRE(ReadSetFile(list, path.c_str(), &complete) == 1);
+        EDoubleByte = 0;
+        CHECK(complete == 1);
+        CHECK(Contents(list) == std::vector<TestSet>{{"\x83\x81\x81\x5b\x83\x8b", "C:\\\x81\x5b", "", 0, 0, 0, 0}});
+    }
+
+    SUBCASE("files that do not read back in full")
+    {
+        struct Case {
+            const char* label;
+            std::string bytes;
+        } cases[] = {
+            {"dropped lines", "[A]\r\nSRC=\"C:\\a\"\r\nDELETE=Y\r\n\r\n"},
+            {"CR only", "[A]\rSRC=\"C:\\a\"\rDST=\"C:\\b\"\rDELETE=N\rDOSTIME=N\rFORCE=N\rEXCLUDEOBJ=N\r\r"},
+            {"another program's INI", "; settings\r\n[Window]\r\nLeft=10\r\nTop=20\r\n"},
+            {"a long-vowel mark read without the double-byte flag",
+             "[\x83\x81\x81\x5b\x83\x8b]\r\nSRC=\"\"\r\nDST=\"\"\r\n"
+             "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
+            {"a 300-byte folder", "[A]\r\nSRC=\"C:\\" + std::string(297, 'f') +
+                                      "\"\r\nDST=\"C:\\b\"\r\n"
+                                      "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
+        };
+        for (const Case& c : cases) {
+            CAPTURE(c.label);
+            DeleteFileA(backup.c_str());
+            REQUIRE(WriteWholeFile(path, c.bytes));
+            SetList list;
+            int complete = 1;
+            REQUIRE(ReadSetFile(list, path.c_str(), &complete) == 1);
+            CHECK(complete == 0);
+            CHECK(WriteSetFile(list, path.c_str()) == 1);
+            CHECK(ReadWholeFile(backup) == c.bytes);
+            CHECK(ReadWholeFile(path) == FormatSetFile(list));
+        }
+    }
+}
+
+// Runs from the Japanese-mode registration only: an English code page has no
+// such name.
+TEST_CASE("set file: saved under a name whose second byte is a backslash (Japanese system)")
+{
+    if (GetACP() != 932) {
+        std::printf("SKIPPED: Shift-JIS file names need a Japanese-mode process\n");
+        return;
+    }
+    EDoubleByte = 1;
+    TempFolder folder;
+    std::string path = folder / "My\x83\x5c\x83\x74\x83\x67.ini";   // Myソフト.ini
+    SetList list;
+    FillList(list, Three());
+    CHECK(WriteSetFile(list, path.c_str()) == 1);
+    CHECK(ReadWholeFile(path) == ThreeSets);
+    SetList read;
+    int complete = 0;
+    CHECK(ReadSetFile(read, path.c_str(), &complete) == 1);
+    CHECK(complete == 1);
+    EDoubleByte = 0;
+}

@@ -1,0 +1,208 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "ERegKey.h"
+#include "Settings.h"
+#include "SettingsWindow.h"
+
+namespace {
+
+const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
+
+// A window as plain numbers: its rectangle, moves and column widths.
+class FakeSettingsWindow : public SettingsWindow {
+public:
+    RECT rect = {100, 50, 588, 530};
+    int moves = 0;
+    std::map<int, int> widths;
+
+    RECT WindowRect() override { return rect; }
+    void MoveWindowTo(int left, int top, int width, int height) override
+    {
+        ++moves;
+        rect = {left, top, left + width, top + height};
+    }
+    int ColumnWidth(int column) override { return widths[column]; }
+    void SetColumnWidth(int column, int width) override { widths[column] = width; }
+};
+
+// Each case starts without the program's keys and leaves none behind.
+struct CleanKeys {
+    CleanKeys() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
+    ~CleanKeys() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
+};
+
+bool SettingsKeyExists()
+{
+    ERegKey key(HKEY_CURRENT_USER);
+    return key.Open(SettingsKeyPath) == ERROR_SUCCESS;
+}
+
+void Store(const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY raw;
+    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw,
+                            nullptr) == ERROR_SUCCESS);
+    CHECK(RegSetValueExA(raw, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS);
+    RegCloseKey(raw);
+}
+
+void StoreNumber(const char* name, DWORD value)
+{
+    Store(name, REG_DWORD, &value, sizeof value);
+}
+
+}
+
+TEST_CASE("settings: first start creates the key and changes nothing")
+{
+    CleanKeys clean;
+    FakeSettingsWindow window;
+    std::string path = "C:\\stale.ini";
+    LoadSettings(window, path);
+    CHECK(path.empty());
+    CHECK(window.moves == 0);
+    CHECK(window.widths.empty());
+    REQUIRE(SettingsKeyExists());
+    HKEY key;
+    REQUIRE(RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS);
+    DWORD values = 99;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                     nullptr, nullptr);
+    RegCloseKey(key);
+    CHECK(values == 0);
+}
+
+TEST_CASE("settings: missing values keep their defaults; stored ones apply")
+{
+    CleanKeys clean;
+    FakeSettingsWindow window;
+    std::string path = "C:\\stale.ini";
+
+    SUBCASE("an empty key")
+    {
+        ERegKey key(HKEY_CURRENT_USER);
+        REQUIRE(key.Create(SettingsKeyPath) == ERROR_SUCCESS);
+        key.Close();
+        LoadSettings(window, path);
+        CHECK(path.empty());
+        CHECK(window.moves == 1);
+        CHECK(window.rect.left == 100);
+        CHECK(window.rect.bottom == 530);
+        CHECK(window.widths[1] == 300);
+        CHECK(window.widths[2] == 200);
+    }
+    SUBCASE("stored values; widths above 65535 by their low 16 bits")
+    {
+        const char stored[] = "D:\\Sets\\mine.ini";
+        Store("Ini file", REG_SZ, stored, sizeof stored);
+        StoreNumber("Left", static_cast<DWORD>(-20));
+        StoreNumber("Top", 30);
+        StoreNumber("Width", 700);
+        StoreNumber("Height", 500);
+        StoreNumber("Src width", 0x10000 + 150);
+        StoreNumber("Dst width", 70000);
+        LoadSettings(window, path);
+        CHECK(path == stored);
+        CHECK(window.rect.left == -20);
+        CHECK(window.rect.top == 30);
+        CHECK(window.rect.right == 680);
+        CHECK(window.rect.bottom == 530);
+        CHECK(window.widths[1] == 150);
+        CHECK(window.widths[2] == 70000 - 65536);
+    }
+    SUBCASE("a number stored as text is not half read")
+    {
+        Store("Src width", REG_SZ, "5", 2);
+        LoadSettings(window, path);
+        CHECK(window.widths[1] == 300);
+    }
+}
+
+TEST_CASE("settings: an \"Ini file\" text that does not fit is taken as absent")
+{
+    CleanKeys clean;
+    FakeSettingsWindow window;
+    std::string path = "C:\\stale.ini";
+
+    SUBCASE("259 bytes and its terminator fit")
+    {
+        std::string fits = "C:\\" + std::string(256, 'p');
+        Store("Ini file", REG_SZ, fits.c_str(), static_cast<DWORD>(fits.size() + 1));
+        LoadSettings(window, path);
+        CHECK(path == fits);
+    }
+    SUBCASE("300 bytes")
+    {
+        std::string longer = "C:\\" + std::string(297, 'p');
+        Store("Ini file", REG_SZ, longer.c_str(), static_cast<DWORD>(longer.size() + 1));
+        LoadSettings(window, path);
+        CHECK(path.empty());
+    }
+    SUBCASE("260 bytes stored without a terminator")
+    {
+        std::string exact = "C:\\" + std::string(257, 'p');
+        Store("Ini file", REG_SZ, exact.data(), static_cast<DWORD>(exact.size()));
+        LoadSettings(window, path);
+        CHECK(path.empty());
+    }
+    SUBCASE("a number")
+    {
+        StoreNumber("Ini file", 0x41414141);
+        LoadSettings(window, path);
+        CHECK(path.empty());
+    }
+    CHECK(window.moves == 1);   // the rest still loads
+}
+
+TEST_CASE("settings: saving writes every value, keeps an older path, and never recreates the key")
+{
+    CleanKeys clean;
+    FakeSettingsWindow window;
+    window.rect = {-5, 10, 595, 410};
+    window.widths[1] = 321;
+    window.widths[2] = 123;
+    std::string path;
+
+    SaveSettings(window, "C:\\x.ini");
+    CHECK_FALSE(SettingsKeyExists());
+
+    LoadSettings(window, path);   // first start creates the key
+    SaveSettings(window, "C:\\x.ini");
+    {
+        DWORD type = 0;
+        DWORD size = 0;
+        HKEY raw;
+        REQUIRE(RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &raw) == ERROR_SUCCESS);
+        CHECK(RegQueryValueExA(raw, "Ini file", nullptr, &type, nullptr, &size) == ERROR_SUCCESS);
+        CHECK(type == REG_SZ);
+        CHECK(size == 9);
+        const char* numbers[] = {"Left", "Top", "Width", "Height", "Src width", "Dst width"};
+        for (const char* name : numbers) {
+            CAPTURE(name);
+            CHECK(RegQueryValueExA(raw, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS);
+            CHECK(type == REG_DWORD);
+            CHECK(size == 4);
+        }
+        RegCloseKey(raw);
+    }
+
+    SaveSettings(window, "");   // no path known: the stored one stays
+    FakeSettingsWindow next;
+    LoadSettings(next, path);
+    CHECK(path == "C:\\x.ini");
+    CHECK(next.rect.left == -5);
+    CHECK(next.rect.top == 10);
+    CHECK(next.rect.right == 595);
+    CHECK(next.rect.bottom == 410);
+    CHECK(next.widths[1] == 321);
+    CHECK(next.widths[2] == 123);
+
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
+    SaveSettings(window, "C:\\x.ini");
+    CHECK_FALSE(SettingsKeyExists());
+}

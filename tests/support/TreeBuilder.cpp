@@ -1,0 +1,148 @@
+#include "TreeBuilder.h"
+
+#include "TestProcess.h"
+
+#include <windows.h>
+
+unsigned long long TicksOf(int year, int month, int day, int hour, int minute, int second)
+{
+    SYSTEMTIME calendar = {};
+    calendar.wYear = static_cast<WORD>(year);
+    calendar.wMonth = static_cast<WORD>(month);
+    calendar.wDay = static_cast<WORD>(day);
+    calendar.wHour = static_cast<WORD>(hour);
+    calendar.wMinute = static_cast<WORD>(minute);
+    calendar.wSecond = static_cast<WORD>(second);
+    FILETIME time = {};
+    SystemTimeToFileTime(&calendar, &time);
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+void MakeFolder(const std::string& path)
+{
+    std::string::size_type at = path.find('\\', 3);
+    while (at != std::string::npos) {
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+        at = path.find('\\', at + 1);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void MakeFile(const std::string& path, const std::string& content, unsigned long long ticks)
+{
+    std::string::size_type slash = path.find_last_of('\\');
+    if (slash != std::string::npos)
+        MakeFolder(path.substr(0, slash));
+    WriteWholeFile(path, content);
+    if (ticks)
+        SetWriteTicks(path, ticks);
+}
+
+void SetWriteTicks(const std::string& path, unsigned long long ticks)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        FILETIME time;
+        time.dwLowDateTime = static_cast<DWORD>(ticks);
+        time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+        SetFileTime(file, nullptr, nullptr, &time);
+        CloseHandle(file);
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesA(path.c_str(), attributes);
+}
+
+unsigned long long WriteTicks(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
+}
+
+bool PathExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFolderPath(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+unsigned long FileAttributes(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str());
+}
+
+std::string UnixPath(const std::string& windowsPath)
+{
+    typedef char*(CDECL * ToUnix)(const wchar_t*);
+    ToUnix toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    if (!toUnix || !MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH))
+        return std::string();
+    char* unix = toUnix(wide);
+    if (!unix)
+        return std::string();
+    std::string result(unix);
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+bool RunUnixShell(const std::string& command, unsigned long timeoutMs)
+{
+    // Wine starts Linux programs but hands back no useful exit code, so the
+    // command writes its status into a marker file when it has run.
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    static unsigned serial;
+    std::string marker = std::string(folder) + "ombrel-shell-" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(++serial);
+    DeleteFileA(marker.c_str());
+    std::string script = "(" + command + "); echo $? > '" + UnixPath(marker) + "'";
+    // Commands hold no backslashes, so escaping the quotes is enough.
+    std::string quoted;
+    for (char c : script)
+        quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
+    // CreateProcess may report failure for a Linux program it did start:
+    // the marker alone tells.
+    TestProcess shell("/bin/sh -c \"" + quoted + "\"");
+    bool done = WaitUntil([&] { return ReadWholeFile(marker).size() > 1; }, timeoutMs);
+    std::string status = ReadWholeFile(marker);
+    DeleteFileA(marker.c_str());
+    return done && status.substr(0, 2) == "0\n";
+}
+
+SmallDisk::SmallDisk(const std::string& folder, const std::string& size)
+    : unixFolder(UnixPath(folder)), mounted(false)
+{
+    mounted = !unixFolder.empty() && RunUnixShell("mount -t tmpfs -o size=" + size + " tmpfs '" + unixFolder + "'");
+}
+
+SmallDisk::~SmallDisk()
+{
+    // Lazy, so a handle Wine still holds does not keep it mounted.
+    if (mounted)
+        RunUnixShell("umount -l '" + unixFolder + "'");
+}
+
+TestLink::TestLink(const std::string& target, const std::string& linkPath) : made(false)
+{
+    std::string::size_type slash = linkPath.find_last_of('\\');
+    std::string folder = UnixPath(linkPath.substr(0, slash));
+    unixLink = folder + "/" + linkPath.substr(slash + 1);
+    made = !folder.empty() && RunUnixShell("ln -s '" + UnixPath(target) + "' '" + unixLink + "'");
+}
+
+TestLink::~TestLink()
+{
+    if (made)
+        RunUnixShell("rm -f '" + unixLink + "'");
+}

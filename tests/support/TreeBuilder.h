@@ -1,0 +1,59 @@
+#ifndef OMBREL_TREEBUILDER_H
+#define OMBREL_TREEBUILDER_H
+
+#include <string>
+
+// Building and reading folder trees for tests. Paths are Windows paths.
+
+// 100-ns ticks since 1601 of a UTC calendar time.
+unsigned long long TicksOf(int year, int month, int day, int hour = 12, int minute = 0, int second = 0);
+const unsigned long long TicksPerSecond = 10000000ULL;
+
+// Creates the folder and any missing parents.
+void MakeFolder(const std::string& path);
+// Writes a file (parents created); sets its last-write time when ticks != 0.
+void MakeFile(const std::string& path, const std::string& content, unsigned long long ticks = 0);
+void SetWriteTicks(const std::string& path, unsigned long long ticks);
+// 0 when the file cannot be opened.
+unsigned long long WriteTicks(const std::string& path);
+bool PathExists(const std::string& path);
+bool IsFolderPath(const std::string& path);
+unsigned long FileAttributes(const std::string& path);
+
+// The Linux path Wine maps a Windows path to.
+std::string UnixPath(const std::string& windowsPath);
+// Runs a command with /bin/sh on the Linux side and waits (polling, at most
+// timeoutMs) until it has ended. For what only Linux can make: links, mounts.
+bool RunUnixShell(const std::string& command, unsigned long timeoutMs = 20000);
+
+// A Linux symbolic link at linkPath to target (Windows paths), removed again
+// with the object: Wine cannot remove a link without touching its target.
+class TestLink {
+public:
+    TestLink(const std::string& target, const std::string& linkPath);
+    ~TestLink();
+    TestLink(const TestLink&) = delete;
+    TestLink& operator=(const TestLink&) = delete;
+    bool Made() const { return made; }
+
+private:
+    std::string unixLink;
+    bool made;
+};
+
+// A small tmpfs mounted over an existing empty folder for the life of the
+// object (needs root): a disk that fills up.
+class SmallDisk {
+public:
+    SmallDisk(const std::string& folder, const std::string& size);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool Mounted() const { return mounted; }
+
+private:
+    std::string unixFolder;
+    bool mounted;
+};
+
+#endif
