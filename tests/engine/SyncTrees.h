@@ -44,22 +44,9 @@ inline int Run(ScriptedHost& host, const SyncOptions& options, const std::string
     return result;
 }
 
-// The names in a folder, sorted, without "." and "..".
 inline std::vector<std::string> Names(const std::string& folder)
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
+    return FolderNames(folder);
 }
 
 inline bool Contains(const std::vector<std::string>& list, const std::string& item)

@@ -10,6 +10,7 @@
 #include "SetFile.h"
 #include "SetFileTesting.h"
 #include "SetList.h"
+#include "TempFolder.h"
 #include "TestProcess.h"
 
 namespace {
@@ -43,22 +44,6 @@ void FillUp(const std::string& path)
     while (blocks < 100000 && WriteFile(file, block.data(), 4096, &written, nullptr) && written == 4096)
         ++blocks;
     CloseHandle(file);
-}
-
-std::vector<std::string> FileNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-    return names;
 }
 
 std::vector<TestSet> ManyLongSets()
@@ -119,7 +104,7 @@ TEST_CASE("set file: a write into a full file system keeps the old file and answ
     CHECK(ReadWholeFile(path) == before);
     // Nothing half-written is left beside it; a backup, when it was made,
     // holds the old bytes.
-    for (const std::string& name : FileNames(folder)) {
+    for (const std::string& name : FolderNames(folder)) {
         CAPTURE(name);
         CHECK((name == "sets.ini" || name == "filler" || name == "sets.ini.bak"));
     }

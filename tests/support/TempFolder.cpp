@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 TempFolder::TempFolder()
@@ -50,4 +51,21 @@ void RemoveTree(const std::string& path)
         RemoveDirectoryA(path.c_str());
     else
         DeleteFileA(path.c_str());
+}
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -2,6 +2,7 @@
 #define OMBREL_TEMPFOLDER_H
 
 #include <string>
+#include <vector>
 
 // A new, empty folder under the system's temporary folder, removed with all
 // it holds when the object goes.
@@ -19,6 +20,9 @@ public:
 private:
     std::string path;
 };
+
+// The names in a folder, sorted, without "." and "..".
+std::vector<std::string> FolderNames(const std::string& folder);
 
 // Removes a folder tree; read-only files are made writable first.
 void RemoveTree(const std::string& path);
