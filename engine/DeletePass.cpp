@@ -55,7 +55,7 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
         char destinationChild[EPathSize];
         if (!JoinBoth(sourceChild, source, destinationChild, destination, name))
             return 0;
-        const FolderEntry* counterpart = counterparts.Find(name);
+        const FolderEntry* counterpart = counterparts.Find(entry.wide);
         int result = 1;
         if (!entry.IsFolder())
             result = counterpart ? 1 : PruneFile(destinationChild);

@@ -79,7 +79,7 @@ int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD des
     for (const FolderEntry& entry : listing.Entries()) {
         if (!Step())
             return 0;
-        const FolderEntry* counterpart = created ? nullptr : existing.Find(entry.name.c_str());
+        const FolderEntry* counterpart = created ? nullptr : existing.Find(entry.wide);
         if (!UpdateEntry(source, entry, destination, counterpart))
             return 0;
     }

@@ -11,9 +11,24 @@ std::wstring ToWide(const char* text)
     return length > 0 ? std::wstring(wide, static_cast<std::size_t>(length - 1)) : std::wstring();
 }
 
+bool IsAscii(const wchar_t* text, std::size_t length)
+{
+    for (std::size_t i = 0; i < length; ++i) {
+        if (text[i] >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
 {
     FolderEntry entry{std::string(), data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, false};
+    // Every ANSI code page keeps ASCII as it is: most names need no conversion.
+    if (IsAscii(entry.wide.data(), entry.wide.size())) {
+        entry.name.assign(entry.wide.begin(), entry.wide.end());
+        entry.representable = !HasUnrepresentableChar(entry.name.c_str());
+        return entry;
+    }
     char name[EPathSize];
     BOOL usedDefault = FALSE;
     int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, data.cFileName, -1, name, sizeof name, nullptr,
@@ -74,7 +89,7 @@ FolderIndex::Status FolderIndex::Read(const char* folder)
     return Listed;
 }
 
-const FolderEntry* FolderIndex::Find(const char* name) const
+const FolderEntry* FolderIndex::Find(const std::wstring& name) const
 {
     if (!indexed) {
         byName.reserve(entries.size());
@@ -82,7 +97,7 @@ const FolderEntry* FolderIndex::Find(const char* name) const
             byName.emplace(FoldedName(entries[i].wide), i);
         indexed = true;
     }
-    auto found = byName.find(FoldedName(ToWide(name)));
+    auto found = byName.find(FoldedName(name));
     return found == byName.end() ? nullptr : &entries[found->second];
 }
 
@@ -101,6 +116,14 @@ std::wstring FoldedName(const std::wstring& name)
 {
     if (name.empty() || name.size() >= EPathSize)
         return name;
+    if (IsAscii(name.data(), name.size())) {
+        std::wstring upper(name);
+        for (wchar_t& c : upper) {
+            if (c >= L'a' && c <= L'z')
+                c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
+        return upper;
+    }
     wchar_t upper[EPathSize];
     int folded = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()), upper,
                               EPathSize);

@@ -35,8 +35,8 @@ public:
     DWORD Error() const { return error; }
 
     const std::vector<FolderEntry>& Entries() const { return entries; }
-    // The entry of that name, or nullptr.
-    const FolderEntry* Find(const char* name) const;
+    // The entry of that name (as the file system holds it), or nullptr.
+    const FolderEntry* Find(const std::wstring& name) const;
 
 private:
     std::vector<FolderEntry> entries;
