@@ -33,7 +33,7 @@ public:
         return 0;
     }
 
-    // Declared before any dialog that shows them, so it outlives it.
+    // Destroyed with the question, after the dialog Ask ran is gone.
     FileIcons icons;
 
 private:
@@ -52,8 +52,8 @@ int Ask(HWND owner, const char* templateBase, Question& question)
     EWindow* parent = owner && EApplication::windowMap ? EApplication::windowMap->Find(owner) : nullptr;
     EConfirmDialog dialog(parent, list);
     int answer = dialog.Run();
-    // -1: the dialog never showed (its template is missing, already
-    // reported). Going on would replace or delete without asking.
+    // -1: the dialog never showed (a missing template is reported as the
+    // dialog is made). Going on would replace or delete without asking.
     return answer < 0 ? IDCANCEL : answer;
 }
 
