@@ -29,3 +29,12 @@ int FormatBounded(char* out, std::size_t size, const char* format, std::va_list 
     }
     return 0;
 }
+
+int FormatText(char* out, std::size_t size, const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    int fitted = FormatBounded(out, size, format, arguments);
+    va_end(arguments);
+    return fitted;
+}

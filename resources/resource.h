@@ -7,6 +7,8 @@
 #define IDI_FOLDER 101
 // The confirm dialogs' own icon, shown until a caller sets another.
 #define IDI_CONFIRM 10000
+// The file- and folder-delete questions' icon.
+#define IDI_DELETE 10011
 // The file-replace question's icon.
 #define IDI_REPLACE 10022
 

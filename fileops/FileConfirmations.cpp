@@ -1,0 +1,123 @@
+#include "FileConfirmations.h"
+
+#include "BilingualText.h"
+#include "ConfirmTexts.h"
+#include "EApplication.h"
+#include "EConfirmDialog.h"
+#include "EFlags.h"
+#include "EWindowMap.h"
+#include "FileIcons.h"
+#include "resource.h"
+
+#include <cstdio>
+
+namespace {
+
+// The init handler of one question: which one, and on what.
+class Question : public EObject {
+public:
+    enum Kind { Replace, FileDelete, FolderDelete };
+
+    Question(Kind kind, const char* first, const char* second = nullptr) : kind(kind), first(first), second(second)
+    {
+    }
+
+    LRESULT OnInit(EEvent& event)
+    {
+        EDialog& dialog = *reinterpret_cast<EDialog*>(event.parameter);
+        switch (kind) {
+        case Replace: ReplaceText(dialog, first, second, icons); break;
+        case FileDelete: FileDeleteText(dialog, first); break;
+        case FolderDelete: FolderDeleteText(dialog, first); break;
+        }
+        return 0;
+    }
+
+    // Destroyed with the question, after the dialog Ask ran is gone.
+    FileIcons icons;
+
+private:
+    Kind kind;
+    const char* first;
+    const char* second;
+};
+
+int Ask(HWND owner, const char* templateBase, Question& question)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%s", templateBase, EJapanese ? "_J" : "_E");
+    EHandler init(&question, &Question::OnInit);
+    EAttributeList list;
+    list.Set(EKey::Template, name).Set(EKey::InitHandler, &init);
+    EWindow* parent = owner && EApplication::windowMap ? EApplication::windowMap->Find(owner) : nullptr;
+    EConfirmDialog dialog(parent, list);
+    int answer = dialog.Run();
+    // -1: the dialog never showed (a missing template is reported as the
+    // dialog is made). Going on would replace or delete without asking.
+    return answer < 0 ? IDCANCEL : answer;
+}
+
+// The details line and the shell icon of one file of the replace question.
+void ShowFile(EDialog& dialog, const char* path, int textItem, int iconItem, FileIcons& icons)
+{
+    char text[EConfirmTextSize];
+    FileSizeText(text, sizeof text, path);
+    SetDlgItemTextA(dialog.Handle(), textItem, text);
+    if (HICON icon = icons.Get(path))
+        SendDlgItemMessageA(dialog.Handle(), iconItem, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
+// Caption, the delete icon and the message of the two delete questions.
+void ShowDeleteQuestion(EDialog& dialog, const char* caption, const char* message)
+{
+    SetWindowTextA(dialog.Handle(), caption);
+    dialog.SetItemIcon(IDC_CONFIRM_ICON, IDI_DELETE);
+    SetDlgItemTextA(dialog.Handle(), IDC_CONFIRM_TEXT, message);
+}
+
+}
+
+int ConfirmFileReplace(HWND owner, const char* newFile, const char* existingFile)
+{
+    Question question(Question::Replace, newFile, existingFile);
+    return Ask(owner, "EConfirmMultipleFileReplaceDialog", question);
+}
+
+int ConfirmFileDelete(HWND owner, const char* path)
+{
+    Question question(Question::FileDelete, path);
+    return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
+}
+
+int ConfirmFolderDelete(HWND owner, const char* path)
+{
+    Question question(Question::FolderDelete, path);
+    return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
+}
+
+void ReplaceText(EDialog& dialog, const char* newFile, const char* existingFile, FileIcons& icons)
+{
+    // The template brings its own caption and icon.
+    if (existingFile) {
+        char message[EConfirmTextSize];
+        ReplaceMessage(message, sizeof message, existingFile);
+        SetDlgItemTextA(dialog.Handle(), IDC_CONFIRM_TEXT, message);
+        ShowFile(dialog, existingFile, IDC_EXISTING_TEXT, IDC_EXISTING_ICON, icons);
+    }
+    if (newFile)
+        ShowFile(dialog, newFile, IDC_NEW_TEXT, IDC_NEW_ICON, icons);
+}
+
+void FileDeleteText(EDialog& dialog, const char* path)
+{
+    char message[EConfirmTextSize];
+    FileDeleteMessage(message, sizeof message, path);
+    ShowDeleteQuestion(dialog, Bilingual("Confirm File Delete", "ﾌｧｲﾙの削除の確認"), message);
+}
+
+void FolderDeleteText(EDialog& dialog, const char* path)
+{
+    char message[EConfirmTextSize];
+    FolderDeleteMessage(message, sizeof message, path);
+    ShowDeleteQuestion(dialog, Bilingual("Confirm Folder Delete", "ﾌｫﾙﾀﾞの削除の確認"), message);
+}

@@ -1,0 +1,193 @@
+#include <doctest/doctest.h>
+
+#include <cstring>
+#include <string>
+
+#include "DialogAnswer.h"
+#include "EApplication.h"
+#include "EFlags.h"
+#include "FileConfirmations.h"
+#include "FlagScope.h"
+#include "GdiCount.h"
+#include "TempFolder.h"
+#include "TreeBuilder.h"
+#include "resource.h"
+
+namespace {
+
+// The window map and the module whose templates the questions use.
+struct Application {
+    Application() : application("ConfirmTests", 0, nullptr) { EApplication::instance = GetModuleHandleA(nullptr); }
+    EApplication application;
+};
+
+// A folder with an empty existing file and a 1 MiB new one.
+struct ReplacePair {
+    ReplacePair()
+    {
+        MakeFile(existing, "");
+        MakeFile(fresh, std::string(1048576, 'n'));
+    }
+    TempFolder temp;
+    std::string existing = temp / "dst\\a.txt";
+    std::string fresh = temp / "src\\a.txt";
+};
+
+// English questions about a fresh pair of files.
+struct EnglishQuestions {
+    Application app;
+    FlagScope english{EJapanese, 0};
+    ReplacePair files;
+};
+
+bool IconAlive(HICON icon)
+{
+    ICONINFO info;
+    if (!GetIconInfo(icon, &info))
+        return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: each button's id comes back, Esc gives Cancel")
+{
+    const int buttons[] = {IDYES, IDYESTOALL, IDNO, IDCANCEL};
+    for (int button : buttons) {
+        CAPTURE(button);
+        {
+            DialogAnswer answer(button);
+            CHECK(ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str()) == button);
+            CHECK(answer.seen == 1);
+        }
+        {
+            DialogAnswer answer(button);
+            CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == button);
+            CHECK(answer.seen == 1);
+        }
+        {
+            DialogAnswer answer(button);
+            CHECK(ConfirmFolderDelete(nullptr, files.temp.Path().c_str()) == button);
+            CHECK(answer.seen == 1);
+        }
+    }
+    DialogAnswer escape(0);
+    CHECK(ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str()) == IDCANCEL);
+    CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == IDCANCEL);
+    CHECK(escape.seen == 2);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the replace question shows both files")
+{
+    DialogAnswer answer(IDNO);
+    ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+    CHECK(answer.caption == "Confirm File Replace");
+    CHECK(answer.message == "This folder already contains a file called 'a.txt'.");
+    CHECK(answer.existingText.rfind("0.0KB (0 bytes)\n", 0) == 0);
+    CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
+    // and the write time after the size line
+    CHECK(answer.existingText.size() > std::strlen("0.0KB (0 bytes)\n"));
+    CHECK(answer.existingIcon != nullptr);
+    CHECK(answer.newIcon != nullptr);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the delete questions carry their caption and icon")
+{
+    HICON deleteIcon = LoadIconA(EApplication::instance, MAKEINTRESOURCEA(IDI_DELETE));
+    REQUIRE(deleteIcon != nullptr);
+    {
+        DialogAnswer answer(IDNO);
+        ConfirmFileDelete(nullptr, files.existing.c_str());
+        CHECK(answer.caption == "Confirm File Delete");
+        CHECK(answer.message == "Are you sure you want to delete 'a.txt'?");
+        CHECK(answer.dialogIcon == deleteIcon);
+    }
+    {
+        DialogAnswer answer(IDNO);
+        ConfirmFolderDelete(nullptr, (files.temp / "dst").c_str());
+        CHECK(answer.caption == "Confirm Folder Delete");
+        CHECK(answer.message == "Are you sure you want to remove the folder 'dst' and all its contents?");
+        CHECK(answer.dialogIcon == deleteIcon);
+    }
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: shell icons are released when the dialog closes")
+{
+    {
+        // The first question fills the shell's caches.
+        DialogAnswer answer(IDNO);
+        ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+    }
+    GdiCount before;
+    for (int i = 0; i < 3; i++) {
+        DialogAnswer answer(IDNO);
+        ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+        REQUIRE(answer.existingIcon != nullptr);
+        REQUIRE(answer.newIcon != nullptr);
+        CHECK_FALSE(IconAlive(answer.existingIcon));
+        CHECK_FALSE(IconAlive(answer.newIcon));
+    }
+    GdiCount after;
+    INFO("counted by ", std::string(before.method));
+    CHECK(before.objects > 0);
+    CHECK(after.objects == before.objects);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: a file gone before the question opens shows a clear line")
+{
+    DeleteFileA(files.existing.c_str());
+    DialogAnswer answer(IDNO);
+    ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+    CHECK(answer.existingText == "The file can no longer be found.");
+    CHECK(answer.existingIcon == nullptr);
+    CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: a question that cannot be shown answers Cancel")
+{
+    // A module without the templates: the fatal box, then no dialog.
+    EApplication::instance = GetModuleHandleA("kernel32.dll");
+    DialogAnswer answer(IDOK);
+    CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == IDCANCEL);
+    CHECK(answer.seen == 1);
+    CHECK(answer.caption == "Fatal");
+    CHECK(PathExists(files.existing));
+}
+
+TEST_CASE("Japanese file confirmations read back in Shift-JIS")
+{
+    Application app;
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
+    ReplacePair files;
+    {
+        DialogAnswer answer(IDNO);
+        CHECK(ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str()) == IDNO);
+        // ﾌｧｲﾙの置換の確認
+        CHECK(Hex(answer.caption) == "CCA7B2D982CC92758AB782CC8A6D9446");
+        // このﾌｫﾙﾀﾞには既に a.txt というﾌｧｲﾙが存在します。...
+        CHECK(Hex(answer.message).rfind("82B182CCCCABD9C0DE82C982CD8AF982C920612E7478742082C682A282A4", 0) == 0);
+        CHECK(answer.existingText.rfind("0.0KB (0 bytes)\n", 0) == 0);
+        CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
+    }
+    {
+        DialogAnswer answer(IDYESTOALL);
+        CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == IDYESTOALL);
+        // ﾌｧｲﾙの削除の確認 / 'a.txt' を削除してもよろしいですか?
+        CHECK(Hex(answer.caption) == "CCA7B2D982CC8DED8F9C82CC8A6D9446");
+        CHECK(Hex(answer.message) == "27612E747874272082F08DED8F9C82B582C482E082E682EB82B582A282C582B782A93F");
+    }
+    {
+        DialogAnswer answer(IDCANCEL);
+        CHECK(ConfirmFolderDelete(nullptr, (files.temp / "dst").c_str()) == IDCANCEL);
+        // ﾌｫﾙﾀﾞの削除の確認
+        CHECK(Hex(answer.caption) == "CCABD9C0DE82CC8DED8F9C82CC8A6D9446");
+    }
+    DeleteFileA(files.existing.c_str());
+    DialogAnswer answer(IDNO);
+    ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+    // ﾌｧｲﾙが見つかりません。
+    CHECK(Hex(answer.existingText) == "CCA7B2D982AA8CA982C282A982E882DC82B982F18142");
+}
