@@ -1,6 +1,7 @@
 #!/bin/sh
-# Opens the replace confirmation and the success dialog in English and in
-# Japanese under a virtual display and saves them to docs/screenshots/.
+# Opens the replace confirmation, the success dialog and a frame with the
+# bars, bitmap buttons and the log in English and in Japanese under a
+# virtual display and saves them to docs/screenshots/.
 # Run after a build (cmake/build.sh x86_64).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="$root/build/x86_64/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-showcase="$root/build/x86_64/bin/confirm_showcase.exe"
+bin="$root/build/x86_64/bin"
 out="$root/docs/screenshots"
 mkdir -p "$out"
 work=$(mktemp -d)
@@ -17,26 +18,29 @@ trap 'ombrel_stop_xvfb; rm -rf "$work"' EXIT INT TERM
 ombrel_start_xvfb
 sh "$root/cmake/wine-prefix.sh" start
 
-# shot <template base> <locale> <png name>
+# shot <program> <locale> <png name> [argument]: the program writes the
+# marker and closes when it is deleted.
 shot() {
     marker="$work/$3.txt"
-    LC_ALL=$2 wine "$showcase" "$1" "Z:$(echo "$marker" | tr / '\\\\')" >/dev/null 2>&1 &
+    LC_ALL=$2 wine "$bin/$1.exe" ${4:-} "Z:$(echo "$marker" | tr / '\\\\')" >/dev/null 2>&1 &
     program=$!
     i=0
     while [ ! -s "$marker" ] && [ $i -lt 300 ]; do
         sleep 0.1
         i=$((i + 1))
     done
-    [ -s "$marker" ] || { echo "no dialog for $1" >&2; exit 1; }
+    [ -s "$marker" ] || { echo "nothing shown by $1 ${4:-}" >&2; exit 1; }
     read -r x y w h < "$marker"
     import -window root -crop "$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))" +repage "$out/$3.png"
     rm -f "$marker"
     wait "$program" || true  # the program ends with 1, as every start does
 }
 
-shot EConfirmMultipleFileReplaceDialog en_US.UTF-8 replace_en
-shot Success en_US.UTF-8 success_en
-shot EConfirmMultipleFileReplaceDialog ja_JP.UTF-8 replace_ja
-shot Success ja_JP.UTF-8 success_ja
+shot confirm_showcase en_US.UTF-8 replace_en EConfirmMultipleFileReplaceDialog
+shot confirm_showcase en_US.UTF-8 success_en Success
+shot confirm_showcase ja_JP.UTF-8 replace_ja EConfirmMultipleFileReplaceDialog
+shot confirm_showcase ja_JP.UTF-8 success_ja Success
+shot bars_showcase en_US.UTF-8 bars_en
+shot bars_showcase ja_JP.UTF-8 bars_ja
 wineserver -k >/dev/null 2>&1 || true
 ls -l "$out"
