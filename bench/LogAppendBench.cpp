@@ -14,9 +14,12 @@
 
 namespace {
 
+long paintedRows = 0;
+
 LRESULT CALLBACK ParentProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DRAWITEM) {
+        paintedRows++;
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         EListDrawRow(item->hwndItem, *item);
         return TRUE;
@@ -131,10 +134,14 @@ int main(int argc, char** argv)
         double fullEarly = Append(log, window, 2 * window, 60, Full);
         Append(log, 2 * window, rows - 2 * window, 60, Fill);
         double insertLate = Append(log, rows - 2 * window, rows - window, 60, Fill);
+        long paintedBefore = paintedRows;
         double fullLate = Append(log, rows - window, rows, 60, Full);
+        double painted = static_cast<double>(paintedRows - paintedBefore) / window;
         unsigned long long after = HeapBytes();
         Report("insert, drawing off:", insertEarly, insertLate, window);
         Report("append (select, scroll, paint):", fullEarly, fullLate, window);
+        std::printf("rows painted per append, list full: %.1f (%d rows on a page)\n", painted,
+                    static_cast<int>(SendMessageA(log.list, LVM_GETCOUNTPERPAGE, 0, 0)));
         std::printf("memory per row, 60-byte paths: %.0f bytes\n", static_cast<double>(after - before) / rows);
     }
     {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+class EObjectList;
+
 // The menu bar of a top-level window, loaded from the program's resources
 // (an empty bar when the resource is missing) and attached to the owner.
 // Once attached, the window destroys the menu with itself; a menu that could
@@ -14,6 +16,12 @@ public:
     virtual ~EMenu();
     EMenu(const EMenu&) = delete;
     EMenu& operator=(const EMenu&) = delete;
+
+    // Appends a drop-down per entry of descriptions (EObjectLists named by
+    // their titles, holding EMenuItems), then redraws the bar. Null: nothing.
+    void AppendDropDowns(EObjectList* descriptions);
+    // Appends the items (EMenuItems) to menu; null or empty: nothing.
+    static void FillDropDown(HMENU menu, EObjectList* items);
 
     HMENU Handle() const { return menu; }
     HWND Owner() const { return owner; }

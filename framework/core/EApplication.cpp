@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "EApplicationView.h"
+#include "EView.h"
 #include "EWindowMap.h"
 
 const char* EApplication::name = "";
@@ -12,7 +12,7 @@ EWindowMap* EApplication::windowMap = nullptr;
 const char* EApplication::commandLine = "";
 int EApplication::argumentCount = 0;
 char** EApplication::arguments = nullptr;
-EApplicationView* EApplication::mainWindow = nullptr;
+EView* EApplication::mainWindow = nullptr;
 HMODULE EApplication::richEdit = nullptr;
 int EApplication::showCommand = SW_SHOWNORMAL;
 EDialog* EApplication::pendingDialog = nullptr;

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 class EWindowMap;
-class EApplicationView;
+class EView;
 class EDialog;
 
 // The application object. Its state is process-wide and exists once, so the
@@ -25,7 +25,7 @@ public:
     static const char* commandLine;   // without the program name
     static int argumentCount;
     static char** arguments;          // module path first
-    static EApplicationView* mainWindow;
+    static EView* mainWindow;
     static HMODULE richEdit;
     static int showCommand;
     static EDialog* pendingDialog;

@@ -44,6 +44,17 @@ bool ECommonNotification(int code, unsigned* eventKey)
 
 const ENotificationRow EButtonNotifications[] = {R(EKey::Action, BN_CLICKED)};
 const int EButtonNotificationCount = ROWS(EButtonNotifications);
+const ENotificationRow EBitmapButtonNotifications[] = {R(EKey::DoubleClick, BN_DOUBLECLICKED),
+                                                      R(EKey::Action, BN_CLICKED)};
+const int EBitmapButtonNotificationCount = ROWS(EBitmapButtonNotifications);
+const ENotificationRow EToolBarNotifications[] = {
+    R(EKey::GetButtonInfo, TBN_GETBUTTONINFOA), R(EKey::BeginDrag, TBN_BEGINDRAG),
+    R(EKey::EndDrag, TBN_ENDDRAG),              R(EKey::BeginAdjust, TBN_BEGINADJUST),
+    R(EKey::EndAdjust, TBN_ENDADJUST),          R(EKey::Reset, TBN_RESET),
+    R(EKey::QueryInsert, TBN_QUERYINSERT),      R(EKey::QueryDelete, TBN_QUERYDELETE),
+    R(EKey::ToolbarChange, TBN_TOOLBARCHANGE),  R(EKey::CustHelp, TBN_CUSTHELP),
+};
+const int EToolBarNotificationCount = ROWS(EToolBarNotifications);
 
 const ENotificationRow EEditNotifications[] = {
     R(EKey::Change, EN_CHANGE),       R(EKey::ErrSpace, EN_ERRSPACE), R(EKey::HScrolled, EN_HSCROLL),

@@ -18,6 +18,10 @@ bool ECommonNotification(int code, unsigned* eventKey);
 // Notification maps of the control family.
 extern const ENotificationRow EButtonNotifications[];
 extern const int EButtonNotificationCount;
+extern const ENotificationRow EBitmapButtonNotifications[];
+extern const int EBitmapButtonNotificationCount;
+extern const ENotificationRow EToolBarNotifications[];
+extern const int EToolBarNotificationCount;
 extern const ENotificationRow EEditNotifications[];
 extern const int EEditNotificationCount;
 extern const ENotificationRow EListBoxNotifications[];

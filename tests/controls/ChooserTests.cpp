@@ -1,6 +1,7 @@
 #include <doctest/doctest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -37,16 +38,47 @@ struct Answer {
             GetClassNameA(window, name, sizeof name);
             if (std::strcmp(name, "#32770") == 0) {
                 dialogs++;
-                if (!folder.empty())
-                    SendMessageA(window, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-                PostMessageA(window, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+                ticks = 0;
+                SetTimer(window, 1, 20, Tick);
             }
         }
         return CallNextHookEx(hook, code, wParam, lParam);
     }
+
+    // The dialog may fill its tree after it is activated, and a selection
+    // made before is lost: select until the tree shows the folder (or time
+    // runs out), then answer.
+    static void CALLBACK Tick(HWND window, UINT, UINT_PTR timer, DWORD)
+    {
+        bool done = !ok || folder.empty() || ++ticks > 250;
+        if (!done) {
+            SendMessageA(window, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+            done = SelectedName(window) == folder.substr(folder.find_last_of('\\') + 1);
+        }
+        if (!done)
+            return;
+        KillTimer(window, timer);
+        PostMessageA(window, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+    }
+
+    static std::string SelectedName(HWND window)
+    {
+        HWND tree = FindWindowExA(window, nullptr, WC_TREEVIEWA, nullptr);
+        char text[MAX_PATH] = "";
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = tree ? reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)) : nullptr;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        if (item.hItem)
+            SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    static int ticks;
 };
 
 HHOOK Answer::hook;
+int Answer::ticks;
 bool Answer::ok;
 std::string Answer::folder;
 int Answer::dialogs;

@@ -1,15 +1,20 @@
 #include "EApplicationView.h"
 
+#include "EAccelerator.h"
 #include "EApplication.h"
+#include "EMenu.h"
+#include "EObjectList.h"
+#include "EStatusBar.h"
+#include "EToolBar.h"
 
 namespace {
 
 const EValue UseDefault = 0x80000000u;
 
-int WindowHeight(HWND window)
+int WindowHeight(const EWindow* bar)
 {
     RECT r;
-    if (!window || !GetWindowRect(window, &r))
+    if (!bar || !bar->Handle() || !GetWindowRect(bar->Handle(), &r))
         return 0;
     return r.bottom - r.top;
 }
@@ -27,8 +32,8 @@ EAttributeList& EApplicationView::WithFrameDefaults(EAttributeList& list)
 }
 
 EApplicationView::EApplicationView(EApplication* application, const char* title, EAttributeList& list)
-    : EView(nullptr, title, WithFrameDefaults(list)), topBar(nullptr), bottomBar(nullptr),
-      application(application), accelerators(nullptr)
+    : EView(nullptr, title, WithFrameDefaults(list)), application(application), menu(nullptr), toolBar(nullptr),
+      statusBar(nullptr), accelerators(nullptr)
 {
     if (application)
         EApplication::mainWindow = this;
@@ -39,10 +44,39 @@ EApplicationView::EApplicationView(EApplication* application, const char* title,
         if (icon)
             SendMessageA(handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
+    MakeBars(title, list);
+    AddMessageHandler(WM_SIZE, this, &EApplicationView::OnSize);
+}
+
+void EApplicationView::MakeBars(const char* title, const EAttributeList& list)
+{
+    // Without a window there is nothing to hang the bars on.
+    if (!handle)
+        return;
+    EValue value;
+    if (list.Find(EKey::Menu, &value))
+        menu = new EMenu(handle, MAKEINTRESOURCEA(value));
+    // The bars take their classes' default place and size: lists of their own.
+    EAttributeList barList;
+    if (list.Find(EKey::ToolBar, &value) && value)
+        toolBar = new EToolBar(this, "", barList);
+    if (menu && list.Find(EKey::MenuList, &value))
+        menu->AppendDropDowns(reinterpret_cast<EObjectList*>(value));
     const char* table = list.Find(EKey::Accelerators, &value) ? reinterpret_cast<const char*>(value) : title;
     if (table)
-        accelerators = LoadAcceleratorsA(EApplication::instance, table);
-    AddMessageHandler(WM_SIZE, this, &EApplicationView::OnSize);
+        accelerators = new EAccelerator(table);
+    if (list.Find(EKey::StatusBar, &value) && value)
+        statusBar = new EStatusBar(this, "", barList.Clear());
+    // Made after the frame's first WM_SIZE: they take their place now.
+    PlaceBars(0, 0);
+}
+
+void EApplicationView::PlaceBars(WPARAM wParam, LPARAM lParam)
+{
+    if (toolBar)
+        SendMessageA(toolBar->Handle(), WM_SIZE, wParam, lParam);
+    if (statusBar)
+        SendMessageA(statusBar->Handle(), WM_SIZE, wParam, lParam);
 }
 
 EApplicationView::~EApplicationView()
@@ -50,13 +84,17 @@ EApplicationView::~EApplicationView()
     // The message loop must never reach a destroyed frame.
     if (EApplication::mainWindow == this)
         EApplication::mainWindow = nullptr;
+    delete toolBar;
+    delete menu;
+    delete statusBar;
+    delete accelerators;
 }
 
 void EApplicationView::ClientRect(RECT* rect)
 {
     GetClientRect(handle, rect);
-    rect->top += WindowHeight(topBar);
-    rect->bottom -= WindowHeight(bottomBar);
+    rect->top += WindowHeight(toolBar);
+    rect->bottom -= WindowHeight(statusBar);
 }
 
 void EApplicationView::Show()
@@ -66,15 +104,12 @@ void EApplicationView::Show()
 
 bool EApplicationView::PreTranslate(MSG* message)
 {
-    return accelerators && handle && TranslateAcceleratorA(handle, accelerators, message);
+    return accelerators && accelerators->Translate(handle, message);
 }
 
 LRESULT EApplicationView::OnSize(EMessage& m)
 {
-    if (topBar)
-        SendMessageA(topBar, m.message, m.wParam, m.lParam);
-    if (bottomBar)
-        SendMessageA(bottomBar, m.message, m.wParam, m.lParam);
+    PlaceBars(m.wParam, m.lParam);
     // Twice: showing or hiding a scroll bar changes the client rectangle.
     SetScrollRanges();
     SetScrollRanges();

@@ -1,0 +1,148 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include "BarsFixture.h"
+#include "EBitmapButton.h"
+
+namespace {
+
+const int Width = 22, Height = 21;
+
+struct ButtonFixture : ViewFixture {
+    EAttributeList buttonList;
+    EBitmapButton button;
+    Recorder r;
+    ButtonFixture()
+        : button(&view, "S",
+                 buttonList.Set(EKey::X, 10)
+                     .Set(EKey::Y, 10)
+                     .Set(EKey::Width, Width)
+                     .Set(EKey::Height, Height)
+                     .Set(EKey::Bitmap, "RESB_DIRECTORY")
+                     .Set(EKey::BitmapCount, 2))
+    {
+        button.Connect(EKey::Action, &r, &Recorder::First);
+        button.Connect(EKey::Pressed, &r, &Recorder::Second);
+    }
+    void Mouse(UINT message, int x, int y)
+    {
+        SendMessageA(button.Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+    }
+    int Count(int which) const
+    {
+        int n = 0;
+        for (int call : r.calls)
+            n += call == which;
+        return n;
+    }
+    int Clicks() const { return Count(1); }
+};
+
+// The face the parent's WM_DRAWITEM paints for the button now, compared
+// pixel for pixel with the given face drawn by a reference copy.
+bool PaintsFace(ButtonFixture& f, EButtonFace face)
+{
+    Canvas painted(Width, Height), expected(Width, Height);
+    RECT rect = {0, 0, Width, Height};
+    DrawThroughParent(f.view.Handle(), f.button.Handle(), ODT_BUTTON, 0, 0, rect, painted);
+    EButtonFaces reference(f.button.Handle(), Width, Height, "RESB_DIRECTORY", 2);
+    reference.Paint(expected.dc.Handle(), face);
+    for (int y = 0; y < Height; y++)
+        for (int x = 0; x < Width; x++)
+            if (painted.At(x, y) != expected.At(x, y))
+                return false;
+    return true;
+}
+
+}
+
+TEST_CASE("bitmap button: an owner-drawn button that paints its normal, pushed and disabled faces")
+{
+    ButtonFixture f;
+    REQUIRE(f.button.Handle());
+    CHECK((GetWindowLongPtrA(f.button.Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW);
+    CHECK(f.button.Face() == EFaceUp);
+    CHECK(PaintsFace(f, EFaceUp));
+    CHECK_FALSE(PaintsFace(f, EFacePressed));
+
+    f.Mouse(WM_LBUTTONDOWN, 5, 5);
+    CHECK(f.button.Face() == EFacePressed);
+    CHECK(PaintsFace(f, EFacePressed));
+    f.Mouse(WM_LBUTTONUP, 5, 5);
+    PumpMessages();
+
+    f.button.Disable();
+    CHECK_FALSE(IsWindowEnabled(f.button.Handle()));
+    CHECK(f.button.Face() == EFaceDisabled);
+    CHECK(PaintsFace(f, EFaceDisabled));
+    CHECK_FALSE(PaintsFace(f, EFaceUp));
+    f.button.Enable();
+    CHECK(IsWindowEnabled(f.button.Handle()));
+    CHECK(PaintsFace(f, EFaceUp));
+}
+
+TEST_CASE("bitmap button: the click arrives on release over the button, not on press")
+{
+    ButtonFixture f;
+    f.Mouse(WM_LBUTTONDOWN, 5, 5);
+    CHECK(GetCapture() == f.button.Handle());
+    CHECK(f.button.Tracking());
+    // Pressed fires at once, with the button; no click yet.
+    REQUIRE(f.Count(2) == 1);
+    CHECK(f.r.parameters[0] == reinterpret_cast<EValue>(&f.button));
+    PumpMessages();
+    CHECK(f.Clicks() == 0);
+
+    // The far edges still count as over the button.
+    f.Mouse(WM_MOUSEMOVE, Width, Height);
+    CHECK(f.button.Face() == EFacePressed);
+    f.Mouse(WM_LBUTTONUP, Width, Height);
+    CHECK(GetCapture() == nullptr);
+    CHECK_FALSE(f.button.Tracking());
+    CHECK(f.Clicks() == 0); // posted, not sent
+    PumpMessages();
+    CHECK(f.Clicks() == 1);
+    CHECK(f.button.Face() == EFaceUp);
+}
+
+TEST_CASE("bitmap button: a press released outside does nothing; dragged back in, it clicks")
+{
+    ButtonFixture f;
+    f.Mouse(WM_LBUTTONDOWN, 5, 5);
+    f.Mouse(WM_MOUSEMOVE, Width + 1, 5);
+    CHECK(f.button.Face() == EFaceUp);
+    f.Mouse(WM_MOUSEMOVE, 5, -1);
+    CHECK(f.button.Face() == EFaceUp);
+    f.Mouse(WM_LBUTTONUP, 5, -1);
+    PumpMessages();
+    CHECK(f.Clicks() == 0);
+    CHECK(GetCapture() == nullptr);
+
+    f.Mouse(WM_LBUTTONDOWN, 5, 5);
+    f.Mouse(WM_MOUSEMOVE, 60, 60);
+    f.Mouse(WM_MOUSEMOVE, 3, 3);
+    CHECK(f.button.Face() == EFacePressed);
+    f.Mouse(WM_LBUTTONUP, 3, 3);
+    PumpMessages();
+    CHECK(f.Clicks() == 1);
+}
+
+TEST_CASE("bitmap button: a press whose capture is taken away never clicks")
+{
+    ButtonFixture f;
+    f.Mouse(WM_LBUTTONDOWN, 5, 5);
+    // A dialog or another window takes the mouse.
+    SetCapture(f.view.Handle());
+    CHECK_FALSE(f.button.Tracking());
+    CHECK(f.button.Face() == EFaceUp);
+    ReleaseCapture();
+    f.Mouse(WM_LBUTTONUP, 5, 5);
+    PumpMessages();
+    CHECK(f.Clicks() == 0);
+
+    // A release without a press is no click either.
+    f.Mouse(WM_LBUTTONUP, 5, 5);
+    PumpMessages();
+    CHECK(f.Clicks() == 0);
+}

@@ -1,0 +1,138 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "BarsFixture.h"
+#include "EOwnerDrawListView.h"
+
+namespace {
+
+const EListColumn LogColumns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
+const COLORREF Navy = RGB(0, 0, 128), White = RGB(255, 255, 255);
+
+struct LogFixture : ViewFixture {
+    EAttributeList logList;
+    EOwnerDrawListView log;
+    LogFixture()
+        : log(&view, "",
+              logList.Set(EKey::X, 0)
+                  .Set(EKey::Y, 0)
+                  .Set(EKey::Width, 620)
+                  .Set(EKey::Height, 200)
+                  .Set(EKey::ExStyle, WS_EX_CLIENTEDGE)
+                  .Set(EKey::Style, LVS_REPORT | LVS_SINGLESEL))
+    {
+        SendMessageA(log.Handle(), LVM_SETBKCOLOR, 0, White);
+        SendMessageA(log.Handle(), LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+        log.InsertColumns(3, LogColumns);
+    }
+    void Append(int i)
+    {
+        std::string path = "C:\\folder\\file" + std::to_string(i) + ".txt";
+        const char* texts[] = {"copy", path.c_str(), path.c_str()};
+        log.AppendRow(texts, 3);
+    }
+    int Selected() const { return static_cast<int>(SendMessageA(log.Handle(), LVM_GETNEXTITEM, -1, LVNI_SELECTED)); }
+};
+
+// Counts the rows the parent has painted, then paints them as the log would.
+class PaintCounter : public EObject {
+public:
+    explicit PaintCounter(EOwnerDrawListView& log) : log(log) {}
+    LRESULT Paint(EEvent& event)
+    {
+        count++;
+        return log.DrawRow(event);
+    }
+    EOwnerDrawListView& log;
+    int count = 0;
+};
+
+int Ink(const Canvas& canvas, int left, int right, int height, COLORREF fill)
+{
+    int count = 0;
+    for (int y = 1; y < height - 1; y++)
+        for (int x = left; x < right; x++)
+            count += canvas.At(x, y) != fill;
+    return count;
+}
+
+}
+
+TEST_CASE("list view: an owner-drawn report list with columns counted from the control")
+{
+    LogFixture f;
+    LONG_PTR style = GetWindowLongPtrA(f.log.Handle(), GWL_STYLE);
+    CHECK((style & (LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL)) == (LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL));
+    CHECK(f.log.ColumnCount() == 3);
+    CHECK_FALSE(f.log.HasColumn(3));
+    CHECK(f.log.RowCount() == 0);
+    unsigned key = f.log.EventKeyFor(LVN_COLUMNCLICK);
+    CHECK(key == EKey::ColumnClick);
+}
+
+TEST_CASE("list view: each appended row is selected, scrolled into view and painted on return")
+{
+    LogFixture f;
+    PaintCounter counter(f.log);
+    f.view.AddEventHandler(EKey::DrawItem, reinterpret_cast<EValue>(f.log.Handle()), &counter, &PaintCounter::Paint);
+    UpdateWindow(f.log.Handle());
+    // Some pages' worth: each append costs milliseconds under Wine.
+    const int rows = 60;
+    for (int i = 0; i < rows; i++) {
+        f.Append(i);
+        REQUIRE(f.Selected() == i);
+    }
+    CHECK(f.log.RowCount() == rows);
+    CHECK(SendMessageA(f.log.Handle(), LVM_GETSELECTEDCOUNT, 0, 0) == 1);
+    int top = static_cast<int>(SendMessageA(f.log.Handle(), LVM_GETTOPINDEX, 0, 0));
+    int page = static_cast<int>(SendMessageA(f.log.Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
+    CHECK(top > 0);
+    CHECK(rows - 1 <= top + page);
+    // Nothing is left waiting to be painted, and the newest row shows navy.
+    CHECK_FALSE(GetUpdateRect(f.log.Handle(), nullptr, FALSE));
+    RECT row = {LVIR_BOUNDS, 0, 0, 0};
+    REQUIRE(SendMessageA(f.log.Handle(), LVM_GETITEMRECT, rows - 1, reinterpret_cast<LPARAM>(&row)));
+    HDC dc = GetDC(f.log.Handle());
+    CHECK(GetPixel(dc, row.right - 3, (row.top + row.bottom) / 2) == Navy);
+    ReleaseDC(f.log.Handle(), dc);
+
+    // Once the list is full, an append repaints the rows that changed, not
+    // the page.
+    int before = counter.count;
+    for (int i = rows; i < rows + 20; i++)
+        f.Append(i);
+    CHECK(counter.count - before > 0);
+    CHECK(counter.count - before <= 20 * 3);
+    CHECK(page > 3);
+
+    f.log.DeleteAllRows();
+    CHECK(f.log.RowCount() == 0);
+}
+
+TEST_CASE("list view: the parent's WM_DRAWITEM paints the row texts through the framework")
+{
+    LogFixture f;
+    const char* texts[] = {"copy", "C:\\a\\source.txt", ""};
+    f.log.InsertRow(0, texts, 3);
+    const int width = 620, height = 18;
+    const RECT rect = {0, 0, width, height};
+
+    Canvas plain(width, height);
+    DrawThroughParent(f.view.Handle(), f.log.Handle(), ODT_LISTVIEW, 0, 0, rect, plain);
+    CHECK(plain.At(0, 0) == White);
+    CHECK(Ink(plain, 2, 78, height, White) > 0);     // "copy"
+    CHECK(Ink(plain, 82, 378, height, White) > 0);   // the source path
+    CHECK(Ink(plain, 380, width, height, White) == 0); // no destination
+
+    Canvas selected(width, height);
+    DrawThroughParent(f.view.Handle(), f.log.Handle(), ODT_LISTVIEW, 0, ODS_SELECTED, rect, selected);
+    CHECK(selected.At(0, 0) == Navy);
+    CHECK(selected.At(width - 1, height - 1) == Navy);
+    // The text, in the list's background colour, where the plain row has it.
+    CHECK(Ink(selected, 2, 78, height, Navy) == Ink(plain, 2, 78, height, White));
+    CHECK(Ink(selected, 380, width, height, Navy) == 0);
+}
