@@ -113,10 +113,25 @@ void SetList::CommitFields()
     InsertCurrentAtTop();
 }
 
+bool SetList::ShowsDeletedLastSet() const
+{
+    // The box keeps the deleted set's name; the rest shows the defaults.
+    int japanese = EJapanese ? 1 : 0;
+    return std::strcmp(current.source, NewSetSource[japanese]) == 0 &&
+           std::strcmp(current.destination, NewSetDestination[japanese]) == 0 && !current.deleteFlag &&
+           !current.dosTimeFlag && !current.forceFlag && !current.excludeObjectFlag;
+}
+
 void SetList::CommitBeforeSave()
 {
-    if (view && Count() > 0)
-        CommitFields();
+    if (!view)
+        return;
+    if (Count() == 0) {
+        ReadFields();
+        if (!current.name[0] || ShowsDeletedLastSet())
+            return;
+    }
+    CommitFields();
 }
 
 void SetList::NewSet()

@@ -46,10 +46,11 @@ public:
 
     // Entry 0 := the fields; the fields become the first entry of an empty list.
     void CommitFields();
-    // Before saving: commits unless the list is empty. An empty list's fields
-    // hold only what deleting its last set left there. The name box's
-    // selection does not decide: a commit drops it, and edits made after
-    // that would otherwise be lost.
+    // Before saving: commits when the list is not empty, or when the fields
+    // of an empty list hold a name and more than what deleting its last set
+    // left there (its name over the new-set defaults). The name box's
+    // selection does not decide: typing drops it, and edits made after that
+    // would otherwise be lost.
     void CommitBeforeSave();
     // Uncommitted edits are dropped; the defaults become entry 0.
     void NewSet();
@@ -63,6 +64,8 @@ public:
     void SelectTop();
 
 private:
+    bool ShowsDeletedLastSet() const;
+
     struct Entry {
         std::string name;
         SyncSet* record;   // owned by records

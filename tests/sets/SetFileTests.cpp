@@ -160,6 +160,20 @@ TEST_CASE("set file: saving after the last set was deleted adds no set")
     CHECK(WriteSetFile(list, path.c_str()) == 1);
     CHECK(ReadWholeFile(path).empty());
     CHECK(Exists(path));
+
+    SUBCASE("but what is typed into the fields of the empty list is saved")
+    {
+        std::strcpy(view.fields.source, "C:\\typed");
+        CHECK(WriteSetFile(list, path.c_str()) == 1);
+        CHECK(ReadWholeFile(path).find("[Only]\r\nSRC=\"C:\\typed\"") == 0);
+    }
+    SUBCASE("and so is a name typed into an empty list that never held a set")
+    {
+        SetList fresh(&view);
+        view.Type("Typed", "", "");
+        CHECK(WriteSetFile(fresh, path.c_str()) == 1);
+        CHECK(ReadWholeFile(path).find("[Typed]\r\n") == 0);
+    }
 }
 
 TEST_CASE("set file: the reader survives any file")

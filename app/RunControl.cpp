@@ -1,0 +1,101 @@
+#include "RunControl.h"
+
+#include <string>
+
+#include "FileActions.h"
+#include "FileQueries.h"
+#include "RunDialogs.h"
+#include "RunGuards.h"
+#include "RunWindow.h"
+#include "SetList.h"
+#include "SyncRun.h"
+
+RunControl::RunControl(RunWindow& window, SetList& sets) : window(window), sets(sets), host(window) {}
+
+int RunControl::RunForward()
+{
+    return Run(true);
+}
+
+int RunControl::RunBackward()
+{
+    return Run(false);
+}
+
+int RunControl::Run(bool forward)
+{
+    // A click queued before the lock, an accelerator or a message pumped
+    // during a question must not start a run inside another.
+    if (active || checking || host.Closed())
+        return 0;
+    checking = true;
+    // The set that runs is what the fields show, stored as entry 0 even
+    // when the checks refuse the run. The folders are copied: messages
+    // pumped by the questions could change the current set.
+    sets.CommitFields();
+    sets.SelectTop();
+    const CurrentSet& current = sets.Current();
+    std::string source = forward ? current.source : current.destination;
+    std::string destination = forward ? current.destination : current.source;
+    int deleteOption = current.deleteFlag;
+    int forceOption = current.forceFlag;
+    int go = CheckFolders(source.c_str(), destination.c_str());
+    checking = false;
+    if (!go || host.Closed())
+        return 0;
+    return RunSet(source.c_str(), destination.c_str(), deleteOption, forceOption);
+}
+
+int RunControl::CheckFolders(const char* source, const char* destination)
+{
+    if (!IsDirectory(source)) {
+        ShowSourceMissing(window.DialogParent(), source);
+        return 0;
+    }
+    // Before anything is created: a destination inside the source would be
+    // made and then refused.
+    if (!CheckSafeFolders(window.Owner(), source, destination))
+        return 0;
+    if (IsDirectory(destination))
+        return 1;
+    if (AskCreateDestination(window.DialogParent(), destination) != IDYES || host.Closed())
+        return 0;
+    return CreateFolderWithReport(window.Owner(), destination, nullptr);
+}
+
+int RunControl::RunSet(const char* source, const char* destination, int deleteOption, int forceOption)
+{
+    if (active || host.Closed())
+        return 0;
+    const CurrentSet& current = sets.Current();
+    SyncOptions options;
+    options.deleteOrphans = deleteOption;
+    options.dosTime = current.dosTimeFlag;
+    options.force = forceOption;
+    options.excludeObj = current.excludeObjectFlag;
+    // The texts may live in the current set, which a pumped message could
+    // rewrite: the run works on copies.
+    std::string from = source;
+    std::string to = destination;
+
+    SyncRun run(host, options);
+    active = &run;
+    window.LockForRun();
+    window.ClearLog();
+    int result = run.RunSet(from.c_str(), to.c_str());
+    // Closed meanwhile (also while the report was open): the controls are
+    // gone, only unwind.
+    if (result && !host.Closed())
+        ShowRunSucceeded(window.DialogParent());
+    if (!host.Closed()) {
+        window.ShowStatus("");
+        window.UnlockAfterRun();
+    }
+    active = nullptr;
+    return result;
+}
+
+int RunControl::Confirming() const
+{
+    return active ? active->Confirm() : 0;
+}

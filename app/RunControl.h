@@ -1,0 +1,57 @@
+#ifndef OMBREL_RUNCONTROL_H
+#define OMBREL_RUNCONTROL_H
+
+#include "WindowSyncHost.h"
+
+class RunWindow;
+class SetList;
+class SyncRun;
+
+// What the "DOWN", "UP" and "Abort" buttons do: commit the fields, check the
+// folders, lock the window, run the set and report. The main window owns it
+// and lives at least until a run in progress has returned.
+class RunControl {
+public:
+    // Both are borrowed for the life of the object.
+    RunControl(RunWindow& window, SetList& sets);
+    RunControl(const RunControl&) = delete;
+    RunControl& operator=(const RunControl&) = delete;
+
+    // "DOWN": commits the fields, checks the folders and runs the set from
+    // source to destination. "UP": the other way, same options. A request
+    // while a run or its checks are going is ignored. 1 when a run started
+    // and ended without stopping.
+    int RunForward();
+    int RunBackward();
+    // "Abort": the running pass stops at its next file or folder.
+    void AbortRun() { host.RequestAbort(); }
+    // The window is being destroyed: a run in progress stops and touches the
+    // window no more; no run starts afterwards.
+    void WindowClosing() { host.WindowClosing(); }
+
+    // 1 when a run from source to destination may start: the source is a
+    // folder, the pair is safe, and a missing destination was created with
+    // the user's consent. Otherwise the reason was shown. The callers above
+    // commit the fields first.
+    int CheckFolders(const char* source, const char* destination);
+    // Locks the window, empties the log, runs both passes as the options
+    // ask, reports success, clears the status text and unlocks the window.
+    int RunSet(const char* source, const char* destination, int deleteOption, int forceOption);
+
+    bool Running() const { return active != nullptr; }
+    bool AbortRequested() { return host.AbortRequested(); }
+    // The confirmation flag of the run in progress (0 when idle).
+    int Confirming() const;
+    SyncHost& Host() { return host; }
+
+private:
+    int Run(bool forward);
+
+    RunWindow& window;
+    SetList& sets;
+    WindowSyncHost host;
+    SyncRun* active = nullptr;
+    bool checking = false;
+};
+
+#endif

@@ -1,0 +1,39 @@
+#ifndef OMBREL_WINDOWSYNCHOST_H
+#define OMBREL_WINDOWSYNCHOST_H
+
+#include "SyncHost.h"
+
+class RunWindow;
+
+// The engine's view of the main window: forwards to the window and keeps
+// the abort flag. Once the window is closing, nothing reaches it any more:
+// confirmations answer Cancel, rows and texts are dropped and no message is
+// pumped, so a run that outlives its window only unwinds.
+class WindowSyncHost : public SyncHost {
+public:
+    // The window is borrowed and must outlive the host or be closed first.
+    explicit WindowSyncHost(RunWindow& window) : window(window) {}
+
+    HWND Owner() override;
+    int ConfirmReplace(const char* newFile, const char* existingFile) override;
+    int ConfirmDeleteFile(const char* path) override;
+    int ConfirmRemoveFolder(const char* path) override;
+    void LogOperation(const char* operation, const char* first, const char* second) override;
+    void ShowStatus(const char* text) override;
+    void PumpOneMessage() override;
+    bool AbortRequested() override { return abort != 0; }
+    void ClearAbort() override { abort = 0; }
+
+    // The "Abort" button.
+    void RequestAbort() { abort = 1; }
+    // The window is being destroyed: the run stops and leaves it alone.
+    void WindowClosing();
+    bool Closed() const { return closed; }
+
+private:
+    RunWindow& window;
+    int abort = 0;
+    bool closed = false;
+};
+
+#endif
