@@ -206,7 +206,7 @@ TEST_CASE("drop-down combo: 260 typed characters, items, selection, the edit ins
     CHECK(edit->Handle() == GetWindow(names.Handle(), GW_CHILD));
     CHECK(ClassOf(edit->Handle()) == "Edit");
     CHECK(edit->Subclassed());
-    CHECK(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit->Handle(), GWLP_WNDPROC)) == EWindowProc);
+    CHECK(GetWindowLongPtrA(edit->Handle(), GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&EWindowProc));
     EventLog keys;
     edit->AddMessageHandler(WM_KEYDOWN, &keys, &EventLog::OnMessage);
     SendMessageA(edit->Handle(), WM_KEYDOWN, VK_TAB, 0);
