@@ -65,9 +65,10 @@ int EComboBox::InsertItem(int index, const char* text)
     return static_cast<int>(SendMessageA(handle, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
 }
 
+// A sorted box keeps its order.
 int EComboBox::AppendItem(const char* text)
 {
-    return InsertItem(-1, text);
+    return static_cast<int>(SendMessageA(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
 }
 
 int EComboBox::DeleteItem(int index)

@@ -42,9 +42,10 @@ int EListBox::InsertItem(int index, const char* text)
     return static_cast<int>(SendMessageA(handle, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
 }
 
+// A sorted box keeps its order.
 int EListBox::AppendItem(const char* text)
 {
-    return InsertItem(-1, text);
+    return static_cast<int>(SendMessageA(handle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
 }
 
 int EListBox::DeleteItem(int index)

@@ -214,7 +214,7 @@ TEST_CASE("about: Uninstall removes the program's keys, keeps a sibling and clos
     SUBCASE("OK: the product key goes, the sibling stays, the main window closes")
     {
         BoxAnswerer boxes(IDOK);
-        AboutScript script(dialog, {IDC_ABOUT_UNINSTALL, IDOK});
+        AboutScript script(dialog, {IDC_ABOUT_UNINSTALL});
         int code = dialog.Run();
         CHECK(code != IDOK);  // ended by its owner's destruction, not by OK
         REQUIRE(boxes.texts.size() == 1);
@@ -254,7 +254,7 @@ TEST_CASE("about: without a product path no Uninstall; a missing product key clo
     MakeKey(std::string(Product) + "\\Settings");
     {
         BoxAnswerer boxes(IDOK);
-        AboutScript script(dialog, {IDC_ABOUT_UNINSTALL, IDOK});
+        AboutScript script(dialog, {IDC_ABOUT_UNINSTALL});
         dialog.Run();
         CHECK_FALSE(Exists(Maker));
         CHECK(watch.closes == 1);
