@@ -99,6 +99,7 @@ TEST_CASE("folder browser: a chosen folder comes back; Cancel gives none")
         CHECK(Answer::dialogs == 1);
     }
     CHECK(browser.GetPath(path, sizeof path) == 1);
+    CAPTURE(path);
     CHECK(lstrcmpiA(path, folder.Path().c_str()) == 0);
 
     // A destination too small gets nothing rather than a cut path.

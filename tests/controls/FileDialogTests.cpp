@@ -1,0 +1,159 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "EFileDialog.h"
+#include "EFlags.h"
+#include "TempFolder.h"
+#include "TestProcess.h"
+#include "WidgetFixture.h"
+
+namespace {
+
+// Answers the file dialog from a timer that runs in the dialog's own loop:
+// types a name into its file-name box and presses OK, or presses Cancel.
+// Keeps what the box showed before.
+struct FileAnswer {
+    static std::string name;
+    static bool ok;
+    static std::string shown;
+    static int answered;
+    UINT_PTR timer;
+
+    FileAnswer(bool pressOk, const std::string& typed)
+    {
+        ok = pressOk;
+        name = typed;
+        shown.clear();
+        answered = 0;
+        timer = SetTimer(nullptr, 0, 20, OnTimer);
+    }
+    ~FileAnswer() { KillTimer(nullptr, timer); }
+
+    static BOOL CALLBACK FindDialog(HWND window, LPARAM found)
+    {
+        char className[32] = "";
+        GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window))
+            return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog || answered)
+            return;
+        answered++;
+        // The name box: a combo box (cmb13) in the explorer form, else edt1.
+        HWND box = GetDlgItem(dialog, cmb13);
+        if (!box)
+            box = GetDlgItem(dialog, edt1);
+        char text[MAX_PATH] = "";
+        GetWindowTextA(box, text, sizeof text);
+        shown = text;
+        if (ok)
+            SetWindowTextA(box, name.c_str());
+        PostMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+    }
+};
+
+std::string FileAnswer::name;
+bool FileAnswer::ok;
+std::string FileAnswer::shown;
+int FileAnswer::answered;
+
+std::string Filter(const char* list)
+{
+    return std::string(list, EFilterLength(list));
+}
+
+}
+
+TEST_CASE("file dialog: the request made from the list, and from the defaults")
+{
+    WidgetFixture fixture;
+    {
+        EAttributeList list;
+        EFileDialog plain(fixture.view, "", list);
+        const OPENFILENAMEA& request = plain.Request();
+        CHECK(Filter(request.lpstrFilter) == std::string("All files (*.*)\0*.*\0\0", 21));
+        CHECK(request.nFilterIndex == 1);
+        CHECK(request.nMaxFile == 260);
+        CHECK(request.hwndOwner == fixture.view->Handle());
+        CHECK(request.lpstrTitle == nullptr);
+        CHECK(request.lpstrDefExt == nullptr);
+        CHECK(plain.Flags() == 0);
+        CHECK(std::string(plain.FileName()).empty());
+    }
+    char filter[] = "INI Files(*.ini)\0*.ini\0";
+    std::string extension = "ini";
+    EAttributeList list;
+    list.Set(EKey::Filter, filter)
+        .Set(EKey::FilterIndex, 2)
+        .Set(EKey::FileBufferSize, 1024)
+        .Set(EKey::Flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT)
+        .Set(EKey::DefaultExtension, extension.c_str())
+        .Set(EKey::Title, "Open INI file");
+    EFileDialog dialog(nullptr, "", list);
+    // Copies: the caller's texts may go.
+    filter[0] = 'X';
+    extension = "zzz";
+    const OPENFILENAMEA& request = dialog.Request();
+    CHECK(Filter(request.lpstrFilter) == std::string("INI Files(*.ini)\0*.ini\0\0", 24));
+    CHECK(std::string(request.lpstrDefExt) == "ini");
+    CHECK(std::string(request.lpstrTitle) == "Open INI file");
+    CHECK(request.nFilterIndex == 2);
+    CHECK(request.nMaxFile == 1024);
+    CHECK(request.hwndOwner == nullptr);
+    CHECK(dialog.Flags() == (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+    dialog.SetTitle("Save INI file");
+    CHECK(std::string(dialog.Request().lpstrTitle) == "Save INI file");
+    CHECK(EFilterLength(std::string("\0\0", 2).c_str()) == 2);
+}
+
+TEST_CASE("file dialog: a chosen path comes back, stays for the next run; Cancel gives none")
+{
+    WidgetFixture fixture;
+    TempFolder folder;
+    std::string chosen = folder / "sets.ini";
+    EAttributeList list;
+    list.Set(EKey::DefaultExtension, "ini").Set(EKey::Flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    EFileDialog dialog(fixture.view, "", list);
+    {
+        FileAnswer answer(true, chosen);
+        CHECK(dialog.Open() != 0);
+        CHECK(FileAnswer::answered == 1);
+    }
+    CHECK(lstrcmpiA(dialog.FileName(), chosen.c_str()) == 0);
+    // The Open dialog takes a name that does not exist yet.
+    CHECK(GetFileAttributesA(chosen.c_str()) == INVALID_FILE_ATTRIBUTES);
+
+    {
+        FileAnswer answer(false, "");
+        CHECK(dialog.Save() == 0);
+        CHECK(FileAnswer::answered == 1);
+        // The Save dialog proposes the last chosen file.
+        CHECK(FileAnswer::shown.find("sets") != std::string::npos);
+    }
+    CHECK(lstrcmpiA(dialog.FileName(), chosen.c_str()) == 0);
+
+    // A name without extension gets the default one.
+    {
+        FileAnswer answer(true, folder / "other");
+        CHECK(dialog.Save() != 0);
+    }
+    CHECK(lstrcmpiA(dialog.FileName(), (folder / "other.ini").c_str()) == 0);
+    // Run is Open; Cancel there keeps the path too.
+    {
+        FileAnswer answer(false, "");
+        CHECK(dialog.Run() == 0);
+        CHECK(FileAnswer::answered == 1);
+    }
+    CHECK(lstrcmpiA(dialog.FileName(), (folder / "other.ini").c_str()) == 0);
+}
