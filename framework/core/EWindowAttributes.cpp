@@ -45,8 +45,13 @@ void EWindow::SetAttributes(EAttributeList& list)
     EValue value;
     for (int i = 0; i < 4; i++) {
         if (list.Find(keys[i], &value)) {
-            geometry[i] = EIntValue(value);
             given = true;
+            // A default place is the one the system chose at creation;
+            // moving to the marker value itself would put the window far
+            // off screen.
+            if (i < 2 && static_cast<unsigned>(value) == UseDefault)
+                continue;
+            geometry[i] = EIntValue(value);
         }
     }
     bool defaultSize = static_cast<unsigned>(geometry[3]) == UseDefault &&
