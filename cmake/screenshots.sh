@@ -1,8 +1,8 @@
 #!/bin/sh
 # Opens the replace confirmation, the success dialog, the replace and delete
-# questions about sample files, and a frame with the bars, bitmap buttons
-# and the log, in English and in Japanese under a
-# virtual display and saves them to docs/screenshots/.
+# questions about sample files, a frame with every standard control, and the
+# About dialog, in English and in Japanese under a virtual display and saves
+# them to docs/screenshots/.
 # Run after a build (cmake/build.sh x86_64).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -45,7 +45,9 @@ shot file_confirm_showcase en_US.UTF-8 file_replace_en replace
 shot file_confirm_showcase en_US.UTF-8 file_delete_en delete
 shot file_confirm_showcase ja_JP.UTF-8 file_replace_ja replace
 shot file_confirm_showcase ja_JP.UTF-8 file_delete_ja delete
-shot bars_showcase en_US.UTF-8 bars_en
-shot bars_showcase ja_JP.UTF-8 bars_ja
+shot frame_showcase en_US.UTF-8 controls_en
+shot frame_showcase ja_JP.UTF-8 controls_ja
+shot frame_showcase en_US.UTF-8 about_en about
+shot frame_showcase ja_JP.UTF-8 about_ja about
 wineserver -k >/dev/null 2>&1 || true
 ls -l "$out"
