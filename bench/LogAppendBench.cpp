@@ -83,13 +83,7 @@ enum Mode { Fill, Plain, Full };
 // scroll bar twice per row (its range, then its position).
 void PlainAppend(HWND list, const char* const* texts, int count)
 {
-    int index = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    EListInsertRow(list, index, texts, count);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
-    SendMessageA(list, LVM_ENSUREVISIBLE, index, TRUE);
+    EListAppendRowPlain(list, texts, count);
     UpdateWindow(list);
 }
 

@@ -42,16 +42,6 @@ struct Screen {
     std::vector<UINT> marks;
 };
 
-void InsertSelectShow(HWND list, int index, const char* const* texts, int count)
-{
-    EListInsertRow(list, index, texts, count);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
-    SendMessageA(list, LVM_ENSUREVISIBLE, index, TRUE);
-}
-
 bool RowRect(HWND list, int row, RECT* rect)
 {
     rect->left = LVIR_BOUNDS;
@@ -116,11 +106,22 @@ void NoteStaleBar(HWND list)
 
 }
 
-void EListAppendRow(HWND list, const char* const* texts, int count)
+int EListAppendRowPlain(HWND list, const char* const* texts, int count)
 {
     int index = Ask(list, LVM_GETITEMCOUNT, 0, 0);
+    EListInsertRow(list, index, texts, count);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+    SendMessageA(list, LVM_ENSUREVISIBLE, index, TRUE);
+    return index;
+}
+
+void EListAppendRow(HWND list, const char* const* texts, int count)
+{
     if (!IsWindowVisible(list)) {
-        InsertSelectShow(list, index, texts, count);
+        EListAppendRowPlain(list, texts, count);
         return;
     }
     // What waits to be painted goes first: the screen is right before the
@@ -128,12 +129,13 @@ void EListAppendRow(HWND list, const char* const* texts, int count)
     RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Screen before(list);
     // Without its visible bit the list changes without drawing anything, its
-    // scroll bar included. The default procedure's WM_SETREDRAW flips just
-    // that bit; the list view's own, or a style change it is told of, would
-    // repaint the whole list. Wine then wants the frame painted again, which
-    // is the scroll bar drawn once more: left for later, like the others.
+    // scroll bar included. Only the default procedure's WM_SETREDRAW flips
+    // that bit quietly: the list view's own repaints the whole list, and on
+    // a style change it redoes its layout at a cost like the scroll bar's.
+    // Wine then wants the frame painted again, the scroll bar once more:
+    // that is left for later like the rest of it.
     DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
-    InsertSelectShow(list, index, texts, count);
+    int index = EListAppendRowPlain(list, texts, count);
     DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
     ShowChange(list, before, index);

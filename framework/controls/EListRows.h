@@ -36,6 +36,11 @@ void EListAppendRow(HWND list, const char* const* texts, int count);
 
 enum { EListBarDelay = 100 };
 
+// Appends, selects and scrolls to the row leaving all drawing to the control,
+// which draws the scroll bar twice per row; what EListAppendRow does for a
+// list that is not on screen. Returns the new row's index.
+int EListAppendRowPlain(HWND list, const char* const* texts, int count);
+
 // Whether the scroll bar on screen still waits to be redrawn.
 bool EListScrollBarStale(HWND list);
 
