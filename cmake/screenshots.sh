@@ -37,6 +37,36 @@ shot() {
     wait "$program" || true  # the program ends with 1, as every start does
 }
 
+# shots <program> <locale> <argument> <png name>...: one marker per picture,
+# taken in order.
+shots() {
+    program_name=$1 locale=$2 argument=$3
+    shift 3
+    markers=""
+    for name in "$@"; do
+        markers="$markers Z:$(echo "$work/$name.txt" | tr / '\\\\')"
+    done
+    LC_ALL=$locale wine "$bin/$program_name.exe" "$argument" $markers >/dev/null 2>&1 &
+    program=$!
+    for name in "$@"; do
+        marker="$work/$name.txt"
+        i=0
+        while [ ! -s "$marker" ] && [ $i -lt 600 ]; do
+            sleep 0.1
+            i=$((i + 1))
+        done
+        [ -s "$marker" ] || { echo "nothing shown by $program_name for $name" >&2; exit 1; }
+        sleep 0.3
+        read -r x y w h < "$marker"
+        import -window root -crop "$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))" +repage "$out/$name.png"
+        rm -f "$marker"
+    done
+    wait "$program" || true
+}
+
+shots main_window_showcase en_US.UTF-8 window main_window_en
+shots main_window_showcase ja_JP.UTF-8 window main_window_ja
+shots main_window_showcase en_US.UTF-8 run run_progress_en run_replace_en run_success_en
 shot confirm_showcase en_US.UTF-8 replace_en EConfirmMultipleFileReplaceDialog
 shot confirm_showcase en_US.UTF-8 success_en Success
 shot confirm_showcase ja_JP.UTF-8 replace_ja EConfirmMultipleFileReplaceDialog

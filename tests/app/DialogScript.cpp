@@ -105,6 +105,16 @@ HWND DialogScript::NewDialog()
 
 void DialogScript::Run()
 {
+    // A step or onTick that pumps messages brings the next tick in here.
+    if (running)
+        return;
+    running = true;
+    Answer();
+    running = false;
+}
+
+void DialogScript::Answer()
+{
     if (onTick)
         onTick();
     if (current && !IsWindow(current))

@@ -47,12 +47,14 @@ public:
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void Run();
+    void Answer();
     HWND NewDialog();
 
     std::deque<Step> steps;
     std::vector<HWND> handled;
     HWND current = nullptr;
     int ticks = 0;
+    bool running = false;
     UINT_PTR timer;
 };
 

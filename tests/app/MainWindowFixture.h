@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <doctest/doctest.h>
-
 #include "EApplication.h"
 #include "MainWindow.h"
 #include "TempFolder.h"
@@ -48,18 +46,6 @@ struct MainWindowFixture {
     HWND handle = nullptr;
     bool quit = false;
 };
-
-namespace doctest {
-template <> struct StringMaker<std::vector<std::string>> {
-    static String convert(const std::vector<std::string>& texts)
-    {
-        std::string joined = "{";
-        for (const std::string& text : texts)
-            joined += (joined.size() > 1 ? ", \"" : "\"") + text + "\"";
-        return (joined + "}").c_str();
-    }
-};
-}
 
 // The settings the program keeps, read back: -1 for a number not there.
 long SettingNumber(const char* name);
