@@ -66,7 +66,7 @@ shots() {
 
 shots main_window_showcase en_US.UTF-8 window main_window_en
 shots main_window_showcase ja_JP.UTF-8 window main_window_ja
-shots main_window_showcase en_US.UTF-8 run run_progress_en run_replace_en run_success_en
+shots main_window_showcase en_US.UTF-8 run run_create_en run_progress_en run_replace_en run_success_en
 shot confirm_showcase en_US.UTF-8 replace_en EConfirmMultipleFileReplaceDialog
 shot confirm_showcase en_US.UTF-8 success_en Success
 shot confirm_showcase ja_JP.UTF-8 replace_ja EConfirmMultipleFileReplaceDialog

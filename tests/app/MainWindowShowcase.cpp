@@ -1,10 +1,11 @@
 // Shows the program's window for screenshots:
 //   main_window_showcase window <marker>
-//   main_window_showcase run <progress marker> <replace marker> <success marker>
+//   main_window_showcase run <create> <progress> <replace> <success markers>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
-// deleted. "window" shows a few sets; "run" copies a sample tree, then runs
-// again with questions: the replace question and the success report.
+// deleted. "window" shows a few sets; "run" offers to create the missing
+// destination, copies a sample tree, then runs again with questions: the
+// replace question and the success report.
 #include <windows.h>
 
 #include <cstdio>
@@ -61,7 +62,7 @@ void ShowSets(const char* marker)
     f.Close();
 }
 
-void ShowRun(const char* progress, const char* replace, const char* success)
+void ShowRun(const char* create, const char* progress, const char* replace, const char* success)
 {
     TempFolder trees;
     std::string source = trees / "Documents";
@@ -70,14 +71,13 @@ void ShowRun(const char* progress, const char* replace, const char* success)
     for (const char* folder : folders)
         for (int i = 1; i <= 12; ++i)
             MakeFile(source + "\\" + folder + "\\" + folder + "-" + std::to_string(100 + i) + ".txt", "text");
-    MakeFolder(destination);
     MainWindowFixture f(Section("Documents", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
     f.Open();
     f.Pump();
 
     // The first run copies everything; the picture is taken half-way.
     bool shown = false;
-    S first({S::Press(IDOK)});
+    S first({[&](HWND dialog) { Shot(f.handle, create); return S::Press(IDYES)(dialog); }, S::Press(IDOK)});
     first.onTick = [&] {
         if (!shown && f.LogRows() >= 24) {
             shown = true;
@@ -104,6 +104,6 @@ void app::main(int argc, char* argv[])
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "window" && argc > 2)
         ShowSets(argv[2]);
-    else if (mode == "run" && argc > 4)
-        ShowRun(argv[2], argv[3], argv[4]);
+    else if (mode == "run" && argc > 5)
+        ShowRun(argv[2], argv[3], argv[4], argv[5]);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "BoxRecorder.h"
 #include "DialogScript.h"
 #include "EBitmapButton.h"
 #include "ECheckBox.h"
@@ -465,6 +466,17 @@ TEST_CASE("main window: a missing source is refused but the edited set is kept (
     CHECK(script.seen[0].text.find(trees / "missing") != std::string::npos);
     CHECK(f.Names() == Texts{"Gone edited"});
     CHECK(!PathExists(trees / "dst"));
+
+    // A destination inside the source is refused before anything is made.
+    MakeFolder(trees / "missing");
+    f.Type(f.window->DestinationField(), trees / "missing\\inside");
+    BoxRecorder boxes;
+    f.Click(f.window->DownButton());
+    REQUIRE(boxes.boxes.size() == 1);
+    CHECK(boxes.LastText().compare(0, 7, EJapanese ? "\xCC\xAB\xD9\xC0\xDE '" : "The fol") == 0);
+    CHECK(!PathExists(trees / "missing\\inside"));
+    CHECK(script.seen.size() == 1);
+    CHECK(f.LogRows() == 0);
     f.Close();
 }
 
