@@ -62,11 +62,18 @@ int WidthOf(const RECT& rect)
     return rect.right - rect.left;
 }
 
-void MakeFiles(const std::string& folder, int count)
-{
-    for (int i = 0; i < count; ++i)
-        MakeFile(folder + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
-}
+// A source of small files and an empty destination.
+struct RunTrees {
+    explicit RunTrees(int files) : source(trees / "src"), destination(trees / "dst")
+    {
+        for (int i = 0; i < files; ++i)
+            MakeFile(source + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
+        MakeFolder(destination);
+    }
+    TempFolder trees;
+    std::string source;
+    std::string destination;
+};
 
 }
 
@@ -215,11 +222,9 @@ TEST_CASE("main window: a full session through the window")
 
 TEST_CASE("main window: Abort stops between two files and the next run starts clean")
 {
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    MakeFiles(source, 300);
-    MakeFolder(destination);
+    RunTrees t(300);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
     MainWindowFixture f(SetText("Big", source, destination));
     f.Open();
 
@@ -248,11 +253,9 @@ TEST_CASE("main window: Abort stops between two files and the next run starts cl
 
 TEST_CASE("main window: only Abort works during a run; all comes back after it")
 {
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    MakeFiles(source, 30);
-    MakeFolder(destination);
+    RunTrees t(30);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
     MainWindowFixture f(SetText("Lock", source, destination));
     f.Open();
 
@@ -294,11 +297,9 @@ TEST_CASE("main window: only Abort works during a run; all comes back after it")
 
 TEST_CASE("main window: closing during a run saves once and leaves the window alone")
 {
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    MakeFiles(source, 200);
-    MakeFolder(destination);
+    RunTrees t(200);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
     MainWindowFixture f(SetText("Closing", source, destination));
     f.Open();
     // Edits made before the run are what gets saved.
