@@ -503,3 +503,46 @@ TEST_CASE("main window: Japanese captions, menu bar and log columns (Japanese)")
     CHECK(column.cx == 40);
     f.Close();
 }
+
+TEST_CASE("main window: a run of a thousand files through the window")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    unsigned long long old = TicksOf(2020, 1, 1);
+    for (int folder = 0; folder < 10; ++folder) {
+        std::string sub = source + "\\part" + std::to_string(folder) + "\\inner";
+        for (int i = 0; i < 100; ++i) {
+            std::string name = "\\f" + std::to_string(i) + ".txt";
+            MakeFile(sub + name, "content " + std::to_string(folder * 100 + i), TicksOf(2024, 1, 1));
+            // Every tenth is there already but older; some extras are orphans.
+            if (i % 10 == 0)
+                MakeFile(destination + "\\part" + std::to_string(folder) + "\\inner" + name, "old", old);
+        }
+        MakeFile(destination + "\\part" + std::to_string(folder) + "\\orphan.txt", "orphan");
+    }
+    MakeFile(destination + "\\gone\\deep\\orphan.txt", "orphan");
+    MainWindowFixture f(SetText("Thousand", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    S script({S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(script.Captions() == Texts{SuccessCaption});
+    CHECK(f.CountRows("copy") == 1000);
+    // An orphan folder goes with one row, whatever it holds.
+    CHECK(f.CountRows("del") == 10);
+    CHECK(f.CountRows("rmdir") == 1);
+    CHECK(!PathExists(destination + "\\gone"));
+    int same = 0;
+    for (int folder = 0; folder < 10; ++folder) {
+        std::string part = "\\part" + std::to_string(folder);
+        CHECK(FolderNames(destination + part) == Texts{"inner"});
+        for (int i = 0; i < 100; ++i) {
+            std::string name = part + "\\inner\\f" + std::to_string(i) + ".txt";
+            same += ReadWholeFile(destination + name) == "content " + std::to_string(folder * 100 + i) &&
+                    WriteTicks(destination + name) == TicksOf(2024, 1, 1);
+        }
+    }
+    CHECK(same == 1000);
+    CHECK(FolderNames(destination).size() == 10);
+    f.Close();
+}
