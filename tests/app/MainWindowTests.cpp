@@ -138,6 +138,27 @@ TEST_CASE("main window: first start, layout, resizing and the settings kept at c
     CHECK(SettingText("Ini file").empty());
 }
 
+TEST_CASE("main window: a set made at first start is saved where the closing dialog says")
+{
+    MainWindowFixture f;
+    S script({S::Press(IDCANCEL)});
+    f.Open();
+    f.Pump();
+    REQUIRE(WaitUntil([&] { return script.Finished(); }));
+    f.Type(f.window->NameBox(), "Fresh");
+    f.Type(f.window->SourceField(), "C:\\from");
+    f.Type(f.window->DestinationField(), "D:\\to");
+
+    // The dialog runs while the window is being destroyed.
+    std::string chosen = f.folder / "fresh.ini";
+    S closing({S::ChooseFile(chosen)});
+    f.Close();
+    CHECK(closing.Captions() == Texts{"Save INI file"});
+    CHECK(ReadWholeFile(chosen) == SetText("Fresh", "C:\\from", "D:\\to", "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+    CHECK(SettingText("Ini file") == chosen);
+    CHECK(f.quit);
+}
+
 TEST_CASE("main window: a full session through the window")
 {
     TempFolder trees;
