@@ -13,8 +13,28 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 program="$root/build/x86_64/bin/Ombrel.exe"
 
+
+# A first start in this prefix gets a sample set over two small folders, so
+# the window shows something to run; the user's own set file, once chosen,
+# is what later starts open.
+seed_demo() {
+    key='HKCU\Software\KorvaneSoft\KorvaneFolderSync\Settings'
+    wine reg query "$key" /v "Ini file" >/dev/null 2>&1 && return 0
+    demo="$root/build/demo"
+    mkdir -p "$demo/source/letters" "$demo/source/reports" "$demo/destination"
+    for n in 1 2 3; do
+        echo "letter $n" > "$demo/source/letters/letter-$n.txt"
+        echo "report $n" > "$demo/source/reports/report-$n.txt"
+    done
+    windows=$(echo "Z:$demo" | tr / '\\')
+    printf '[Sample]\r\nSRC="%s\\source"\r\nDST="%s\\destination"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n' \
+        "$windows" "$windows" > "$demo/sample.ini"
+    wine reg add "$key" /v "Ini file" /d "$windows\\sample.ini" /f >/dev/null 2>&1
+}
+
 if [ -n "${DISPLAY:-}" ]; then
     sh cmake/wine-prefix.sh start
+    seed_demo
     exec wine "$program" "$@"
 fi
 
@@ -26,6 +46,7 @@ cleanup() {
 trap cleanup EXIT INT TERM
 ombrel_start_xvfb
 OMBREL_OWN_WINESERVER=1 sh cmake/wine-prefix.sh start
+seed_demo
 
 wine "$program" "$@" >/dev/null 2>&1 &
 mkdir -p shots

@@ -23,7 +23,7 @@ int WindowHeight(const EWindow* bar)
 
 EAttributeList& EApplicationView::WithFrameDefaults(EAttributeList& list)
 {
-    return list.Add(EKey::Style, WS_CAPTION | WS_SYSMENU)
+    return list.Add(EKey::Style, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)
         .Add(EKey::ClassName, "ApplicationView")
         .Add(EKey::X, UseDefault)
         .Add(EKey::Y, UseDefault)

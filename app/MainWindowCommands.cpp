@@ -1,0 +1,124 @@
+#include "MainWindow.h"
+
+#include "EFileDialog.h"
+#include "EFolderBrowser.h"
+#include "ELineEdit.h"
+#include "SetFileSession.h"
+
+// While a run goes, its handler is still on the stack and reads the current
+// set: a click queued before the lock or a message pumped during one of its
+// questions must not change the sets or start anything.
+LRESULT MainWindow::OnMenuCommand(EEvent& event)
+{
+    int command = EIntValue(event.extra);
+    if (command == ExitCommand) {
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (runs.Running())
+        return 0;
+    switch (command) {
+    case OpenSetFileCommand:
+        session->Open();
+        break;
+    case SaveSetFileCommand:
+        session->SaveAs();
+        break;
+    case NewSetCommand:
+        sets.NewSet();
+        break;
+    case DeleteSetCommand:
+        sets.DeleteSet();
+        break;
+    }
+    return 0;
+}
+
+LRESULT MainWindow::OnNewSet(EEvent&)
+{
+    if (!runs.Running())
+        sets.NewSet();
+    return 0;
+}
+
+LRESULT MainWindow::OnDeleteSet(EEvent&)
+{
+    if (!runs.Running())
+        sets.DeleteSet();
+    return 0;
+}
+
+LRESULT MainWindow::OnChooseSet(EEvent&)
+{
+    if (runs.Running())
+        return 0;
+    choosing = true;
+    sets.ChooseSet();
+    choosing = false;
+    NoteShownName();
+    return 0;
+}
+
+LRESULT MainWindow::OnRefreshTopSet(EEvent&)
+{
+    if (runs.Running())
+        return 0;
+    sets.RefreshTopSet();
+    NoteShownName();
+    return 0;
+}
+
+LRESULT MainWindow::OnNameTyped(EEvent&)
+{
+    NoteShownName();
+    return 0;
+}
+
+LRESULT MainWindow::OnBrowseFolder(EEvent& event)
+{
+    if (!runs.Running())
+        BrowseFolder(*reinterpret_cast<ELineEdit*>(event.extra));
+    return 0;
+}
+
+void MainWindow::BrowseFolder(ELineEdit& field)
+{
+    if (folderBrowser->Browse() != 1)
+        return;
+    char path[MAX_PATH];
+    if (folderBrowser->GetPath(path, sizeof path))
+        SetWindowTextA(field.Handle(), path);
+}
+
+LRESULT MainWindow::OnRunForward(EEvent&)
+{
+    runs.RunForward();
+    return 0;
+}
+
+LRESULT MainWindow::OnRunBackward(EEvent&)
+{
+    runs.RunBackward();
+    return 0;
+}
+
+LRESULT MainWindow::OnAbortRun(EEvent&)
+{
+    runs.AbortRun();
+    return 0;
+}
+
+int MainWindow::ChooseSetFile(Dialog dialog, std::string& path)
+{
+    fileDialog->SetTitle(SetFileDialogTitle(dialog));
+    int chosen = dialog == OpenDialog ? fileDialog->Open() : fileDialog->Save();
+    if (!chosen)
+        return 0;
+    path = fileDialog->FileName();
+    return 1;
+}
+
+void MainWindow::Repaint()
+{
+    UpdateWindow(Handle());
+}

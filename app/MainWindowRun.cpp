@@ -1,0 +1,83 @@
+#include "MainWindow.h"
+
+#include "EBitmapButton.h"
+#include "ECheckBox.h"
+#include "EDropDownCombo.h"
+#include "ELineEdit.h"
+#include "EMenu.h"
+#include "EOwnerDrawListView.h"
+#include "EPushButton.h"
+#include "EStatusBar.h"
+#include "FileConfirmations.h"
+
+namespace {
+
+const int RunLockedCommands[] = {MainWindow::OpenSetFileCommand, MainWindow::SaveSetFileCommand,
+                                 MainWindow::ExitCommand, MainWindow::AboutCommand};
+
+}
+
+void MainWindow::EnableControls(bool enable)
+{
+    if (HMENU bar = GetMenu(Handle()))
+        for (int command : RunLockedCommands)
+            EnableMenuItem(bar, command, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+    EWindow* controls[] = {newButton.get(),   deleteButton.get(), nameBox.get(),     upButton.get(),
+                           downButton.get(),  options[0].get(),   options[1].get(),  options[2].get(),
+                           options[3].get(),  sourceField.get(),  destinationField.get(),
+                           sourceFolderButton.get(), destinationFolderButton.get()};
+    for (EWindow* control : controls) {
+        if (enable)
+            control->Enable();
+        else
+            control->Disable();
+    }
+}
+
+void MainWindow::LockForRun()
+{
+    EnableControls(false);
+    abortButton->Enable();
+    SetFocus(abortButton->Handle());
+    UpdateWindow(Handle());
+}
+
+void MainWindow::UnlockAfterRun()
+{
+    EnableControls(true);
+    abortButton->Disable();
+    UpdateWindow(Handle());
+}
+
+void MainWindow::ClearLog()
+{
+    log->DeleteAllRows();
+    UpdateWindow(log->Handle());
+}
+
+void MainWindow::LogOperation(const char* operation, const char* first, const char* second)
+{
+    const char* texts[3] = {operation, first, second};
+    log->AppendRow(texts, 3);
+}
+
+void MainWindow::ShowStatus(const char* text)
+{
+    if (EStatusBar* bar = StatusBar())
+        bar->SetText(0, text);
+}
+
+int MainWindow::ConfirmReplace(const char* newFile, const char* existingFile)
+{
+    return ConfirmFileReplace(Handle(), newFile, existingFile);
+}
+
+int MainWindow::ConfirmDeleteFile(const char* path)
+{
+    return ConfirmFileDelete(Handle(), path);
+}
+
+int MainWindow::ConfirmRemoveFolder(const char* path)
+{
+    return ConfirmFolderDelete(Handle(), path);
+}

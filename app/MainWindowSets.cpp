@@ -1,0 +1,82 @@
+#include "MainWindow.h"
+
+#include <cstring>
+
+#include "CurrentSet.h"
+#include "ECheckBox.h"
+#include "EDropDownCombo.h"
+#include "ELineEdit.h"
+
+namespace {
+
+void ReadText(HWND control, char* buffer)
+{
+    buffer[0] = '\0';
+    GetWindowTextA(control, buffer, CurrentSet::TextSize);
+}
+
+}
+
+void MainWindow::NoteShownName()
+{
+    char name[CurrentSet::TextSize];
+    ReadText(nameBox->Handle(), name);
+    shownName = name;
+}
+
+void MainWindow::ReadFields(CurrentSet& current)
+{
+    // A choice in the list has already put the chosen name into the box;
+    // the set being left keeps the name it had.
+    if (choosing) {
+        std::strncpy(current.name, shownName.c_str(), CurrentSet::TextSize - 1);
+        current.name[CurrentSet::TextSize - 1] = '\0';
+    } else {
+        ReadText(nameBox->Handle(), current.name);
+    }
+    ReadText(sourceField->Handle(), current.source);
+    ReadText(destinationField->Handle(), current.destination);
+    current.deleteFlag = options[0]->Checked();
+    current.dosTimeFlag = options[1]->Checked();
+    current.forceFlag = options[2]->Checked();
+    current.excludeObjectFlag = options[3]->Checked();
+}
+
+void MainWindow::ShowFields(const CurrentSet& current)
+{
+    SetWindowTextA(sourceField->Handle(), current.source);
+    SetWindowTextA(destinationField->Handle(), current.destination);
+    options[0]->SetChecked(current.deleteFlag);
+    options[1]->SetChecked(current.dosTimeFlag);
+    options[2]->SetChecked(current.forceFlag);
+    options[3]->SetChecked(current.excludeObjectFlag);
+}
+
+void MainWindow::InsertNameAtTop(const char* name)
+{
+    nameBox->InsertItem(0, name);
+}
+
+void MainWindow::DeleteNameAt(int index)
+{
+    nameBox->DeleteItem(index);
+}
+
+void MainWindow::ClearNames()
+{
+    nameBox->Clear();
+    SetWindowTextA(nameBox->Handle(), "");
+    shownName.clear();
+}
+
+void MainWindow::SelectTop()
+{
+    if (nameBox->ItemCount() > 0)
+        nameBox->Select(0);
+    NoteShownName();
+}
+
+int MainWindow::Selection()
+{
+    return nameBox->Selection();
+}

@@ -1,0 +1,176 @@
+#include "MainWindowFixture.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "DialogScript.h"
+#include "EComboBox.h"
+#include "EDropDownCombo.h"
+#include "ELanguage.h"
+#include "EOwnerDrawListView.h"
+#include "TestProcess.h"
+
+namespace {
+
+const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
+const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
+
+}
+
+void RemoveSettings()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
+}
+
+long SettingNumber(const char* name)
+{
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<long>(value);
+}
+
+std::string SettingText(const char* name)
+{
+    char text[MAX_PATH * 2] = "";
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return "";
+    return text;
+}
+
+MainWindowFixture::MainWindowFixture(const std::string& setFileText) : application("Ombrel", 0, nullptr)
+{
+    EApplication::instance = GetModuleHandleA(nullptr);
+    // The language of this test process, as the program's start finds it.
+    EDetectPlatform();
+    RemoveSettings();
+    if (!setFileText.empty()) {
+        setFile = folder / "sets.ini";
+        WriteWholeFile(setFile, setFileText);
+        RememberSetFile(setFile);
+    }
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    // A test that stopped early leaves the window open: whatever closing
+    // asks is cancelled.
+    DialogScript cancelAll;
+    window.reset();
+    Pump();
+    RemoveSettings();
+}
+
+void MainWindowFixture::RememberSetFile(const std::string& path)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, "Ini file", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                   static_cast<DWORD>(path.size() + 1));
+    RegCloseKey(key);
+}
+
+void MainWindowFixture::Open()
+{
+    window.reset(new MainWindow(&application, "Ombrel", MainWindow::Attributes(list, "Ombrel")));
+    handle = window->Handle();
+    ShowWindow(handle, SW_SHOWNORMAL);
+    UpdateWindow(handle);
+}
+
+void MainWindowFixture::Pump()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+void MainWindowFixture::Click(EWindow* button)
+{
+    SendMessageA(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageA(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    Pump();
+}
+
+void MainWindowFixture::ChooseName(int index)
+{
+    HWND box = window->NameBox()->Handle();
+    SendMessageA(box, CB_SETCURSEL, index, 0);
+    SendMessageA(handle, WM_COMMAND, MAKEWPARAM(0, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
+    Pump();
+}
+
+void MainWindowFixture::Type(EWindow* control, const std::string& text)
+{
+    SetWindowTextA(control->Handle(), text.c_str());
+}
+
+void MainWindowFixture::Close()
+{
+    PostMessageA(handle, WM_CLOSE, 0, 0);
+    Pump();
+}
+
+std::vector<std::string> MainWindowFixture::Names() const
+{
+    std::vector<std::string> names;
+    EDropDownCombo* box = window->NameBox();
+    for (int i = 0; i < box->ItemCount(); ++i) {
+        char text[MAX_PATH] = "";
+        box->ItemText(i, text, sizeof text);
+        names.push_back(text);
+    }
+    return names;
+}
+
+std::string MainWindowFixture::Text(EWindow* control) const
+{
+    char text[MAX_PATH * 2] = "";
+    GetWindowTextA(control->Handle(), text, sizeof text);
+    return text;
+}
+
+std::vector<std::string> MainWindowFixture::LogRow(int row) const
+{
+    std::vector<std::string> cells;
+    for (int column = 0; column < 3; ++column) {
+        char text[MAX_PATH] = "";
+        LVITEMA cell = {};
+        cell.iSubItem = column;
+        cell.pszText = text;
+        cell.cchTextMax = sizeof text;
+        SendMessageA(window->Log()->Handle(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
+        cells.push_back(text);
+    }
+    return cells;
+}
+
+int MainWindowFixture::LogRows() const
+{
+    return window->Log()->RowCount();
+}
+
+int MainWindowFixture::CountRows(const char* operation) const
+{
+    int count = 0;
+    for (int row = 0; row < LogRows(); ++row)
+        count += LogRow(row)[0] == operation;
+    return count;
+}
+
+bool MainWindowFixture::MenuEnabled(int command) const
+{
+    UINT state = GetMenuState(GetMenu(handle), command, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}

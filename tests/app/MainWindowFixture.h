@@ -1,0 +1,55 @@
+#ifndef OMBREL_MAINWINDOWFIXTURE_H
+#define OMBREL_MAINWINDOWFIXTURE_H
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "EApplication.h"
+#include "MainWindow.h"
+#include "TempFolder.h"
+
+// The program's window in this process over an empty settings key: built as
+// the program builds it, driven by messages, closed the way a user closes it.
+struct MainWindowFixture {
+    explicit MainWindowFixture(const std::string& setFileText = "");
+    ~MainWindowFixture();
+
+    // Remembers this set file in the settings, as a former session would.
+    void RememberSetFile(const std::string& path);
+    void Open();
+    // Dispatches what is queued; a quit message is noted, not dispatched.
+    void Pump();
+    // What the mouse does to a button: press and release inside, then the
+    // posted click is dispatched (a run happens in here).
+    void Click(EWindow* button);
+    // Chooses the name box's entry as the list does when the user picks it.
+    void ChooseName(int index);
+    void Type(EWindow* control, const std::string& text);
+    void Close();
+
+    std::vector<std::string> Names() const;
+    std::string Text(EWindow* control) const;
+    std::vector<std::string> LogRow(int row) const;
+    int LogRows() const;
+    int CountRows(const char* operation) const;
+    bool Enabled(EWindow* control) const { return IsWindowEnabled(control->Handle()) != FALSE; }
+    bool MenuEnabled(int command) const;
+
+    EApplication application;
+    TempFolder folder;
+    std::string setFile;
+    EAttributeList list;
+    std::unique_ptr<MainWindow> window;
+    HWND handle = nullptr;
+    bool quit = false;
+};
+
+// The settings the program keeps, read back: -1 for a number not there.
+long SettingNumber(const char* name);
+std::string SettingText(const char* name);
+void RemoveSettings();
+
+#endif

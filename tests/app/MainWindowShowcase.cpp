@@ -1,0 +1,109 @@
+// Shows the program's window for screenshots:
+//   main_window_showcase window <marker>
+//   main_window_showcase run <create> <progress> <replace> <success markers>
+// At each moment worth a picture it writes the window's rectangle
+// ("x y width height") to the next marker file and waits until the file is
+// deleted. "window" shows a few sets; "run" offers to create the missing
+// destination, copies a sample tree, then runs again with questions: the
+// replace question and the success report.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "DialogScript.h"
+#include "EBitmapButton.h"
+#include "ECheckBox.h"
+#include "EFlags.h"
+#include "EOwnerDrawListView.h"
+#include "EProgram.h"
+#include "MainWindowFixture.h"
+#include "TreeBuilder.h"
+
+namespace {
+
+typedef DialogScript S;
+
+// Writes the rectangle, then keeps the window alive until the picture is taken.
+void Shot(HWND window, const char* marker)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    if (std::FILE* out = std::fopen(marker, "w")) {
+        std::fprintf(out, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        std::fclose(out);
+    }
+    DWORD start = GetTickCount();
+    while (GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 60000) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(20);
+    }
+}
+
+std::string Section(const std::string& name, const std::string& source, const std::string& destination,
+                    const char* flags)
+{
+    return "[" + name + "]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination + "\"\r\n" + flags + "\r\n";
+}
+
+void ShowSets(const char* marker)
+{
+    MainWindowFixture f(Section("Projects", "C:\\work\\projects", "E:\\backup\\projects",
+                                "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n") +
+                        Section("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures",
+                                "DELETE=N\r\nDOSTIME=Y\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n") +
+                        Section("Documents", "C:\\Users\\Public\\Documents", "E:\\backup\\documents",
+                                "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    f.Pump();
+    Shot(f.handle, marker);
+    f.Close();
+}
+
+void ShowRun(const char* create, const char* progress, const char* replace, const char* success)
+{
+    TempFolder trees;
+    std::string source = trees / "Documents";
+    std::string destination = trees / "Backup";
+    const char* folders[] = {"letters", "reports", "invoices", "notes"};
+    for (const char* folder : folders)
+        for (int i = 1; i <= 12; ++i)
+            MakeFile(source + "\\" + folder + "\\" + folder + "-" + std::to_string(100 + i) + ".txt", "text");
+    MainWindowFixture f(Section("Documents", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    f.Pump();
+
+    // The first run copies everything; the picture is taken half-way.
+    bool shown = false;
+    S first({[&](HWND dialog) { Shot(f.handle, create); return S::Press(IDYES)(dialog); }, S::Press(IDOK)});
+    first.onTick = [&] {
+        if (!shown && f.LogRows() >= 24) {
+            shown = true;
+            Shot(f.handle, progress);
+        }
+    };
+    f.Click(f.window->DownButton());
+
+    // Newer sources now, and the questions on.
+    for (int i = 1; i <= 3; ++i)
+        MakeFile(source + "\\reports\\reports-" + std::to_string(100 + i) + ".txt", "newer text",
+                 TicksOf(2030, 1, i));
+    f.window->Option(2)->SetChecked(0);
+    S second({[&](HWND dialog) { Shot(f.handle, replace); return S::Press(20)(dialog); },
+              [&](HWND dialog) { Shot(f.handle, success); return S::Press(IDOK)(dialog); }});
+    f.Click(f.window->DownButton());
+    f.Close();
+}
+
+}
+
+void app::main(int argc, char* argv[])
+{
+    std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "window" && argc > 2)
+        ShowSets(argv[2]);
+    else if (mode == "run" && argc > 5)
+        ShowRun(argv[2], argv[3], argv[4], argv[5]);
+}

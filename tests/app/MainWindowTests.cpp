@@ -1,0 +1,569 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "BoxRecorder.h"
+#include "DialogScript.h"
+#include "EBitmapButton.h"
+#include "ECheckBox.h"
+#include "EDropDownCombo.h"
+#include "EFlags.h"
+#include "ELineEdit.h"
+#include "EOwnerDrawListView.h"
+#include "EPushButton.h"
+#include "MainWindowFixture.h"
+#include "SetFileSession.h"
+#include "TestProcess.h"
+#include "TreeBuilder.h"
+
+// Lists of texts print as lists when a check fails.
+namespace doctest {
+template <> struct StringMaker<std::vector<std::string>> {
+    static String convert(const std::vector<std::string>& texts)
+    {
+        std::string joined = "{";
+        for (const std::string& text : texts)
+            joined += (joined.size() > 1 ? ", \"" : "\"") + text + "\"";
+        return (joined + "}").c_str();
+    }
+};
+}
+
+namespace {
+
+typedef DialogScript S;
+typedef std::vector<std::string> Texts;
+
+const char SuccessCaption[] = "Result of fodler update";
+const char ReplaceCaption[] = "Confirm File Replace";
+const char DeleteCaption[] = "Confirm File Delete";
+
+std::string SetText(const std::string& name, const std::string& source, const std::string& destination,
+                    const char* flags = "DELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n")
+{
+    return "[" + name + "]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination + "\"\r\n" + flags + "\r\n";
+}
+
+// Where a child sits in its parent's client area, and its size.
+RECT ChildRect(HWND child)
+{
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int WidthOf(const RECT& rect)
+{
+    return rect.right - rect.left;
+}
+
+// A source of small files and an empty destination.
+struct RunTrees {
+    explicit RunTrees(int files) : source(trees / "src"), destination(trees / "dst")
+    {
+        for (int i = 0; i < files; ++i)
+            MakeFile(source + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
+        MakeFolder(destination);
+    }
+    TempFolder trees;
+    std::string source;
+    std::string destination;
+};
+
+}
+
+TEST_CASE("main window: first start, layout, resizing and the settings kept at close")
+{
+    MainWindowFixture f;
+    S script({S::Press(IDCANCEL)});
+    f.Open();
+    RECT frame;
+    GetWindowRect(f.handle, &frame);
+    CHECK(WidthOf(frame) == 488);
+    CHECK(frame.bottom - frame.top == 480);
+    CHECK((GetWindowLongA(f.handle, GWL_STYLE) & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW);
+
+    // "Open INI file" opens by itself once the loop runs; Cancel leaves
+    // everything empty.
+    f.Pump();
+    REQUIRE(WaitUntil([&] { return script.Finished(); }));
+    CHECK(script.Captions() == Texts{"Open INI file"});
+    CHECK(f.window->Session().Path().empty());
+    CHECK(f.window->Sets().Count() == 0);
+    CHECK(f.Names().empty());
+    CHECK(f.Text(f.window->NameBox()).empty());
+    CHECK(f.Text(f.window->SourceField()).empty());
+
+    RECT client;
+    f.window->ClientRect(&client);
+    int width = client.right - client.left;
+    int height = client.bottom - client.top;
+    RECT down = ChildRect(f.window->DownButton()->Handle());
+    CHECK(down.left == 130);
+    CHECK(WidthOf(down) == width - 205);
+    CHECK(ChildRect(f.window->Option(3)->Handle()).left == 3 * width / 4);
+    RECT log = ChildRect(f.window->Log()->Handle());
+    CHECK(log.top == 127);
+    CHECK(log.bottom - log.top == height - 125);
+    CHECK(!f.Enabled(f.window->AbortButton()));
+
+    // Only the log follows the frame.
+    MoveWindow(f.handle, frame.left, frame.top, 700, 600, TRUE);
+    f.window->ClientRect(&client);
+    log = ChildRect(f.window->Log()->Handle());
+    CHECK(WidthOf(log) == client.right - client.left);
+    CHECK(log.bottom - log.top == client.bottom - client.top - 125);
+    CHECK(ChildRect(f.window->DownButton()->Handle()).right == down.right);
+    MINMAXINFO limits = {};
+    SendMessageA(f.handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    CHECK(limits.ptMinTrackSize.x == 488);
+    CHECK(limits.ptMinTrackSize.y == 240);
+
+    // Closing without a set file asks where to save; cancelled, the frame's
+    // rectangle and column widths are still kept.
+    ListView_SetColumnWidth(f.window->Log()->Handle(), 1, 222);
+    S closing({S::Press(IDCANCEL)});
+    f.Close();
+    CHECK(closing.Captions() == Texts{"Save INI file"});
+    CHECK(f.quit);
+    CHECK(SettingNumber("Width") == 700);
+    CHECK(SettingNumber("Height") == 600);
+    CHECK(SettingNumber("Src width") == 222);
+    CHECK(SettingNumber("Dst width") == 200);
+    CHECK(SettingText("Ini file").empty());
+}
+
+TEST_CASE("main window: a set made at first start is saved where the closing dialog says")
+{
+    MainWindowFixture f;
+    S script({S::Press(IDCANCEL)});
+    f.Open();
+    f.Pump();
+    REQUIRE(WaitUntil([&] { return script.Finished(); }));
+    f.Type(f.window->NameBox(), "Fresh");
+    f.Type(f.window->SourceField(), "C:\\from");
+    f.Type(f.window->DestinationField(), "D:\\to");
+
+    // The dialog runs while the window is being destroyed.
+    std::string chosen = f.folder / "fresh.ini";
+    S closing({S::ChooseFile(chosen)});
+    f.Close();
+    CHECK(closing.Captions() == Texts{"Save INI file"});
+    CHECK(ReadWholeFile(chosen) == SetText("Fresh", "C:\\from", "D:\\to", "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+    CHECK(SettingText("Ini file") == chosen);
+    CHECK(f.quit);
+}
+
+TEST_CASE("main window: a full session through the window")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    std::string other = trees / "other";
+    MainWindowFixture f(SetText("Other", other, other) + SetText("Work", source, destination));
+    f.Open();
+    CHECK(f.Names() == Texts{"Work", "Other"});
+    CHECK(f.Text(f.window->SourceField()) == source);
+
+    // Choosing moves the set to the top of the list.
+    f.ChooseName(1);
+    CHECK(f.Names() == Texts{"Other", "Work"});
+    CHECK(f.Text(f.window->SourceField()) == other);
+    f.ChooseName(1);
+    CHECK(f.Names() == Texts{"Work", "Other"});
+    CHECK(f.Text(f.window->DestinationField()) == destination);
+
+    // Three older files to replace, two orphans to delete.
+    unsigned long long old = TicksOf(2020, 1, 1);
+    unsigned long long recent = TicksOf(2024, 1, 1);
+    for (const char* name : {"r1.txt", "r2.txt", "r3.txt"}) {
+        MakeFile(source + "\\" + name, "new", recent);
+        MakeFile(destination + "\\" + name, "old", old);
+    }
+    MakeFile(source + "\\sub\\fresh.txt", "fresh");
+    MakeFile(destination + "\\orphan1.txt", "x");
+    MakeFile(destination + "\\orphan2.txt", "y");
+    f.window->Option(0)->SetChecked(1);   // delete what the source lacks
+    f.window->Option(2)->SetChecked(0);   // ask before replacing and deleting
+
+    // No on the first replacement, Yes to All covers the other two; Yes and
+    // No on the two deletions.
+    S script({S::Press(IDNO), S::Press(20), S::Press(IDYES), S::Press(IDNO), S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(script.Captions() == Texts{ReplaceCaption, ReplaceCaption, DeleteCaption, DeleteCaption, SuccessCaption});
+    CHECK(script.unexpected == 0);
+    int replaced = 0;
+    for (const char* name : {"r1.txt", "r2.txt", "r3.txt"})
+        replaced += ReadWholeFile(destination + "\\" + name) == "new";
+    CHECK(replaced == 2);
+    CHECK(ReadWholeFile(destination + "\\sub\\fresh.txt") == "fresh");
+    CHECK(PathExists(destination + "\\orphan1.txt") + PathExists(destination + "\\orphan2.txt") == 1);
+    CHECK(f.CountRows("copy") == 3);
+    CHECK(f.CountRows("del") == 1);
+    REQUIRE(f.LogRows() == 4);
+    CHECK(f.LogRow(f.LogRows() - 1)[2].empty());
+    CHECK(f.Enabled(f.window->DownButton()));
+    CHECK(!f.Enabled(f.window->AbortButton()));
+
+    // Cancel on a question ends the run at once, without the success
+    // report: the file kept last time is asked about again, and the delete
+    // pass never starts.
+    MakeFile(destination + "\\orphan3.txt", "z");
+    S cancelled({S::Press(IDCANCEL)});
+    f.Click(f.window->DownButton());
+    CHECK(cancelled.Captions() == Texts{ReplaceCaption});
+    CHECK(cancelled.unexpected == 0);
+    CHECK(PathExists(destination + "\\orphan3.txt"));
+
+    // UP brings back what only the destination has.
+    MakeFile(destination + "\\back.txt", "back");
+    f.window->Option(0)->SetChecked(0);
+    f.window->Option(2)->SetChecked(1);
+    S up({S::Press(IDOK)});
+    f.Click(f.window->UpButton());
+    CHECK(up.Captions() == Texts{SuccessCaption});
+    CHECK(ReadWholeFile(source + "\\back.txt") == "back");
+
+    ListView_SetColumnWidth(f.window->Log()->Handle(), 2, 150);
+    f.Close();
+    CHECK(f.quit);
+    CHECK(ReadWholeFile(f.setFile) == SetText("Other", other, other) +
+                                          SetText("Work", source, destination,
+                                                  "DELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    CHECK(SettingText("Ini file") == f.setFile);
+    CHECK(SettingNumber("Width") == 488);
+    CHECK(SettingNumber("Dst width") == 150);
+    CHECK(SettingNumber("Left") >= 0);
+}
+
+TEST_CASE("main window: Abort stops between two files and the next run starts clean")
+{
+    RunTrees t(300);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
+    MainWindowFixture f(SetText("Big", source, destination));
+    f.Open();
+
+    // Pressed while the run pumps its messages, once some files are done.
+    S script;
+    script.onTick = [&] {
+        if (f.LogRows() >= 20 && f.Enabled(f.window->AbortButton()))
+            SendMessageA(f.window->AbortButton()->Handle(), BM_CLICK, 0, 0);
+    };
+    f.Click(f.window->DownButton());
+    int rows = f.LogRows();
+    CHECK(rows >= 20);
+    CHECK(rows < 300);
+    CHECK(static_cast<int>(FolderNames(destination).size()) == rows);
+    CHECK(script.seen.empty());
+    CHECK(f.Enabled(f.window->DownButton()));
+    CHECK(!f.Enabled(f.window->AbortButton()));
+
+    S again({S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(again.Captions() == Texts{SuccessCaption});
+    CHECK(FolderNames(destination).size() == 300);
+    CHECK(f.LogRows() == 300 - rows);
+    f.Close();
+}
+
+TEST_CASE("main window: only Abort works during a run; all comes back after it")
+{
+    RunTrees t(30);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
+    MainWindowFixture f(SetText("Lock", source, destination));
+    f.Open();
+
+    bool looked = false;
+    std::vector<bool> during;
+    S script({S::Press(IDOK)});
+    script.onTick = [&] {
+        if (looked || f.LogRows() == 0)
+            return;
+        looked = true;
+        MainWindow& w = *f.window;
+        for (int command : {101, 102, 103, 901})
+            during.push_back(f.MenuEnabled(command));
+        for (EWindow* control : std::vector<EWindow*>{w.NameBox(), w.NewButton(), w.DeleteButton(), w.SourceField(),
+                                                      w.DestinationField(), w.SourceFolderButton(),
+                                                      w.DestinationFolderButton(), w.UpButton(), w.DownButton(),
+                                                      w.Option(0), w.Option(1), w.Option(2), w.Option(3)})
+            during.push_back(f.Enabled(control));
+        CHECK(f.Enabled(w.AbortButton()));
+        CHECK(GetFocus() == w.AbortButton()->Handle());
+        // A second run asked for meanwhile is ignored.
+        f.Click(w.UpButton());
+        SendMessageA(f.handle, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(w.DownButton()->Handle()));
+    };
+    f.Click(f.window->DownButton());
+    CHECK(looked);
+    CHECK(during == std::vector<bool>(17, false));
+    CHECK(script.Captions() == Texts{SuccessCaption});
+    CHECK(f.LogRows() == 30);
+    for (int command : {101, 102, 103, 901})
+        CHECK(f.MenuEnabled(command));
+    CHECK(f.Enabled(f.window->NameBox()));
+    CHECK(f.Enabled(f.window->UpButton()));
+    CHECK(f.Enabled(f.window->Option(3)));
+    CHECK(!f.Enabled(f.window->AbortButton()));
+    f.Close();
+}
+
+TEST_CASE("main window: closing during a run saves once and leaves the window alone")
+{
+    RunTrees t(200);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
+    MainWindowFixture f(SetText("Closing", source, destination));
+    f.Open();
+    // Edits made before the run are what gets saved.
+    f.Type(f.window->NameBox(), "Renamed");
+
+    S script;
+    script.onTick = [&] {
+        if (f.LogRows() >= 10 && IsWindow(f.handle))
+            PostMessageA(f.handle, WM_CLOSE, 0, 0);
+    };
+    f.Click(f.window->DownButton());
+    CHECK(!IsWindow(f.handle));
+    CHECK(script.seen.empty());
+    CHECK(FolderNames(destination).size() < 200);
+    CHECK(ReadWholeFile(f.setFile) == SetText("Renamed", source, destination));
+    // The run is over and nothing of it is left to come.
+    CHECK(!f.window->Runs().Running());
+    f.Pump();
+    CHECK(f.quit);
+}
+
+TEST_CASE("main window: the name box, its keys and edits kept at close")
+{
+    TempFolder trees;
+    MainWindowFixture f(SetText("Second", "C:\\s2", "D:\\s2") + SetText("First", "C:\\s1", "D:\\s1"));
+    f.Open();
+    MainWindow& w = *f.window;
+
+    // Typing a new name, then picking another set, keeps the typed name for
+    // the set being left.
+    f.Type(w.NameBox(), "First renamed");
+    SendMessageA(f.handle, WM_COMMAND, MAKEWPARAM(0, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(w.NameBox()->Handle()));
+    f.Type(w.SourceField(), "C:\\edited");
+    f.ChooseName(1);
+    CHECK(f.Names() == Texts{"Second", "First renamed"});
+    CHECK(f.Text(w.NameBox()) == "Second");
+    f.ChooseName(1);
+    CHECK(f.Text(w.SourceField()) == "C:\\edited");
+
+    // "New" and "Del" through the buttons.
+    SendMessageA(w.NewButton()->Handle(), BM_CLICK, 0, 0);
+    f.Pump();
+    CHECK(f.Names().size() == 3);
+    SendMessageA(w.DeleteButton()->Handle(), BM_CLICK, 0, 0);
+    f.Pump();
+    CHECK(f.Names() == Texts{"First renamed", "Second"});
+
+    // Tab leaves the edit inside the name box forward to "New", Shift+Tab
+    // back to the last option; a typed Tab never enters the name.
+    HWND edit = w.NameBox()->EditField()->Handle();
+    SetFocus(edit);
+    SendMessageA(edit, WM_KEYDOWN, VK_TAB, 0);
+    CHECK(GetFocus() == w.NewButton()->Handle());
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SetFocus(edit);
+    SendMessageA(edit, WM_KEYDOWN, VK_TAB, 0);
+    CHECK(GetFocus() == w.Option(3)->Handle());
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    SendMessageA(edit, WM_CHAR, '\t', 0);
+    CHECK(f.Text(w.NameBox()).find('\t') == std::string::npos);
+
+    // The window's own keyboard order among the other controls.
+    std::vector<HWND> order;
+    HWND control = w.NewButton()->Handle();
+    for (int i = 0; i < 8; ++i) {
+        order.push_back(control);
+        control = GetNextDlgTabItem(f.handle, control, FALSE);
+    }
+    CHECK(order == std::vector<HWND>{w.NewButton()->Handle(), w.DeleteButton()->Handle(), w.SourceField()->Handle(),
+                                     w.DestinationField()->Handle(), w.Option(0)->Handle(), w.Option(1)->Handle(),
+                                     w.Option(2)->Handle(), w.Option(3)->Handle()});
+
+    // Renamed and edited after the last commit: still saved.
+    f.Type(w.NameBox(), "Last name");
+    SendMessageA(w.NameBox()->Handle(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    f.Type(w.NameBox(), "Last name");
+    f.Type(w.DestinationField(), "E:\\late");
+    f.Close();
+    CHECK(ReadWholeFile(f.setFile) == SetText("Second", "C:\\s2", "D:\\s2") +
+                                          SetText("Last name", "C:\\edited", "E:\\late"));
+}
+
+TEST_CASE("main window: the log keeps the newest row selected and in view")
+{
+    MainWindowFixture f(SetText("Log", "C:\\a", "C:\\b"));
+    f.Open();
+    for (int i = 0; i < 150; ++i)
+        f.window->LogOperation("copy", ("C:\\a\\f" + std::to_string(i)).c_str(), "C:\\b");
+    HWND log = f.window->Log()->Handle();
+    CHECK(f.LogRows() == 150);
+    CHECK(ListView_GetNextItem(log, -1, LVNI_SELECTED) == 149);
+    int top = ListView_GetTopIndex(log);
+    CHECK(top + ListView_GetCountPerPage(log) >= 149);
+    CHECK(f.LogRow(149) == Texts{"copy", "C:\\a\\f149", "C:\\b"});
+    f.window->ClearLog();
+    CHECK(f.LogRows() == 0);
+    f.Close();
+}
+
+TEST_CASE("main window: folder buttons, the File menu and the About box")
+{
+    TempFolder trees;
+    std::string chosen = trees / "chosen";
+    MakeFolder(chosen);
+    MainWindowFixture f(SetText("Menu", "C:\\a", "C:\\b"));
+    f.Open();
+    MainWindow& w = *f.window;
+
+    S browse({S::ChooseFolder(chosen)});
+    f.Click(w.DestinationFolderButton());
+    CHECK(browse.unexpected == 0);
+    CHECK(f.Text(w.DestinationField()) == chosen);
+    CHECK(std::string(w.Sets().Current().destination) == "C:\\b");
+
+    // Save as another file: the chosen path is the set file from now on.
+    std::string copy = trees / "copy.ini";
+    S save({S::ChooseFile(copy)});
+    SendMessageA(f.handle, WM_COMMAND, 102, 0);
+    f.Pump();
+    CHECK(save.Captions() == Texts{"Save INI file"});
+    CHECK(w.Session().Path() == copy);
+    CHECK(ReadWholeFile(copy) == SetText("Menu", "C:\\a", chosen));
+
+    // Open another; a cancelled open changes nothing.
+    std::string third = trees / "third.ini";
+    WriteWholeFile(third, SetText("Third", "C:\\t", "D:\\t"));
+    S open({S::ChooseFile(third), S::Press(IDCANCEL)});
+    SendMessageA(f.handle, WM_COMMAND, 101, 0);
+    f.Pump();
+    CHECK(f.Names() == Texts{"Third"});
+    SendMessageA(f.handle, WM_COMMAND, 101, 0);
+    f.Pump();
+    CHECK(open.Captions() == Texts{"Open INI file", "Open INI file"});
+    CHECK(w.Session().Path() == third);
+
+    S about({S::Press(IDOK)});
+    SendMessageA(f.handle, WM_COMMAND, 901, 0);
+    f.Pump();
+    CHECK(about.seen.size() == 1);
+    CHECK(about.unexpected == 0);
+
+    // Exit closes the window through the same save.
+    SendMessageA(f.handle, WM_COMMAND, 103, 0);
+    f.Pump();
+    CHECK(!IsWindow(f.handle));
+    CHECK(ReadWholeFile(third) == SetText("Third", "C:\\t", "D:\\t"));
+    CHECK(SettingText("Ini file") == third);
+}
+
+TEST_CASE("main window: a missing source is refused but the edited set is kept (both languages)")
+{
+    TempFolder trees;
+    MainWindowFixture f(SetText("Gone", trees / "missing", trees / "dst"));
+    f.Open();
+    f.Type(f.window->NameBox(), "Gone edited");
+    S script({S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    REQUIRE(script.seen.size() == 1);
+    CHECK(script.seen[0].caption == (EJapanese ? "\x93\x5d\x91\x97\x8c\xb3\xcc\xab\xd9\xc0\xde\x82\xcc\x8a\x6d\x94\x46"
+                                               : "Confirm source folder"));
+    CHECK(script.seen[0].text.find(trees / "missing") != std::string::npos);
+    CHECK(f.Names() == Texts{"Gone edited"});
+    CHECK(!PathExists(trees / "dst"));
+
+    // A destination inside the source is refused before anything is made.
+    MakeFolder(trees / "missing");
+    f.Type(f.window->DestinationField(), trees / "missing\\inside");
+    BoxRecorder boxes;
+    f.Click(f.window->DownButton());
+    REQUIRE(boxes.boxes.size() == 1);
+    CHECK(boxes.LastText().compare(0, 7, EJapanese ? "\xCC\xAB\xD9\xC0\xDE '" : "The fol") == 0);
+    CHECK(!PathExists(trees / "missing\\inside"));
+    CHECK(script.seen.size() == 1);
+    CHECK(f.LogRows() == 0);
+    f.Close();
+}
+
+TEST_CASE("main window: Japanese captions, menu bar and log columns (Japanese)")
+{
+    REQUIRE(EJapanese);
+    MainWindowFixture f(SetText("JA", "C:\\a", "C:\\b"));
+    f.Open();
+    MainWindow& w = *f.window;
+    CHECK(f.Text(w.NewButton()) == "\x90\x56\x8b\x4b");           // 新規
+    CHECK(f.Text(w.AbortButton()) == "\x92\x86\x92\x66");         // 中断
+    CHECK(f.Text(w.Option(0)) == "\xba\xcb\xdf\xb0\x8c\xe3\x8d\xed\x8f\x9c");   // ｺﾋﾟｰ後削除
+    char item[64] = "";
+    GetMenuStringA(GetMenu(f.handle), 103, item, sizeof item, MF_BYCOMMAND);
+    CHECK(std::string(item) == "\x8f\x49\x97\xb9(&X)");           // 終了(&X)
+    char title[64] = "";
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = title;
+    column.cchTextMax = sizeof title;
+    SendMessageA(w.Log()->Handle(), LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    CHECK(std::string(title) == "\x91\x80\x8d\xec");               // 操作
+    CHECK(column.cx == 40);
+    f.Close();
+}
+
+TEST_CASE("main window: a run of a thousand files through the window")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    unsigned long long old = TicksOf(2020, 1, 1);
+    for (int folder = 0; folder < 10; ++folder) {
+        std::string sub = source + "\\part" + std::to_string(folder) + "\\inner";
+        for (int i = 0; i < 100; ++i) {
+            std::string name = "\\f" + std::to_string(i) + ".txt";
+            MakeFile(sub + name, "content " + std::to_string(folder * 100 + i), TicksOf(2024, 1, 1));
+            // Every tenth is there already but older; some extras are orphans.
+            if (i % 10 == 0)
+                MakeFile(destination + "\\part" + std::to_string(folder) + "\\inner" + name, "old", old);
+        }
+        MakeFile(destination + "\\part" + std::to_string(folder) + "\\orphan.txt", "orphan");
+    }
+    MakeFile(destination + "\\gone\\deep\\orphan.txt", "orphan");
+    MainWindowFixture f(SetText("Thousand", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    S script({S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(script.Captions() == Texts{SuccessCaption});
+    CHECK(f.CountRows("copy") == 1000);
+    // An orphan folder goes with one row, whatever it holds.
+    CHECK(f.CountRows("del") == 10);
+    CHECK(f.CountRows("rmdir") == 1);
+    CHECK(!PathExists(destination + "\\gone"));
+    int same = 0;
+    for (int folder = 0; folder < 10; ++folder) {
+        std::string part = "\\part" + std::to_string(folder);
+        CHECK(FolderNames(destination + part) == Texts{"inner"});
+        for (int i = 0; i < 100; ++i) {
+            std::string name = part + "\\inner\\f" + std::to_string(i) + ".txt";
+            same += ReadWholeFile(destination + name) == "content " + std::to_string(folder * 100 + i) &&
+                    WriteTicks(destination + name) == TicksOf(2024, 1, 1);
+        }
+    }
+    CHECK(same == 1000);
+    CHECK(FolderNames(destination).size() == 10);
+    f.Close();
+}

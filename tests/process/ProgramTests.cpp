@@ -1,0 +1,285 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "TempFolder.h"
+#include "TestProcess.h"
+#include "TreeBuilder.h"
+
+// The real program, started as a user starts it and driven by window
+// messages from here.
+
+namespace {
+
+const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
+const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
+
+bool JapaneseSystem()
+{
+    return GetACP() == 932;
+}
+
+// The program's settings for one test: none to begin with, none left after.
+struct Settings {
+    Settings() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
+    ~Settings() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
+
+    void RememberSetFile(const std::string& path)
+    {
+        RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "Ini file", REG_SZ, path.c_str(),
+                        static_cast<DWORD>(path.size() + 1));
+    }
+    long Number(const char* name) const
+    {
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+            ERROR_SUCCESS)
+            return -1;
+        return static_cast<long>(value);
+    }
+};
+
+struct WindowSearch {
+    DWORD process;
+    const char* className;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
+{
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = "";
+    char caption[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    GetWindowTextA(window, caption, sizeof caption);
+    if ((search->process && process != search->process) || lstrcmpA(name, search->className) != 0 ||
+        !IsWindowVisible(window) || (search->caption && lstrcmpA(caption, search->caption) != 0))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindTopLevelWindow(DWORD process, const char* className, const char* caption = nullptr)
+{
+    WindowSearch search = {process, className, caption, nullptr};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int CountWindowsOfClass(const char* className)
+{
+    int count = 0;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        char name[64];
+        count += GetClassNameA(window, name, sizeof name) && lstrcmpA(name, className) == 0;
+    }
+    return count;
+}
+
+// The nth child of a class, in creation order.
+HWND Child(HWND parent, const char* className, int nth = 0)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0 && nth-- == 0)
+            return child;
+    }
+    return nullptr;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[512] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// One start of Ombrel.exe.
+class Program {
+public:
+    Program() : process("\"" + TestBinaryFolder() + "\\Ombrel.exe\"") {}
+
+    // The main window once it is there.
+    HWND Window()
+    {
+        WaitUntil([&] { return (window = FindTopLevelWindow(process.Id(), "Ombrel")) != nullptr; }, 20000);
+        return window;
+    }
+    HWND WaitDialog(const char* caption)
+    {
+        HWND dialog = nullptr;
+        WaitUntil([&] { return (dialog = FindTopLevelWindow(process.Id(), "#32770", caption)) != nullptr; }, 20000);
+        return dialog;
+    }
+    bool Close()
+    {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return process.Wait(20000);
+    }
+
+    TestProcess process;
+    HWND window = nullptr;
+};
+
+void Press(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+const char OneSet[] = "[Photos]\r\nSRC=\"C:\\photos\"\r\nDST=\"D:\\backup\"\r\n"
+                      "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n\r\n";
+
+}
+
+TEST_CASE("program: first start asks for a set file in the language of the system")
+{
+    Settings settings;
+    Program program;
+    HWND window = program.Window();
+    REQUIRE(window != nullptr);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    CHECK(frame.right - frame.left == 488);
+    CHECK(frame.bottom - frame.top == 480);
+
+    const char* openTitle = JapaneseSystem() ? "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xf0\x8a\x4a\x82\xad"
+                                             : "Open INI file";
+    HWND open = program.WaitDialog(openTitle);
+    REQUIRE(open != nullptr);
+    CHECK(TextOf(Child(window, "Button", 0)) == (JapaneseSystem() ? "\x90\x56\x8b\x4b" : "New"));
+    Press(open, IDCANCEL);
+    CHECK(WaitUntil([&] { return !IsWindow(open); }));
+    CHECK(TextOf(Child(window, "ComboBox")).empty());
+    CHECK(TextOf(Child(window, "Edit", 0)).empty());
+
+    // No set file yet: closing asks where to save; cancelled, the program
+    // ends and keeps its window rectangle.
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    const char* saveTitle = JapaneseSystem() ? "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xdb\x91\xb6"
+                                             : "Save INI file";
+    HWND save = program.WaitDialog(saveTitle);
+    REQUIRE(save != nullptr);
+    Press(save, IDCANCEL);
+    CHECK(program.process.Wait(20000));
+    CHECK(settings.Number("Width") == 488);
+}
+
+TEST_CASE("program: a second start brings the first window forward and ends")
+{
+    Settings settings;
+    TempFolder folder;
+    std::string sets = folder / "sets.ini";
+    WriteWholeFile(sets, OneSet);
+    settings.RememberSetFile(sets);
+    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
+    Program first;
+    HWND window = first.Window();
+    REQUIRE(window != nullptr);
+
+    // Something else in front, so bringing the first window forward shows.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    WaitUntil([&] { return GetForegroundWindow() == other; }, 2000);
+
+    Program second;
+    REQUIRE(second.process.Started());
+    CHECK(second.process.Wait(20000));
+    CHECK(CountWindowsOfClass("Ombrel") == 1);
+    CHECK(first.process.ExitCode() == STILL_ACTIVE);
+    CHECK(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
+
+    DestroyWindow(other);
+    CHECK(first.Close());
+}
+
+TEST_CASE("program: the mutex alone does not stop a start")
+{
+    Settings settings;
+    TempFolder folder;
+    settings.RememberSetFile(folder / "sets.ini");
+    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Ombrel");
+    REQUIRE(mutex != nullptr);
+    Program program;
+    CHECK(program.Window() != nullptr);
+    CHECK(program.process.ExitCode() == STILL_ACTIVE);
+    CHECK(program.Close());
+    CloseHandle(mutex);
+}
+
+TEST_CASE("program: the set file at close")
+{
+    Settings settings;
+    TempFolder folder;
+    std::string sets = folder / "sets.ini";
+    WriteWholeFile(sets, OneSet);
+    settings.RememberSetFile(sets);
+
+    SUBCASE("an unchanged file keeps its bytes and its time")
+    {
+        SetWriteTicks(sets, TicksOf(2019, 5, 1));
+        unsigned long long before = WriteTicks(sets);
+        Program program;
+        REQUIRE(program.Window() != nullptr);
+        CHECK(program.Close());
+        CHECK(ReadWholeFile(sets) == OneSet);
+        CHECK(WriteTicks(sets) == before);
+    }
+    SUBCASE("a file held by another program at start is left as it was")
+    {
+        HANDLE held = CreateFileA(sets.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        REQUIRE(held != INVALID_HANDLE_VALUE);
+        Program program;
+        HWND window = program.Window();
+        REQUIRE(window != nullptr);
+        CHECK(TextOf(Child(window, "ComboBox")).empty());
+        CloseHandle(held);
+        CHECK(program.Close());
+        CHECK(ReadWholeFile(sets) == OneSet);
+        CHECK(!PathExists(sets + ".bak"));
+    }
+    SUBCASE("a renamed and edited set is saved")
+    {
+        Program program;
+        HWND window = program.Window();
+        REQUIRE(window != nullptr);
+        CHECK(TextOf(Child(window, "ComboBox")) == "Photos");
+        // Typing in the name box drops its selection.
+        SendMessageA(Child(window, "ComboBox"), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageA(Child(window, "ComboBox"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Pictures"));
+        SendMessageA(Child(window, "Edit", 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E:\\pictures"));
+        CHECK(program.Close());
+        CHECK(ReadWholeFile(sets) == "[Pictures]\r\nSRC=\"C:\\photos\"\r\nDST=\"E:\\pictures\"\r\n"
+                                     "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n\r\n");
+    }
+    SUBCASE("a window closed while minimised starts on screen next time")
+    {
+        {
+            Program program;
+            HWND window = program.Window();
+            REQUIRE(window != nullptr);
+            ShowWindow(window, SW_MINIMIZE);
+            CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+            CHECK(program.Close());
+        }
+        CHECK(settings.Number("Left") > -1000);
+        CHECK(settings.Number("Width") == 488);
+        Program again;
+        HWND window = again.Window();
+        REQUIRE(window != nullptr);
+        RECT frame;
+        GetWindowRect(window, &frame);
+        RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        RECT common;
+        CHECK(IntersectRect(&common, &frame, &screen));
+        CHECK(again.Close());
+    }
+}

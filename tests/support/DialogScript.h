@@ -1,0 +1,61 @@
+#ifndef OMBREL_DIALOGSCRIPT_H
+#define OMBREL_DIALOGSCRIPT_H
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Answers every dialog this thread opens (message boxes, confirmations, the
+// file and folder choosers), one scripted step per dialog, from a timer that
+// runs inside the dialog's own loop. Records the caption and message of each.
+// A dialog the script did not expect is cancelled and counted.
+class DialogScript {
+public:
+    // Returns true once the dialog has been answered; false to be called
+    // again at the next tick (a chooser still filling itself).
+    typedef std::function<bool(HWND dialog)> Step;
+
+    struct Seen {
+        std::string caption;
+        std::string text;
+    };
+
+    explicit DialogScript(std::deque<Step> steps = {});
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    void Add(Step step) { steps.push_back(step); }
+    bool Finished() const { return steps.empty(); }
+    std::vector<std::string> Captions() const;
+
+    std::vector<Seen> seen;
+    int unexpected = 0;
+    // Runs at each tick of the thread's timer, dialog or not.
+    std::function<void()> onTick;
+
+    // Presses the button with this id.
+    static Step Press(int id);
+    // Types the path into a file dialog's name box and presses OK.
+    static Step ChooseFile(const std::string& path);
+    // Selects the folder in the folder chooser and presses OK.
+    static Step ChooseFolder(const std::string& path);
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void Run();
+    void Answer();
+    HWND NewDialog();
+
+    std::deque<Step> steps;
+    std::vector<HWND> handled;
+    HWND current = nullptr;
+    int ticks = 0;
+    bool running = false;
+    UINT_PTR timer;
+};
+
+#endif
