@@ -1,0 +1,171 @@
+// window_bench [FILES]
+// A run through the program's window (log on) against the same run without
+// a window, side by side on one tree of small files (10,000 by default),
+// best of three interleaved rounds; and how long the window went without a
+// dispatched message during the window's runs.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "EApplication.h"
+#include "EBitmapButton.h"
+#include "ELanguage.h"
+#include "FileActions.h"
+#include "FileTrees.h"
+#include "MainWindow.h"
+#include "SyncRun.h"
+
+namespace {
+
+const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
+const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
+
+double Now()
+{
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// FILES small files, a hundred to a folder.
+void MakeTree(const std::string& source, int files)
+{
+    CreateDirectoryA(source.c_str(), nullptr);
+    for (int i = 0; i < files; ++i) {
+        std::string folder = source + "\\d" + std::to_string(i / 100);
+        if (i % 100 == 0)
+            CreateDirectoryA(folder.c_str(), nullptr);
+        WriteBytes(folder + "\\file" + std::to_string(i) + ".txt", std::string(200 + i % 300, 'x'));
+    }
+}
+
+class QuietHost : public SyncHost {
+public:
+    HWND Owner() override { return nullptr; }
+    int ConfirmReplace(const char*, const char*) override { return IDYES; }
+    int ConfirmDeleteFile(const char*) override { return IDYES; }
+    int ConfirmRemoveFolder(const char*) override { return IDYES; }
+    void LogOperation(const char*, const char*, const char*) override {}
+    void ShowStatus(const char*) override {}
+    void PumpOneMessage() override { ::PumpOneMessage(); }
+    bool AbortRequested() override { return false; }
+    void ClearAbort() override {}
+};
+
+double HeadlessRun(const std::string& source, const std::string& destination)
+{
+    QuietHost host;
+    SyncOptions options;
+    options.force = 1;
+    SyncRun run(host, options);
+    double start = Now();
+    run.RunSet(source.c_str(), destination.c_str());
+    return Now() - start;
+}
+
+// The success report is answered as soon as it shows.
+HHOOK hook;
+LRESULT CALLBACK AnswerReport(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        char name[32] = "";
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        if (lstrcmpA(name, "#32770") == 0)
+            PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+// Times of the ticks of a 5 ms timer: a tick waits for the next message the
+// window takes from its queue.
+std::vector<double> ticks;
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    ticks.push_back(Now());
+}
+
+struct WindowResult {
+    double seconds;
+    double longestGap;
+};
+
+WindowResult WindowRun(EApplication& application)
+{
+    EAttributeList list;
+    MainWindow window(&application, "Ombrel", MainWindow::Attributes(list, "Ombrel"));
+    ShowWindow(window.Handle(), SW_SHOWNORMAL);
+    UpdateWindow(window.Handle());
+    hook = SetWindowsHookExA(WH_CBT, AnswerReport, nullptr, GetCurrentThreadId());
+    ticks.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 5, Tick);
+    double start = Now();
+    HWND down = window.DownButton()->Handle();
+    SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(down));
+    double seconds = Now() - start;
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
+    double longest = 0;
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        longest = std::max(longest, ticks[i] - ticks[i - 1]);
+    DestroyWindow(window.Handle());
+    return WindowResult{seconds, longest};
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    int files = argc > 1 ? std::atoi(argv[1]) : 10000;
+    EApplication application("OmbrelWindowBench", argc, argv);
+    EApplication::instance = GetModuleHandleA(nullptr);
+    EDetectPlatform();
+
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string root = std::string(temp) + "ombrel-window-bench";
+    DeleteTree(nullptr, root.c_str());
+    CreateDirectoryA(root.c_str(), nullptr);
+    std::string source = root + "\\source";
+    std::string destination = root + "\\destination";
+    std::string sets = root + "\\sets.ini";
+    MakeTree(source, files);
+    WriteBytes(sets, "[Bench]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination +
+                        "\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n\r\n");
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "Ini file", REG_SZ, sets.c_str(),
+                    static_cast<DWORD>(sets.size() + 1));
+
+    double bestHeadless = 1e9, bestWindow = 1e9, worstGap = 0;
+    for (int round = 0; round < 3; ++round) {
+        DeleteTree(nullptr, destination.c_str());
+        double headless = HeadlessRun(source, destination);
+        DeleteTree(nullptr, destination.c_str());
+        WindowResult window = WindowRun(application);
+        std::printf("round %d: headless %.2f s, window %.2f s, longest gap %.1f ms\n", round + 1, headless,
+                    window.seconds, window.longestGap * 1000);
+        bestHeadless = std::min(bestHeadless, headless);
+        bestWindow = std::min(bestWindow, window.seconds);
+        worstGap = std::max(worstGap, window.longestGap);
+    }
+    std::printf("full copy of %d files, best of 3: window %.2f s / headless %.2f s = %.2f (target <= 1.2)\n", files,
+                bestWindow, bestHeadless, bestWindow / bestHeadless);
+    std::printf("longest time without a dispatched message during the window's runs: %.1f ms (target < 50)\n",
+                worstGap * 1000);
+
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
+    DeleteTree(nullptr, root.c_str());
+    return 0;
+}
