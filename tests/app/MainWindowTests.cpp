@@ -131,6 +131,24 @@ TEST_CASE("main window: first start, layout, resizing and the settings kept at c
     CHECK(SettingText("Ini file").empty());
 }
 
+TEST_CASE("main window: a remembered set file that is a device or a folder starts empty and stays as it was")
+{
+    TempFolder folder;
+    for (const std::string& named : {std::string("CON"), std::string("NUL"), folder.Path()}) {
+        CAPTURE(named);
+        MainWindowFixture f;
+        f.RememberSetFile(named);
+        S nothing;
+        f.Open();
+        CHECK(f.Names().empty());
+        f.Close();
+        CHECK(f.quit);
+        CHECK(nothing.seen.empty());
+        CHECK(SettingText("Ini file") == named);
+    }
+    CHECK(IsFolderPath(folder.Path()));
+}
+
 TEST_CASE("main window: a full session through the window")
 {
     TempFolder trees;
