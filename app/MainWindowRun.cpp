@@ -4,6 +4,7 @@
 #include "ECheckBox.h"
 #include "EDropDownCombo.h"
 #include "ELineEdit.h"
+#include "EListRows.h"
 #include "EMenu.h"
 #include "EOwnerDrawListView.h"
 #include "EPushButton.h"
@@ -44,6 +45,8 @@ void MainWindow::LockForRun()
 
 void MainWindow::UnlockAfterRun()
 {
+    // The log's scroll bar is drawn late while rows pour in; the run is over.
+    EListRefreshScrollBar(log->Handle());
     EnableControls(true);
     abortButton->Disable();
     UpdateWindow(Handle());

@@ -14,6 +14,7 @@ trap ombrel_stop_xvfb EXIT INT TERM
 ombrel_start_xvfb
 sh cmake/wine-prefix.sh start
 
+cat /proc/loadavg | sed "s/^/load average: /"
 for bench in build/x86_64/bin/*_bench.exe; do
     echo "== $(basename "$bench" .exe)"
     wine "$bench" "$@"

@@ -1,8 +1,9 @@
 #!/bin/sh
-# Opens the replace confirmation, the success dialog, the replace and delete
-# questions about sample files, and a frame with the bars, bitmap buttons
-# and the log, in English and in Japanese under a
-# virtual display and saves them to docs/screenshots/.
+# Opens the main window with sample sets (English and Japanese) and a run
+# (English), the replace confirmation, the success dialog, the replace and
+# delete questions about sample files, a frame with every standard control
+# and the About dialog (English and Japanese) under a virtual display and
+# saves them to docs/screenshots/.
 # Run after a build (cmake/build.sh x86_64).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,26 +20,9 @@ trap 'ombrel_stop_xvfb; rm -rf "$work"' EXIT INT TERM
 ombrel_start_xvfb
 sh "$root/cmake/wine-prefix.sh" start
 
-# shot <program> <locale> <png name> [argument]: the program writes the
-# marker and closes when it is deleted.
-shot() {
-    marker="$work/$3.txt"
-    LC_ALL=$2 wine "$bin/$1.exe" ${4:-} "Z:$(echo "$marker" | tr / '\\\\')" >/dev/null 2>&1 &
-    program=$!
-    i=0
-    while [ ! -s "$marker" ] && [ $i -lt 300 ]; do
-        sleep 0.1
-        i=$((i + 1))
-    done
-    [ -s "$marker" ] || { echo "nothing shown by $1 ${4:-}" >&2; exit 1; }
-    read -r x y w h < "$marker"
-    import -window root -crop "$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))" +repage "$out/$3.png"
-    rm -f "$marker"
-    wait "$program" || true  # the program ends with 1, as every start does
-}
-
-# shots <program> <locale> <argument> <png name>...: one marker per picture,
-# taken in order.
+# shots <program> <locale> <argument or -> <png name>...: the program gets the
+# argument and one marker file per picture; it writes its window's rectangle
+# to each in turn and goes on when the marker is deleted.
 shots() {
     program_name=$1 locale=$2 argument=$3
     shift 3
@@ -46,7 +30,8 @@ shots() {
     for name in "$@"; do
         markers="$markers Z:$(echo "$work/$name.txt" | tr / '\\\\')"
     done
-    LC_ALL=$locale wine "$bin/$program_name.exe" "$argument" $markers >/dev/null 2>&1 &
+    [ "$argument" = - ] && argument=""
+    LC_ALL=$locale wine "$bin/$program_name.exe" $argument $markers >/dev/null 2>&1 &
     program=$!
     for name in "$@"; do
         marker="$work/$name.txt"
@@ -61,21 +46,23 @@ shots() {
         import -window root -crop "$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))" +repage "$out/$name.png"
         rm -f "$marker"
     done
-    wait "$program" || true
+    wait "$program" || true  # the programs end with 1, as every start does
 }
 
 shots main_window_showcase en_US.UTF-8 window main_window_en
 shots main_window_showcase ja_JP.UTF-8 window main_window_ja
 shots main_window_showcase en_US.UTF-8 run run_create_en run_progress_en run_replace_en run_success_en
-shot confirm_showcase en_US.UTF-8 replace_en EConfirmMultipleFileReplaceDialog
-shot confirm_showcase en_US.UTF-8 success_en Success
-shot confirm_showcase ja_JP.UTF-8 replace_ja EConfirmMultipleFileReplaceDialog
-shot confirm_showcase ja_JP.UTF-8 success_ja Success
-shot file_confirm_showcase en_US.UTF-8 file_replace_en replace
-shot file_confirm_showcase en_US.UTF-8 file_delete_en delete
-shot file_confirm_showcase ja_JP.UTF-8 file_replace_ja replace
-shot file_confirm_showcase ja_JP.UTF-8 file_delete_ja delete
-shot bars_showcase en_US.UTF-8 bars_en
-shot bars_showcase ja_JP.UTF-8 bars_ja
+shots confirm_showcase en_US.UTF-8 EConfirmMultipleFileReplaceDialog replace_en
+shots confirm_showcase en_US.UTF-8 Success success_en
+shots confirm_showcase ja_JP.UTF-8 EConfirmMultipleFileReplaceDialog replace_ja
+shots confirm_showcase ja_JP.UTF-8 Success success_ja
+shots file_confirm_showcase en_US.UTF-8 replace file_replace_en
+shots file_confirm_showcase en_US.UTF-8 delete file_delete_en
+shots file_confirm_showcase ja_JP.UTF-8 replace file_replace_ja
+shots file_confirm_showcase ja_JP.UTF-8 delete file_delete_ja
+shots frame_showcase en_US.UTF-8 - controls_en
+shots frame_showcase ja_JP.UTF-8 - controls_ja
+shots frame_showcase en_US.UTF-8 about about_en
+shots frame_showcase ja_JP.UTF-8 about about_ja
 wineserver -k >/dev/null 2>&1 || true
 ls -l "$out"

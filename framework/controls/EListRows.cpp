@@ -85,18 +85,6 @@ void EListInsertRow(HWND list, int index, const char* const* texts, int count)
     }
 }
 
-void EListAppendRow(HWND list, const char* const* texts, int count)
-{
-    int index = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    EListInsertRow(list, index, texts, count);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
-    SendMessageA(list, LVM_ENSUREVISIBLE, index, TRUE);
-    UpdateWindow(list);
-}
-
 bool EListHasColumn(HWND list, int index)
 {
     LVCOLUMNA column = {};

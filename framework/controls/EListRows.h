@@ -27,8 +27,25 @@ void EListInsertColumns(HWND list, int count, const EListColumn* columns);
 void EListInsertRow(HWND list, int index, const char* const* texts, int count);
 
 // Appends a row at the end, selects it, scrolls it into view and repaints
-// the list at once, so a long run shows its newest row.
+// the rows that changed at once, so a long run shows its newest row. Under
+// Wine the list redraws its scroll bar on every insert and scroll, which
+// costs most of an append; so the bar is drawn later, at most every
+// EListBarDelay milliseconds while rows keep coming and by a timer once they
+// stop. Its range and position are always up to date.
 void EListAppendRow(HWND list, const char* const* texts, int count);
+
+enum { EListBarDelay = 100 };
+
+// Appends, selects and scrolls to the row leaving all drawing to the control,
+// which draws the scroll bar twice per row; what EListAppendRow does for a
+// list that is not on screen. Returns the new row's index.
+int EListAppendRowPlain(HWND list, const char* const* texts, int count);
+
+// Whether the scroll bar on screen still waits to be redrawn.
+bool EListScrollBarStale(HWND list);
+
+// Redraws the list's vertical scroll bar now, if it waits for it.
+void EListRefreshScrollBar(HWND list);
 
 bool EListHasColumn(HWND list, int index);
 

@@ -62,11 +62,18 @@ int WidthOf(const RECT& rect)
     return rect.right - rect.left;
 }
 
-void MakeFiles(const std::string& folder, int count)
-{
-    for (int i = 0; i < count; ++i)
-        MakeFile(folder + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
-}
+// A source of small files and an empty destination.
+struct RunTrees {
+    explicit RunTrees(int files) : source(trees / "src"), destination(trees / "dst")
+    {
+        for (int i = 0; i < files; ++i)
+            MakeFile(source + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
+        MakeFolder(destination);
+    }
+    TempFolder trees;
+    std::string source;
+    std::string destination;
+};
 
 }
 
@@ -129,6 +136,27 @@ TEST_CASE("main window: first start, layout, resizing and the settings kept at c
     CHECK(SettingNumber("Src width") == 222);
     CHECK(SettingNumber("Dst width") == 200);
     CHECK(SettingText("Ini file").empty());
+}
+
+TEST_CASE("main window: a set made at first start is saved where the closing dialog says")
+{
+    MainWindowFixture f;
+    S script({S::Press(IDCANCEL)});
+    f.Open();
+    f.Pump();
+    REQUIRE(WaitUntil([&] { return script.Finished(); }));
+    f.Type(f.window->NameBox(), "Fresh");
+    f.Type(f.window->SourceField(), "C:\\from");
+    f.Type(f.window->DestinationField(), "D:\\to");
+
+    // The dialog runs while the window is being destroyed.
+    std::string chosen = f.folder / "fresh.ini";
+    S closing({S::ChooseFile(chosen)});
+    f.Close();
+    CHECK(closing.Captions() == Texts{"Save INI file"});
+    CHECK(ReadWholeFile(chosen) == SetText("Fresh", "C:\\from", "D:\\to", "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+    CHECK(SettingText("Ini file") == chosen);
+    CHECK(f.quit);
 }
 
 TEST_CASE("main window: a remembered set file that is a device or a folder starts empty and stays as it was")
@@ -233,11 +261,9 @@ TEST_CASE("main window: a full session through the window")
 
 TEST_CASE("main window: Abort stops between two files and the next run starts clean")
 {
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    MakeFiles(source, 300);
-    MakeFolder(destination);
+    RunTrees t(300);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
     MainWindowFixture f(SetText("Big", source, destination));
     f.Open();
 
@@ -266,11 +292,9 @@ TEST_CASE("main window: Abort stops between two files and the next run starts cl
 
 TEST_CASE("main window: only Abort works during a run; all comes back after it")
 {
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    MakeFiles(source, 30);
-    MakeFolder(destination);
+    RunTrees t(30);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
     MainWindowFixture f(SetText("Lock", source, destination));
     f.Open();
 
@@ -312,11 +336,9 @@ TEST_CASE("main window: only Abort works during a run; all comes back after it")
 
 TEST_CASE("main window: closing during a run saves once and leaves the window alone")
 {
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    MakeFiles(source, 200);
-    MakeFolder(destination);
+    RunTrees t(200);
+    const std::string& source = t.source;
+    const std::string& destination = t.destination;
     MainWindowFixture f(SetText("Closing", source, destination));
     f.Open();
     // Edits made before the run are what gets saved.
@@ -518,5 +540,48 @@ TEST_CASE("main window: Japanese captions, menu bar and log columns (Japanese)")
     SendMessageA(w.Log()->Handle(), LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     CHECK(std::string(title) == "\x91\x80\x8d\xec");               // 操作
     CHECK(column.cx == 40);
+    f.Close();
+}
+
+TEST_CASE("main window: a run of a thousand files through the window")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    unsigned long long old = TicksOf(2020, 1, 1);
+    for (int folder = 0; folder < 10; ++folder) {
+        std::string sub = source + "\\part" + std::to_string(folder) + "\\inner";
+        for (int i = 0; i < 100; ++i) {
+            std::string name = "\\f" + std::to_string(i) + ".txt";
+            MakeFile(sub + name, "content " + std::to_string(folder * 100 + i), TicksOf(2024, 1, 1));
+            // Every tenth is there already but older; some extras are orphans.
+            if (i % 10 == 0)
+                MakeFile(destination + "\\part" + std::to_string(folder) + "\\inner" + name, "old", old);
+        }
+        MakeFile(destination + "\\part" + std::to_string(folder) + "\\orphan.txt", "orphan");
+    }
+    MakeFile(destination + "\\gone\\deep\\orphan.txt", "orphan");
+    MainWindowFixture f(SetText("Thousand", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    S script({S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(script.Captions() == Texts{SuccessCaption});
+    CHECK(f.CountRows("copy") == 1000);
+    // An orphan folder goes with one row, whatever it holds.
+    CHECK(f.CountRows("del") == 10);
+    CHECK(f.CountRows("rmdir") == 1);
+    CHECK(!PathExists(destination + "\\gone"));
+    int same = 0;
+    for (int folder = 0; folder < 10; ++folder) {
+        std::string part = "\\part" + std::to_string(folder);
+        CHECK(FolderNames(destination + part) == Texts{"inner"});
+        for (int i = 0; i < 100; ++i) {
+            std::string name = part + "\\inner\\f" + std::to_string(i) + ".txt";
+            same += ReadWholeFile(destination + name) == "content " + std::to_string(folder * 100 + i) &&
+                    WriteTicks(destination + name) == TicksOf(2024, 1, 1);
+        }
+    }
+    CHECK(same == 1000);
+    CHECK(FolderNames(destination).size() == 10);
     f.Close();
 }

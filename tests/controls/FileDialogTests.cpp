@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "DialogScript.h"
 #include "EFileDialog.h"
 #include "EFlags.h"
 #include "TempFolder.h"
@@ -13,60 +14,17 @@
 
 namespace {
 
-// Answers the file dialog from a timer that runs in the dialog's own loop:
-// types a name into its file-name box and presses OK, or presses Cancel.
-// Keeps what the box showed before.
-struct FileAnswer {
-    static std::string name;
-    static bool ok;
-    static std::string shown;
-    static int answered;
-    UINT_PTR timer;
-
-    FileAnswer(bool pressOk, const std::string& typed)
-    {
-        ok = pressOk;
-        name = typed;
-        shown.clear();
-        answered = 0;
-        timer = SetTimer(nullptr, 0, 20, OnTimer);
-    }
-    ~FileAnswer() { KillTimer(nullptr, timer); }
-
-    static BOOL CALLBACK FindDialog(HWND window, LPARAM found)
-    {
-        char className[32] = "";
-        GetClassNameA(window, className, sizeof className);
-        if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window))
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog || answered)
-            return;
-        answered++;
-        // The name box: a combo box (cmb13) in the explorer form, else edt1.
+// Cancels a file dialog, noting the name it proposed.
+DialogScript::Step CancelNoting(std::string& shown)
+{
+    return [&shown](HWND dialog) {
         HWND box = GetDlgItem(dialog, cmb13);
-        if (!box)
-            box = GetDlgItem(dialog, edt1);
         char text[MAX_PATH] = "";
-        GetWindowTextA(box, text, sizeof text);
+        GetWindowTextA(box ? box : GetDlgItem(dialog, edt1), text, sizeof text);
         shown = text;
-        if (ok)
-            SetWindowTextA(box, name.c_str());
-        PostMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
-    }
-};
-
-std::string FileAnswer::name;
-bool FileAnswer::ok;
-std::string FileAnswer::shown;
-int FileAnswer::answered;
+        return DialogScript::Press(IDCANCEL)(dialog);
+    };
+}
 
 std::string Filter(const char* list)
 {
@@ -126,34 +84,35 @@ TEST_CASE("file dialog: a chosen path comes back, stays for the next run; Cancel
     list.Set(EKey::DefaultExtension, "ini").Set(EKey::Flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     EFileDialog dialog(fixture.view, "", list);
     {
-        FileAnswer answer(true, chosen);
+        DialogScript answer({DialogScript::ChooseFile(chosen)});
         CHECK(dialog.Open() != 0);
-        CHECK(FileAnswer::answered == 1);
+        CHECK(answer.seen.size() == 1);
     }
     CHECK(lstrcmpiA(dialog.FileName(), chosen.c_str()) == 0);
     // The Open dialog takes a name that does not exist yet.
     CHECK(GetFileAttributesA(chosen.c_str()) == INVALID_FILE_ATTRIBUTES);
 
     {
-        FileAnswer answer(false, "");
+        std::string shown;
+        DialogScript answer({CancelNoting(shown)});
         CHECK(dialog.Save() == 0);
-        CHECK(FileAnswer::answered == 1);
+        CHECK(answer.seen.size() == 1);
         // The Save dialog proposes the last chosen file.
-        CHECK(FileAnswer::shown.find("sets") != std::string::npos);
+        CHECK(shown.find("sets") != std::string::npos);
     }
     CHECK(lstrcmpiA(dialog.FileName(), chosen.c_str()) == 0);
 
     // A name without extension gets the default one.
     {
-        FileAnswer answer(true, folder / "other");
+        DialogScript answer({DialogScript::ChooseFile(folder / "other")});
         CHECK(dialog.Save() != 0);
     }
     CHECK(lstrcmpiA(dialog.FileName(), (folder / "other.ini").c_str()) == 0);
     // Run is Open; Cancel there keeps the path too.
     {
-        FileAnswer answer(false, "");
+        DialogScript answer({DialogScript::Press(IDCANCEL)});
         CHECK(dialog.Run() == 0);
-        CHECK(FileAnswer::answered == 1);
+        CHECK(answer.seen.size() == 1);
     }
     CHECK(lstrcmpiA(dialog.FileName(), (folder / "other.ini").c_str()) == 0);
 }

@@ -133,15 +133,6 @@ void Press(HWND dialog, int id)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
-unsigned long long WriteTime(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-        return 0;
-    return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-           data.ftLastWriteTime.dwLowDateTime;
-}
-
 const char OneSet[] = "[Photos]\r\nSRC=\"C:\\photos\"\r\nDST=\"D:\\backup\"\r\n"
                       "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n\r\n";
 
@@ -229,26 +220,21 @@ TEST_CASE("program: the set file at close")
     Settings settings;
     TempFolder folder;
     std::string sets = folder / "sets.ini";
+    WriteWholeFile(sets, OneSet);
+    settings.RememberSetFile(sets);
 
     SUBCASE("an unchanged file keeps its bytes and its time")
     {
-        WriteWholeFile(sets, OneSet);
-        HANDLE file = CreateFileA(sets.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        FILETIME old = {0x12345600, 0x01d00000};
-        SetFileTime(file, nullptr, nullptr, &old);
-        CloseHandle(file);
-        unsigned long long before = WriteTime(sets);
-        settings.RememberSetFile(sets);
+        SetWriteTicks(sets, TicksOf(2019, 5, 1));
+        unsigned long long before = WriteTicks(sets);
         Program program;
         REQUIRE(program.Window() != nullptr);
         CHECK(program.Close());
         CHECK(ReadWholeFile(sets) == OneSet);
-        CHECK(WriteTime(sets) == before);
+        CHECK(WriteTicks(sets) == before);
     }
     SUBCASE("a file held by another program at start is left as it was")
     {
-        WriteWholeFile(sets, OneSet);
-        settings.RememberSetFile(sets);
         HANDLE held = CreateFileA(sets.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         REQUIRE(held != INVALID_HANDLE_VALUE);
         Program program;
@@ -262,8 +248,6 @@ TEST_CASE("program: the set file at close")
     }
     SUBCASE("a renamed and edited set is saved")
     {
-        WriteWholeFile(sets, OneSet);
-        settings.RememberSetFile(sets);
         Program program;
         HWND window = program.Window();
         REQUIRE(window != nullptr);
@@ -278,8 +262,6 @@ TEST_CASE("program: the set file at close")
     }
     SUBCASE("a window closed while minimised starts on screen next time")
     {
-        WriteWholeFile(sets, OneSet);
-        settings.RememberSetFile(sets);
         {
             Program program;
             HWND window = program.Window();

@@ -1,0 +1,217 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "EListRows.h"
+#include "LogList.h"
+#include "ScreenPixels.h"
+#include "TestProcess.h"
+
+namespace {
+
+const EListColumn Columns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
+
+struct AppendFixture {
+    LogList log;
+    AppendFixture() : log(600, 200)
+    {
+        SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+        SendMessageA(log.list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+        EListInsertColumns(log.list, 3, Columns);
+        RedrawWindow(log.parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    static std::string Path(int row) { return "C:\\folder\\file" + std::to_string(row) + ".txt"; }
+    // Appends until the list holds rows rows.
+    void AppendUpTo(int rows)
+    {
+        for (int i = Count(); i < rows; i++) {
+            std::string path = Path(i);
+            const char* texts[] = {i % 2 ? "del" : "copy", path.c_str(), path.c_str()};
+            EListAppendRow(log.list, texts, 3);
+        }
+    }
+    int Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return static_cast<int>(SendMessageA(log.list, message, wParam, lParam));
+    }
+    int Count() const { return Ask(LVM_GETITEMCOUNT); }
+    int Top() const { return Ask(LVM_GETTOPINDEX); }
+    int Page() const { return Ask(LVM_GETCOUNTPERPAGE); }
+    int Selected() const { return Ask(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED); }
+    std::string Text(int row, int column) const
+    {
+        char text[MAX_PATH] = "";
+        LVITEMA cell = {};
+        cell.iSubItem = column;
+        cell.pszText = text;
+        cell.cchTextMax = sizeof text;
+        SendMessageA(log.list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
+        return text;
+    }
+    // Pixels of the rows that differ from what a full repaint shows.
+    int StaleRowPixels() const
+    {
+        RECT rows = ListRowsArea(log.list);
+        std::vector<DWORD> shown = ScreenPixels(log.list, rows);
+        std::vector<DWORD> repainted = RepaintedPixels(log.list, rows);
+        REQUIRE(shown.size() == repainted.size());
+        REQUIRE_FALSE(shown.empty());
+        int count = 0;
+        for (std::size_t i = 0; i < shown.size(); i++)
+            count += shown[i] != repainted[i];
+        return count;
+    }
+    // The newest row is the one selected, and on screen, if only in part
+    // (the list accepts a row cut by its lower edge as in view).
+    void CheckNewestInView() const
+    {
+        int newest = Count() - 1;
+        CHECK(Selected() == newest);
+        CHECK(Ask(LVM_GETSELECTEDCOUNT) == 1);
+        RECT row = {LVIR_BOUNDS, 0, 0, 0}, shown, rows = ListRowsArea(log.list);
+        REQUIRE(Ask(LVM_GETITEMRECT, newest, reinterpret_cast<LPARAM>(&row)));
+        CHECK(IntersectRect(&shown, &row, &rows));
+        CHECK(Top() >= newest - Page());
+    }
+    // As a user would: back to the first row.
+    void ScrollToTop()
+    {
+        Ask(LVM_ENSUREVISIBLE, 0, FALSE);
+        UpdateWindow(log.list);
+        REQUIRE(Top() == 0);
+    }
+};
+
+int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    REQUIRE(a.size() == b.size());
+    int count = 0;
+    for (std::size_t i = 0; i < a.size(); i++)
+        count += a[i] != b[i];
+    return count;
+}
+
+}
+
+TEST_CASE("list append: after each burst the screen shows what a full repaint shows")
+{
+    AppendFixture f;
+    int page = f.Page();
+    REQUIRE(page > 3);
+
+    SUBCASE("fewer rows than a page, then the first that scrolls, then pages more")
+    {
+        for (int rows : {3, page, page + 1, page + 2, 4 * page}) {
+            CAPTURE(rows);
+            f.AppendUpTo(rows);
+            f.CheckNewestInView();
+            CHECK(f.StaleRowPixels() == 0);
+        }
+        CHECK(f.Text(4 * page - 1, 1) == AppendFixture::Path(4 * page - 1));
+    }
+    SUBCASE("an earlier row selected and focused in a focused list")
+    {
+        f.AppendUpTo(2 * page);
+        SetFocus(f.log.list);
+        REQUIRE(GetFocus() == f.log.list);
+        LVITEMA state = {};
+        state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        f.Ask(LVM_SETITEMSTATE, 2 * page - 3, reinterpret_cast<LPARAM>(&state));
+        UpdateWindow(f.log.list);
+        f.AppendUpTo(2 * page + 1);
+        f.CheckNewestInView();
+        // The old row lost its navy but keeps its focus rectangle.
+        CHECK(f.Ask(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) == 2 * page - 3);
+        CHECK(f.StaleRowPixels() == 0);
+    }
+    SUBCASE("the list scrolled back to its top by the user")
+    {
+        f.AppendUpTo(3 * page);
+        f.ScrollToTop();
+        f.AppendUpTo(3 * page + 1);
+        f.CheckNewestInView();
+        CHECK(f.StaleRowPixels() == 0);
+    }
+}
+
+TEST_CASE("list append: the scroll bar's range and place follow at once, its picture once rows stop")
+{
+    AppendFixture f;
+    int rows = 3 * f.Page() + 5;
+    f.AppendUpTo(rows);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    REQUIRE(GetScrollInfo(f.log.list, SB_VERT, &info));
+    CHECK(info.nMin == 0);
+    CHECK(info.nMax == rows - 1);
+    CHECK(static_cast<int>(info.nPage) == f.Page());
+    CHECK(info.nPos == f.Top());
+    CHECK(info.nPos >= rows - 1 - f.Page());
+
+    // The timer draws it when messages flow again.
+    CHECK(WaitUntil([&] { return !EListScrollBarStale(f.log.list); }, 5000));
+    RECT bar = VerticalBarArea(f.log.list);
+    REQUIRE_FALSE(IsRectEmpty(&bar));
+    std::vector<DWORD> shown = ScreenPixels(f.log.list, bar, true);
+    CHECK(Differing(shown, RepaintedPixels(f.log.list, bar, true)) == 0);
+    // The picture does tell where the thumb is.
+    f.ScrollToTop();
+    CHECK(Differing(shown, ScreenPixels(f.log.list, bar, true)) > 0);
+}
+
+TEST_CASE("list append: a long burst with no message dispatched still redraws the scroll bar")
+{
+    AppendFixture f;
+    bool fellBehind = false, redrawn = false;
+    DWORD start = GetTickCount();
+    while (!redrawn && GetTickCount() - start < 10000) {
+        f.AppendUpTo(f.Count() + 1);
+        if (EListScrollBarStale(f.log.list))
+            fellBehind = true;
+        else
+            redrawn = fellBehind;
+    }
+    CHECK(redrawn);
+    EListRefreshScrollBar(f.log.list);
+    CHECK_FALSE(EListScrollBarStale(f.log.list));
+}
+
+TEST_CASE("list append: a hidden log gets every row, shown right once it shows")
+{
+    AppendFixture f;
+    ShowWindow(f.log.parent, SW_HIDE);
+    const int rows = 40;
+    f.AppendUpTo(rows);
+    CHECK(f.Count() == rows);
+    f.CheckNewestInView();
+    // Nothing was drawn, so nothing waits to be drawn.
+    CHECK_FALSE(EListScrollBarStale(f.log.list));
+    ShowWindow(f.log.parent, SW_SHOW);
+    RedrawWindow(f.log.parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CHECK(f.StaleRowPixels() == 0);
+}
+
+TEST_CASE("list append: a hundred thousand rows, then one more from the top of the list")
+{
+    AppendFixture f;
+    const int rows = 100000;
+    SendMessageA(f.log.list, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < rows; i++) {
+        std::string path = AppendFixture::Path(i);
+        const char* texts[] = {"copy", path.c_str(), path.c_str()};
+        EListInsertRow(f.log.list, i, texts, 3);
+    }
+    SendMessageA(f.log.list, WM_SETREDRAW, TRUE, 0);
+    UpdateWindow(f.log.list);
+    REQUIRE(f.Top() == 0);
+    f.AppendUpTo(rows + 1);
+    CHECK(f.Count() == rows + 1);
+    f.CheckNewestInView();
+    CHECK(f.Text(rows, 1) == AppendFixture::Path(rows));
+    CHECK(f.Text(rows - 1, 2) == AppendFixture::Path(rows - 1));
+    CHECK(f.StaleRowPixels() == 0);
+}
