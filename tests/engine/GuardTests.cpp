@@ -198,6 +198,7 @@ TEST_CASE("links: never written through, never descended into for removal, never
                                       "\\sub' is a link to another folder. Nothing is written through it; the run "
                                       "was stopped.");
         CHECK(Names(trees.temp / "outside") == std::vector<std::string>{"precious.txt"});
+        CHECK(ReadWholeFile(trees.temp / "outside\\precious.txt") == "p");
     }
     SUBCASE("an orphan link is removed alone, or kept where that is not safe")
     {
