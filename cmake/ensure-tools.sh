@@ -2,8 +2,10 @@
 # Installs what building and testing need, only when something is missing.
 set -eu
 
+# g++ builds the portable code natively with sanitizers (its runtime
+# libraries come with it).
 packages="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake ninja-build wine wine64 xvfb xauth
-fonts-wine fonts-ipafont-gothic locales doctest-dev imagemagick"
+fonts-wine fonts-ipafont-gothic locales doctest-dev imagemagick g++"
 
 missing=""
 for p in $packages; do

@@ -62,18 +62,20 @@ int SyncRun::PrepareDestination(const char* destination, DWORD attributes, bool 
 int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD destinationAttributes, bool top)
 {
     host.ShowStatus(source);
+    // A source folder that cannot be listed is not an empty one. It is
+    // listed before its copy is made, so that one renamed or removed since
+    // its parent was listed leaves nothing behind.
+    FolderIndex listing;
+    if (listing.Read(source) != FolderIndex::Listed) {
+        ReportUnreadableFolder(host.Owner(), source, listing.Error());
+        return 0;
+    }
     bool created = false;
     if (!PrepareDestination(destination, destinationAttributes, top, &created))
         return 0;
-    FolderIndex listing;
     FolderIndex existing;
     if (!created && existing.Read(destination) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), destination, existing.Error());
-        return 0;
-    }
-    // A source folder that cannot be listed is not an empty one.
-    if (listing.Read(source) != FolderIndex::Listed) {
-        ReportUnreadableFolder(host.Owner(), source, listing.Error());
         return 0;
     }
     for (const FolderEntry& entry : listing.Entries()) {
@@ -155,10 +157,15 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
     host.LogOperation("copy", source, destination);
     HWND owner = host.Owner();
     // Read-only, hidden and system would keep the copy from replacing it.
-    if (existing)
-        SetAttributesWithReport(owner, destination, FILE_ATTRIBUTE_NORMAL);
-    if (!CopyFileOver(owner, source, destination, existing != nullptr))
+    // They are cleared only where present, and put back when the copy fails.
+    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    bool cleared = existing && (existing->attributes & blocking) &&
+                   SetAttributesWithReport(owner, destination, FILE_ATTRIBUTE_NORMAL);
+    if (!CopyFileOver(owner, source, destination, existing != nullptr)) {
+        if (cleared)
+            SetFileAttributesA(destination, existing->attributes);
         return 0;
+    }
     ++counts.copied;
     return 1;
 }

@@ -8,14 +8,16 @@
 
 namespace {
 
-void ReportCopyError(HWND owner, DWORD code, const char* source)
+// path is the file named when one is in use: the source, or a destination
+// that another program holds.
+void ReportCopyError(HWND owner, DWORD code, const char* path)
 {
     switch (code) {
     case ERROR_CRC:
         ErrorBox(owner, Bilingual("CRC ERROR", "CRCｴﾗｰ"));
         break;
     case ERROR_SHARING_VIOLATION:
-        ErrorBox(owner, Bilingual("%s is in use", "%s は使用中です"), source);
+        ErrorBox(owner, Bilingual("%s is in use", "%s は使用中です"), path);
         break;
     case ERROR_DISK_FULL:
         ErrorBox(owner, Bilingual("The disk is full", "ﾃﾞｨｽｸがいっぱいです"));
@@ -33,6 +35,21 @@ void DiscardFile(const char* path)
     DeleteFileA(path);
 }
 
+// A name beside the destination for the copy in progress. Where the usual
+// name would pass the length limit a shorter one is cut to fit, so that
+// every destination that fits can be written.
+int TemporaryPath(char* temporary, const char* folder, unsigned serial)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "~omb%lX-%X.tmp", GetCurrentProcessId(), serial);
+    if (JoinPath(temporary, folder, name))
+        return 1;
+    std::size_t length = static_cast<std::size_t>(std::snprintf(name, sizeof name, "~%X", serial));
+    while (length > 0 && !JoinPath(temporary, folder, name))
+        name[--length] = '\0';
+    return length > 0;
+}
+
 // Copies source to a new file beside destination whose name no user file
 // holds (the copy never overwrites); returns 0 with *code set on failure.
 int CopyToTemporary(const char* source, const char* destination, char* temporary, DWORD* code)
@@ -41,13 +58,10 @@ int CopyToTemporary(const char* source, const char* destination, char* temporary
     char name[EPathSize];
     SplitPath(folder, name, destination);
     static unsigned serial;
+    *code = ERROR_FILENAME_EXCED_RANGE;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char tempName[32];
-        std::snprintf(tempName, sizeof tempName, "~omb%lX-%X.tmp", GetCurrentProcessId(), ++serial);
-        if (!JoinPath(temporary, folder, tempName)) {
-            *code = ERROR_FILENAME_EXCED_RANGE;
+        if (!TemporaryPath(temporary, folder, ++serial))
             return 0;
-        }
         if (CopyFileA(source, temporary, TRUE))
             return 1;
         *code = GetLastError();
@@ -59,21 +73,16 @@ int CopyToTemporary(const char* source, const char* destination, char* temporary
     return 0;
 }
 
-int ReplaceThroughTemporary(HWND owner, const char* source, const char* destination)
+// Another program holds the file open without sharing.
+bool InUse(const char* path)
 {
-    char temporary[EPathSize];
-    DWORD code = 0;
-    if (!CopyToTemporary(source, destination, temporary, &code)) {
-        ReportCopyError(owner, code, source);
-        return 0;
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
     }
-    if (!MoveFileExA(temporary, destination, MOVEFILE_REPLACE_EXISTING)) {
-        code = GetLastError();
-        DiscardFile(temporary);
-        ReportCopyError(owner, code, source);
-        return 0;
-    }
-    return 1;
+    return GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 }
@@ -88,18 +97,30 @@ int CopyFileWithReport(HWND owner, const char* source, const char* destination, 
     return CopyFileOver(owner, source, destination, exists);
 }
 
+// Every copy is written under a temporary name and moved into place only
+// when complete: a copy that fails, or a run killed in the middle of one,
+// never leaves a partial file under the destination's name, where it would
+// carry a time that makes it look up to date.
 int CopyFileOver(HWND owner, const char* source, const char* destination, bool destinationExists)
 {
-    if (destinationExists)
-        return ReplaceThroughTemporary(owner, source, destination);
-    if (CopyFileA(source, destination, TRUE))
+    char temporary[EPathSize];
+    DWORD code = 0;
+    if (!CopyToTemporary(source, destination, temporary, &code)) {
+        ReportCopyError(owner, code, source);
+        return 0;
+    }
+    if (MoveFileExA(temporary, destination, destinationExists ? MOVEFILE_REPLACE_EXISTING : 0))
         return 1;
-    DWORD code = GetLastError();
-    // A copy cut short leaves a partial file stamped with the source's time;
-    // it must not stay to look up to date. One that appeared meanwhile is not ours.
-    if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS)
-        DiscardFile(destination);
-    ReportCopyError(owner, code, source);
+    code = GetLastError();
+    DiscardFile(temporary);
+    // A file that appeared meanwhile is not ours to replace.
+    if (code == ERROR_ALREADY_EXISTS)
+        code = ERROR_FILE_EXISTS;
+    // Replacing a file that another program holds is refused as access
+    // denied; the user is better told which file is in use.
+    if (destinationExists && code != ERROR_SHARING_VIOLATION && InUse(destination))
+        code = ERROR_SHARING_VIOLATION;
+    ReportCopyError(owner, code, code == ERROR_SHARING_VIOLATION ? destination : source);
     return 0;
 }
 
@@ -113,9 +134,14 @@ int SetAttributesWithReport(HWND owner, const char* path, DWORD attributes)
 
 int DeleteFileWithReport(HWND owner, const char* path)
 {
-    if (DeleteFileA(path))
+    DWORD code = ERROR_ACCESS_DENIED;
+    if (!DeleteFileA(path))
+        code = GetLastError();
+    // A write-protected mount under Wine answers success and keeps the
+    // file: only a name that is gone counts as deleted.
+    else if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return 1;
-    ErrorBox(owner, "Error DeleteFile %d", static_cast<int>(GetLastError()));
+    ErrorBox(owner, "Error DeleteFile %d", static_cast<int>(code));
     return 0;
 }
 

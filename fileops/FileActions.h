@@ -6,8 +6,8 @@
 // Each action tells the user of its own failure in an ErrorBox owned by
 // owner and returns 0; 1 on success.
 
-// Copies data, attributes and times. A file that is replaced is first copied
-// to a temporary name beside it and moved into place only when complete; a
+// Copies data, attributes and times. The copy is written under a temporary
+// name beside the destination and moved into place only when complete; a
 // failed copy leaves the old destination untouched and no partial file.
 int CopyFileWithReport(HWND owner, const char* source, const char* destination, BOOL failIfExists);
 // The same for a caller that has just listed the destination's folder and

@@ -55,16 +55,21 @@ FolderIndex::Status FolderIndex::Read(const char* folder)
     byName.clear();
     indexed = false;
     error = 0;
-    char pattern[EPathSize];
-    if (!JoinPath(pattern, folder, "*.*")) {
+    std::wstring pattern = ToWide(folder);
+    if (folder[0] && pattern.empty()) {   // longer than any path
         error = ERROR_FILENAME_EXCED_RANGE;
         return Unreadable;
     }
+    // The pattern may pass 259 characters: a folder at the limit holds no
+    // file, but it can still be listed as empty.
+    if (!pattern.empty() && pattern.back() != L'\\')
+        pattern += L'\\';
+    pattern += L'*';
     // Listed in wide form, so that a name the code page lacks is seen for
     // what it is instead of as '?' or a look-alike.
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileExW(ToWide(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         // An empty drive root has no "." entry: nothing found means empty.

@@ -58,6 +58,16 @@ bool FolderOf(const char* path, char (&folder)[MAX_PATH])
     return true;
 }
 
+// Device names (CON, NUL, COM1, also with a folder or an extension) open as
+// files, but reading one can wait for ever and writing one sends the bytes
+// away: a set file is only ever a file on a disk.
+bool NamesDevice(const char* path)
+{
+    char full[MAX_PATH];
+    DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
+    return length > 0 && length < sizeof full && std::strncmp(full, "\\\\.\\", 4) == 0;
+}
+
 bool WriteAll(HANDLE file, const std::string& bytes)
 {
     std::size_t done = 0;
@@ -76,6 +86,8 @@ bool WriteAll(HANDLE file, const std::string& bytes)
 FileReadResult ReadFileBytes(const char* path, std::string& bytes, std::size_t limit)
 {
     bytes.clear();
+    if (NamesDevice(path))
+        return FileReadResult::Unopenable;
     FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     if (!file.Valid()) {
@@ -83,6 +95,8 @@ FileReadResult ReadFileBytes(const char* path, std::string& bytes, std::size_t l
         bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         return missing ? FileReadResult::Missing : FileReadResult::Unopenable;
     }
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK)
+        return FileReadResult::Unopenable;
     char chunk[65536];
     for (;;) {
         DWORD read = 0;
@@ -102,7 +116,7 @@ int WriteFileSafely(const char* path, const std::string& bytes)
 {
     char folder[MAX_PATH];
     char temporary[MAX_PATH];
-    if (!FolderOf(path, folder) || !GetTempFileNameA(folder, "omb", 0, temporary))
+    if (NamesDevice(path) || !FolderOf(path, folder) || !GetTempFileNameA(folder, "omb", 0, temporary))
         return 0;
     FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));

@@ -42,8 +42,12 @@ LONG ERegReadNumber(HKEY root, const char* subkey, const char* valueName, DWORD*
         return status;
     DWORD number = 0;
     DWORD size = sizeof number;
-    status = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size);
+    DWORD type = REG_NONE;
+    status = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size);
     RegCloseKey(key);
+    // Text such as "0" is not the number 0x30; a short value is no number.
+    if (status == ERROR_SUCCESS && (type != REG_DWORD || size != sizeof number))
+        status = ERROR_INVALID_DATA;
     if (status == ERROR_SUCCESS)
         *value = number;
     return status;

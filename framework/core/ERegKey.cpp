@@ -62,9 +62,11 @@ LONG ERegKey::QueryNumber(const char* name, DWORD* value)
 {
     DWORD number = 0;
     DWORD size = sizeof number;
-    LONG status = key ? RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size)
+    DWORD type = REG_NONE;
+    LONG status = key ? RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size)
                       : ERROR_INVALID_HANDLE;
-    if (status == ERROR_SUCCESS && size != sizeof number)
+    // Four bytes of text or of a big-endian number are not this number.
+    if (status == ERROR_SUCCESS && (type != REG_DWORD || size != sizeof number))
         status = ERROR_INVALID_DATA;
     if (status == ERROR_SUCCESS)
         *value = number;

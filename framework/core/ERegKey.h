@@ -24,8 +24,8 @@ public:
     // string, or that fills the buffer without its own terminator, answers
     // ERROR_MORE_DATA or ERROR_INVALID_DATATYPE and leaves the empty text.
     LONG QueryText(const char* name, char* buffer, DWORD* size);
-    // A 4-byte value; *value is left as it was unless exactly 4 bytes were
-    // stored, so callers preload their default.
+    // A REG_DWORD value; *value is left as it was unless one of exactly 4
+    // bytes was stored, so callers preload their default.
     LONG QueryNumber(const char* name, DWORD* value);
     // REG_SZ with its terminator.
     LONG SetText(const char* name, const char* text);

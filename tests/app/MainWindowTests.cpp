@@ -159,6 +159,24 @@ TEST_CASE("main window: a set made at first start is saved where the closing dia
     CHECK(f.quit);
 }
 
+TEST_CASE("main window: a remembered set file that is a device or a folder starts empty and stays as it was")
+{
+    TempFolder folder;
+    for (const std::string& named : {std::string("CON"), std::string("NUL"), folder.Path()}) {
+        CAPTURE(named);
+        MainWindowFixture f;
+        f.RememberSetFile(named);
+        S nothing;
+        f.Open();
+        CHECK(f.Names().empty());
+        f.Close();
+        CHECK(f.quit);
+        CHECK(nothing.seen.empty());
+        CHECK(SettingText("Ini file") == named);
+    }
+    CHECK(IsFolderPath(folder.Path()));
+}
+
 TEST_CASE("main window: a full session through the window")
 {
     TempFolder trees;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -173,6 +174,32 @@ TEST_CASE("set-file session: closing with a known file saves it through the safe
     CHECK(f.Stored("Ini file") == f.path);
 }
 
+TEST_CASE("set-file session: a save onto a full disk keeps the old file and says so")
+{
+    SessionFixture f;
+    std::string disk = f.folder / "disk";
+    MakeFolder(disk);
+    SmallDisk small(disk, "64k");
+    if (!small.Mounted()) {
+        std::printf("SKIPPED: set file on a full disk (mounting a tmpfs needs root)\n");
+        return;
+    }
+    std::string path = disk + "\\sets.ini";
+    WriteWholeFile(path, TwoSets);
+    f.Remember(path);
+    REQUIRE(f.session.Start() == 1);
+    // Whatever fits of the filler fills the disk.
+    WriteWholeFile(disk + "\\filler", std::string(1024 * 1024, 'f'));
+    f.view.Type("Renamed", "C:\\new", "D:\\new");
+    BoxRecorder boxes;
+    f.session.SaveOnClose();
+    REQUIRE(boxes.boxes.size() == 1);
+    CHECK(boxes.LastText() == "Can't write the set file '" + path + "'. The file was left as it was.");
+    CHECK(ReadWholeFile(path) == TwoSets);
+    CHECK(FolderNames(disk) == std::vector<std::string>{"filler", "sets.ini"});
+    CHECK(f.Stored("Ini file") == path);
+}
+
 TEST_CASE("set-file session: closing without a known file asks where to save")
 {
     SessionFixture f;
@@ -235,6 +262,40 @@ TEST_CASE("set-file session: a set file that could not be read is not replaced")
         CHECK(f.Stored("Ini file") == other);
     }
     CHECK(ReadWholeFile(f.path) == TwoSets);
+}
+
+TEST_CASE("set-file session: an \"Ini file\" naming a folder or a device is neither read nor written")
+{
+    SessionFixture f;
+    // Relative names resolve here: nothing may appear in it.
+    TempFolder current;
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    REQUIRE(SetCurrentDirectoryA(current.Path().c_str()));
+    BoxRecorder boxes;
+    std::string named;
+    SUBCASE("a folder")
+    {
+        named = f.folder / "a folder.ini";
+        MakeFolder(named);
+    }
+    SUBCASE("CON") { named = "CON"; }
+    SUBCASE("NUL") { named = "NUL"; }
+    SUBCASE("COM1") { named = "COM1"; }
+    SUBCASE("a device name with a folder and an extension") { named = f.folder / "nul.ini"; }
+    f.Remember(named);
+    CHECK(f.session.Start() == 1);
+    CHECK(f.sets.Count() == 0);
+    f.view.Type("Made", "C:\\m", "D:\\m");
+    f.window.choices = {{1, f.path}};
+    f.session.SaveOnClose();
+    REQUIRE(boxes.boxes.size() == 1);
+    CHECK(boxes.LastText() == "The set file '" + named +
+                                  "' could not be read, so it was left as it was. Choose a file for the sets.");
+    CHECK(ReadWholeFile(f.path).find("[Made]\r\n") == 0);
+    CHECK(f.Stored("Ini file") == f.path);
+    CHECK(FolderNames(current.Path()).empty());
+    SetCurrentDirectoryA(previous);
 }
 
 TEST_CASE("set-file session: the File menu's open and save")

@@ -1,7 +1,5 @@
 #include <doctest/doctest.h>
 
-#include <windows.h>
-
 #include <string>
 
 #include "EAttributeList.h"
@@ -85,13 +83,6 @@ TEST_CASE("attribute list: ToPixels converts geometry with the base units")
     EValue x = 1;
     CHECK(absent.Find(EKey::X, &x));
     CHECK(x == 0);
-
-    // The system's own units are used without arguments.
-    LONG units = GetDialogBaseUnits();
-    EAttributeList system;
-    system.Set(EKey::Width, 4).Set(EKey::Height, 8).ToPixels();
-    CHECK(system.Get(EKey::Width) == static_cast<EValue>(LOWORD(units)));
-    CHECK(system.Get(EKey::Height) == static_cast<EValue>(HIWORD(units)));
 }
 
 TEST_CASE("attribute list: flag tables turn present non-zero keys into style bits")

@@ -42,7 +42,7 @@ TEST_CASE("language: Japanese only on a Japanese system without a non-zero Force
     CHECK(EChooseJapanese(MAKELANGID(LANG_JAPANESE, 0x3F), ERROR_FILE_NOT_FOUND, 0));
 }
 
-TEST_CASE("registry number read: absent, present, too long")
+TEST_CASE("registry number read: absent, present, too long, of another type")
 {
     ForceEnglishValue cleanup;
     const char* subkey = "Software\\KorvaneSoft\\OmbrelTest";
@@ -59,6 +59,9 @@ TEST_CASE("registry number read: absent, present, too long")
     RegSetValueExA(key, "Long", 0, REG_SZ, reinterpret_cast<const BYTE*>(longText), sizeof longText);
     const BYTE two[2] = {0x31, 0x00};
     RegSetValueExA(key, "Short", 0, REG_BINARY, two, sizeof two);
+    RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("0"), 2);
+    const BYTE four[4] = {0x31, 0, 0, 0};
+    RegSetValueExA(key, "Binary", 0, REG_BINARY, four, sizeof four);
     RegCloseKey(key);
 
     CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Force english", &value) == ERROR_SUCCESS);
@@ -67,9 +70,14 @@ TEST_CASE("registry number read: absent, present, too long")
     value = 77;
     CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Long", &value) != ERROR_SUCCESS);
     CHECK(value == 0);
-    // The type is not checked; a short value fills the low bytes only.
-    CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Short", &value) == ERROR_SUCCESS);
-    CHECK(value == 0x31);
+    // Only a REG_DWORD is a number: text "0" would otherwise read as 0x30,
+    // a non-zero Force english.
+    for (const char* other : {"Short", "Text", "Binary"}) {
+        CAPTURE(other);
+        value = 77;
+        CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, other, &value) != ERROR_SUCCESS);
+        CHECK(value == 0);
+    }
 }
 
 TEST_CASE("class registration: defaults, overrides, and an existing class kept")

@@ -75,6 +75,14 @@ TEST_CASE("nested folders are refused before anything is touched, however they a
     for (char& c : upper)
         c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     CHECK(Run(host, wipe, upper, trees.src + "/out") == 0);
+    CHECK(Run(host, wipe, trees.src, trees.src + "\\.\\out") == 0);
+    CHECK(Run(host, wipe, trees.src, trees.src + "\\\\out") == 0);
+    std::string slashes = trees.src;
+    for (char& c : slashes)
+        c = c == '\\' ? '/' : c;
+    CHECK(Run(host, wipe, slashes + "/", trees.src + "\\out") == 0);
+    CHECK(Run(host, wipe, trees.dst + "\\in\\", slashes.substr(0, slashes.size() - 3) + "dst/") == 0);
+    CHECK(ReadWholeFile(trees.dst + "\\in\\b.txt") == "b");
 
     // Wine's Z: reaches the same folders as C:; only identity tells.
     std::string zSource = ZSpelling(trees.src);
@@ -93,7 +101,7 @@ TEST_CASE("nested folders are refused before anything is touched, however they a
 
     CHECK(host.rows.empty());
     CHECK(Names(trees.src) == std::vector<std::string>{"a.txt"});
-    CHECK(boxes.boxes.size() == 8);
+    CHECK(boxes.boxes.size() == 12);
 
     // Side by side is fine, also through Z:.
     CHECK(Run(host, wipe, zSource, trees.dst) == 1);
@@ -190,6 +198,7 @@ TEST_CASE("links: never written through, never descended into for removal, never
                                       "\\sub' is a link to another folder. Nothing is written through it; the run "
                                       "was stopped.");
         CHECK(Names(trees.temp / "outside") == std::vector<std::string>{"precious.txt"});
+        CHECK(ReadWholeFile(trees.temp / "outside\\precious.txt") == "p");
     }
     SUBCASE("an orphan link is removed alone, or kept where that is not safe")
     {

@@ -4,12 +4,14 @@
 #include "SyncHost.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
 // A window stand-in: confirmations take their answers from a script (a
 // question the script did not expect is answered Cancel and recorded), and
-// log rows, status texts and pumps are recorded.
+// log rows, status texts and pumps are recorded. The hooks let a test act,
+// as another program would, between two steps of a run.
 class ScriptedHost : public SyncHost {
 public:
     HWND Owner() override { return nullptr; }
@@ -22,12 +24,16 @@ public:
     void LogOperation(const char* operation, const char* first, const char* second) override
     {
         rows.push_back(std::string(operation) + " " + first + (second[0] ? " " : "") + second);
+        if (onRow)
+            onRow(rows.back());
     }
     void ShowStatus(const char* text) override { statuses.push_back(text); }
     void PumpOneMessage() override
     {
         if (++pumps == abortAtPump)
             abort = true;
+        if (onPump)
+            onPump(pumps);
     }
     bool AbortRequested() override { return abort; }
     void ClearAbort() override { abort = false; }
@@ -40,6 +46,10 @@ public:
     int pumps = 0;
     int abortAtPump = -1;
     bool abort = false;
+    // Called with the number of each pump, and with each row as it is logged
+    // (before its action).
+    std::function<void(int)> onPump;
+    std::function<void(const std::string&)> onRow;
 
 private:
     int Ask(const std::string& question)

@@ -2,8 +2,8 @@
 #include "EFlags.h"
 #include "PathText.h"
 
+#include "CalendarTicks.h"
 #include "FlagScope.h"
-#include "TreeBuilder.h"
 
 #include <doctest/doctest.h>
 

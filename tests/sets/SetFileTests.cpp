@@ -225,9 +225,20 @@ TEST_CASE("set file: the reader survives any file")
         }
         EDoubleByte = 0;
     }
-    SUBCASE("one line of megabytes")
+    SUBCASE("a device name, alone or with a folder and an extension")
     {
-        REQUIRE(WriteWholeFile(path, "[" + std::string(3 * 1024 * 1024, 'x') + "]\r\n"));
+        // Reading CON would wait for the console; writing NUL loses the sets.
+        for (const std::string& device : {std::string("CON"), std::string("NUL"), folder / "com1.ini"}) {
+            CAPTURE(device);
+            CHECK(ReadSetFile(list, device.c_str(), &complete) == 0);
+            FillList(list, Three());
+            CHECK(WriteSetFile(list, device.c_str()) == 0);
+        }
+        CHECK(FolderNames(folder.Path()).empty());
+    }
+    SUBCASE("one line of four megabytes")
+    {
+        REQUIRE(WriteWholeFile(path, "[" + std::string(4 * 1024 * 1024, 'x') + "]\r\n"));
         CHECK(ReadSetFile(list, path.c_str(), &complete) == 1);
         REQUIRE(list.Count() == 1);
         CHECK(std::string(list.NameAt(0)) == std::string(259, 'x'));

@@ -159,6 +159,49 @@ TEST_CASE("settings: an \"Ini file\" text that does not fit is taken as absent")
     CHECK(window.moves == 1);   // the rest still loads
 }
 
+TEST_CASE("settings: numbers of another type or size keep their defaults")
+{
+    CleanKeys clean;
+    FakeSettingsWindow window;
+    std::string path;
+    // Text of exactly four bytes would pass for a number by its size alone.
+    Store("Dst width", REG_SZ, "150", 4);
+    Store("Src width", REG_BINARY, "\x96\0\0\0", 4);
+    unsigned long long wide = 40;
+    Store("Left", REG_QWORD, &wide, sizeof wide);
+    DWORD big = 0x28000000;
+    Store("Top", REG_DWORD_BIG_ENDIAN, &big, sizeof big);
+    Store("Width", REG_DWORD, "", 0);
+    Store("Height", REG_DWORD, "\x40\x01", 2);
+    LoadSettings(window, path);
+    CHECK(window.rect.left == 100);
+    CHECK(window.rect.top == 50);
+    CHECK(window.rect.right == 588);
+    CHECK(window.rect.bottom == 530);
+    CHECK(window.widths[1] == 300);
+    CHECK(window.widths[2] == 200);
+}
+
+TEST_CASE("settings: an \"Ini file\" of another type or shape")
+{
+    CleanKeys clean;
+    FakeSettingsWindow window;
+    std::string path = "C:\\stale.ini";
+    auto loaded = [&](DWORD type, const std::string& bytes) {
+        Store("Ini file", type, bytes.data(), static_cast<DWORD>(bytes.size()));
+        LoadSettings(window, path);
+        return path;
+    };
+    using namespace std::string_literals;
+    CHECK(loaded(REG_SZ, "") == "");
+    CHECK(loaded(REG_SZ, "C:\\a.ini\0junk\0"s) == "C:\\a.ini");
+    CHECK(loaded(REG_MULTI_SZ, "C:\\a.ini\0C:\\b.ini\0\0"s) == "C:\\a.ini");
+    CHECK(loaded(REG_BINARY, "C:\\a.ini\0"s) == "");
+    CHECK(loaded(REG_SZ, "C:\\" + std::string(256, 'p') + "\0"s) == "C:\\" + std::string(256, 'p'));
+    CHECK(loaded(REG_SZ, "C:\\" + std::string(257, 'p') + "\0"s) == "");
+    CHECK(loaded(REG_SZ, "C:\\" + std::string(258, 'p') + "\0"s) == "");
+}
+
 TEST_CASE("settings: saving writes every value, keeps an older path, and never recreates the key")
 {
     CleanKeys clean;

@@ -4,20 +4,6 @@
 
 #include <windows.h>
 
-unsigned long long TicksOf(int year, int month, int day, int hour, int minute, int second)
-{
-    SYSTEMTIME calendar = {};
-    calendar.wYear = static_cast<WORD>(year);
-    calendar.wMonth = static_cast<WORD>(month);
-    calendar.wDay = static_cast<WORD>(day);
-    calendar.wHour = static_cast<WORD>(hour);
-    calendar.wMinute = static_cast<WORD>(minute);
-    calendar.wSecond = static_cast<WORD>(second);
-    FILETIME time = {};
-    SystemTimeToFileTime(&calendar, &time);
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
 void MakeFolder(const std::string& path)
 {
     std::string::size_type at = path.find('\\', 3);
@@ -124,6 +110,11 @@ SmallDisk::SmallDisk(const std::string& folder, const std::string& size)
     : unixFolder(UnixPath(folder)), mounted(false)
 {
     mounted = !unixFolder.empty() && RunUnixShell("mount -t tmpfs -o size=" + size + " tmpfs '" + unixFolder + "'");
+}
+
+bool SmallDisk::MakeReadOnly()
+{
+    return mounted && RunUnixShell("mount -o remount,ro '" + unixFolder + "'");
 }
 
 SmallDisk::~SmallDisk()

@@ -1,13 +1,11 @@
 #ifndef OMBREL_TREEBUILDER_H
 #define OMBREL_TREEBUILDER_H
 
+#include "CalendarTicks.h"
+
 #include <string>
 
 // Building and reading folder trees for tests. Paths are Windows paths.
-
-// 100-ns ticks since 1601 of a UTC calendar time.
-unsigned long long TicksOf(int year, int month, int day, int hour = 12, int minute = 0, int second = 0);
-const unsigned long long TicksPerSecond = 10000000ULL;
 
 // Creates the folder and any missing parents.
 void MakeFolder(const std::string& path);
@@ -50,6 +48,9 @@ public:
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
     bool Mounted() const { return mounted; }
+    // Remounts it read-only: from then on nothing there can be written,
+    // created or removed, not even by root.
+    bool MakeReadOnly();
 
 private:
     std::string unixFolder;

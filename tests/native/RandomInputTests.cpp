@@ -1,0 +1,476 @@
+// Random input from fixed seeds through the code that parses and cuts text.
+// Built with the address and undefined-behaviour sanitizers, which stop the
+// run at any read or write outside a buffer; the checks here hold each
+// function to its own promises. Every input sits in a heap block of exactly
+// its size, so one byte too far is seen.
+
+#include <doctest/doctest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "DosTime.h"
+#include "EAttributeList.h"
+#include "ECommandLine.h"
+#include "EFlags.h"
+#include "FakeSetListView.h"
+#include "FlagScope.h"
+#include "PathText.h"
+#include "SetFileText.h"
+#include "SetLine.h"
+#include "SetList.h"
+#include "SyncSet.h"
+
+namespace {
+
+class Random {
+public:
+    explicit Random(unsigned seed) : engine(seed) {}
+    unsigned Below(unsigned bound) { return bound ? static_cast<unsigned>(engine() % bound) : 0; }
+    bool OneIn(unsigned n) { return Below(n) == 0; }
+    std::uint64_t Wide() { return (static_cast<std::uint64_t>(engine()) << 32) | engine(); }
+    template <class T, std::size_t N> const T& Pick(const T (&items)[N]) { return items[Below(N)]; }
+
+private:
+    std::mt19937 engine;
+};
+
+// A copy of text in a heap block of exactly its size, terminator included.
+std::unique_ptr<char[]> Exact(const std::string& text)
+{
+    std::unique_ptr<char[]> copy(new char[text.size() + 1]);
+    std::memcpy(copy.get(), text.c_str(), text.size() + 1);
+    return copy;
+}
+
+// Bytes the parsers treat specially, Shift-JIS lead and trail bytes, and
+// now and then any byte at all.
+std::string Noise(Random& random, std::size_t maxLength, const char* specials)
+{
+    std::size_t length = random.Below(static_cast<unsigned>(maxLength + 1));
+    std::size_t count = std::strlen(specials);
+    std::string text;
+    while (text.size() < length) {
+        unsigned roll = random.Below(10);
+        if (roll < 5)
+            text += specials[random.Below(static_cast<unsigned>(count))];
+        else if (roll < 7)
+            text += random.Pick({'\x81', '\x9F', '\xE0', '\xFD', '\x5C', '\x5B', '\x40', '\xFC'});
+        else if (roll < 9)
+            text += static_cast<char>('a' + random.Below(26));
+        else
+            text += static_cast<char>(random.Below(256));
+    }
+    return text;
+}
+
+std::string RandomSetFile(Random& random)
+{
+    static const char* const tokens[] = {"[",        "]",       "\"",          "\r\n",   "\n",     "\r",
+                                         "SRC=",     "DST=\"",  "DELETE=Y",   "dostime=y", "FORCE=",   "EXCLUDEOBJ=Y",
+                                         "src =x",   "C:\\",    "[Set]\r\n",  "=",      "Y",      " "};
+    std::string bytes;
+    int pieces = static_cast<int>(random.Below(60));
+    for (int i = 0; i < pieces; ++i) {
+        unsigned roll = random.Below(20);
+        if (roll < 12)
+            bytes += random.Pick(tokens);
+        else if (roll < 18)
+            bytes += Noise(random, 12, "[]\"\r\n=Y \\");
+        else if (roll < 19)
+            bytes += std::string(random.Below(1100), static_cast<char>('x' + random.Below(2)));
+        else
+            bytes += std::string(1, '\0');
+    }
+    return bytes;
+}
+
+bool Holds(const char* text, const char* bytes)
+{
+    return std::strpbrk(text, bytes) != nullptr;
+}
+
+// A field of the current set ends within its 260 bytes.
+bool Terminated(const char (&field)[CurrentSet::TextSize])
+{
+    return std::memchr(field, '\0', sizeof field) != nullptr;
+}
+
+std::string Resaved(const std::string& bytes)
+{
+    SetList list;
+    ParseSetFile(bytes.data(), bytes.size(), list);
+    return FormatSetFile(list);
+}
+
+}
+
+TEST_CASE("random set files: every value fits its field and a second save settles")
+{
+    Random random(20240501);
+    for (int i = 0; i < 15000; ++i) {
+        FlagScope doubleByte(EDoubleByte, static_cast<int>(random.Below(2)));
+        std::string bytes = RandomSetFile(random);
+        std::unique_ptr<char[]> exact(new char[bytes.size()]);
+        std::memcpy(exact.get(), bytes.data(), bytes.size());
+        FakeSetListView view;
+        SetList list(&view);
+        ParseSetFile(exact.get(), bytes.size(), list);
+        INFO("iteration ", i);
+        REQUIRE(view.names.size() == static_cast<std::size_t>(list.Count()));
+        for (int n = 0; n < list.Count(); ++n) {
+            const char* name = list.NameAt(n);
+            const SyncSet& record = list.RecordAt(n);
+            REQUIRE(view.names[static_cast<std::size_t>(n)] == name);
+            REQUIRE(name[0] != '\0');
+            REQUIRE(std::strlen(name) <= 259);
+            REQUIRE(std::strlen(record.Source()) <= 259);
+            REQUIRE(std::strlen(record.Destination()) <= 259);
+            if (!EDoubleByte) {
+                REQUIRE_FALSE(Holds(name, "[]\"\r\n"));
+                REQUIRE_FALSE(Holds(record.Source(), "\"\r\n"));
+                REQUIRE_FALSE(Holds(record.Destination(), "\"\r\n"));
+            }
+        }
+        std::string once = FormatSetFile(list);
+        std::string twice = Resaved(once);
+        REQUIRE(Resaved(twice) == twice);
+        if (!EDoubleByte)
+            REQUIRE(twice == once);
+    }
+}
+
+TEST_CASE("random set lines: values are cleaned inside their line and fit their fields")
+{
+    Random random(7);
+    for (int i = 0; i < 20000; ++i) {
+        FlagScope doubleByte(EDoubleByte, static_cast<int>(random.Below(2)));
+        static const char* const keys[] = {"", "[", "SRC=", "dst=", "DELETE=", "FORCE=", "DOSTIME=", "EXCLUDEOBJ="};
+        std::string line = std::string(random.Pick(keys)) + Noise(random, random.OneIn(8) ? 600 : 40, "[]\"\r\n =Yy");
+        std::size_t visible = std::strlen(line.c_str());
+        INFO("iteration ", i);
+
+        std::unique_ptr<char[]> value = Exact(line);
+        SetValueKind kind = random.OneIn(2) ? SetValueKind::Name : SetValueKind::Folder;
+        std::size_t length = CleanSetValue(value.get(), kind);
+        REQUIRE(length <= visible);
+        REQUIRE(value[length] == '\0');
+        if (!EDoubleByte) {
+            REQUIRE_FALSE(Holds(value.get(), "\"\r\n"));
+            REQUIRE((kind == SetValueKind::Folder || !Holds(value.get(), "[]")));
+        }
+
+        std::unique_ptr<char[]> parsed = Exact(line);
+        CurrentSet current;
+        int fitted = ParseSetLine(parsed.get(), current);
+        REQUIRE(Terminated(current.name));
+        REQUIRE(Terminated(current.source));
+        REQUIRE(Terminated(current.destination));
+        REQUIRE((fitted == 0 || fitted == 1));
+        for (int flag : {current.deleteFlag, current.dosTimeFlag, current.forceFlag, current.excludeObjectFlag})
+            REQUIRE((flag == 0 || flag == 1));
+    }
+}
+
+TEST_CASE("random command lines: arguments lie inside the text and lose only blanks and quotes")
+{
+    Random random(99);
+    auto strip = [](const char* text) {
+        std::string kept;
+        for (const char* p = text; *p; ++p) {
+            if (*p != ' ' && *p != '\t' && *p != '"')
+                kept += *p;
+        }
+        return kept;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = Noise(random, 80, " \t\"\" a\\");
+        text = text.c_str();
+        std::unique_ptr<char[]> buffer = Exact(text);
+        int maxArgs = static_cast<int>(random.Below(8));
+        std::unique_ptr<char*[]> args(new char*[static_cast<std::size_t>(maxArgs)]);
+        int count = ECommandLine::Split(buffer.get(), args.get(), maxArgs);
+        INFO("iteration ", i, " text '", text, "'");
+        REQUIRE(count >= 0);
+        REQUIRE(count <= maxArgs);
+        std::string joined;
+        for (int a = 0; a < count; ++a) {
+            REQUIRE(args[a] >= buffer.get());
+            REQUIRE(args[a] <= buffer.get() + text.size());
+            joined += strip(args[a]);
+        }
+        std::string all = strip(text.c_str());
+        REQUIRE(all.compare(0, joined.size(), joined) == 0);
+        if (count < maxArgs)
+            REQUIRE(joined == all);
+    }
+}
+
+TEST_CASE("random paths: joined, split and cut inside their 260-byte buffers")
+{
+    Random random(4242);
+    for (int i = 0; i < 20000; ++i) {
+        FlagScope doubleByte(EDoubleByte, static_cast<int>(random.Below(2)));
+        const char* specials = "\\\\//:..\" C";
+        std::string folder = Noise(random, random.OneIn(4) ? 300 : 30, specials);
+        std::string name = Noise(random, random.OneIn(4) ? 300 : 12, specials);
+        folder = folder.c_str();
+        name = name.c_str();
+        INFO("iteration ", i);
+
+        std::unique_ptr<char[]> out(new char[EPathSize]);
+        if (JoinPath(out.get(), folder.c_str(), name.c_str())) {
+            std::string joined = out.get();
+            REQUIRE(joined.size() < EPathSize);
+            REQUIRE(joined.compare(0, folder.size(), folder) == 0);
+            REQUIRE(joined.size() >= name.size());
+            REQUIRE(joined.compare(joined.size() - name.size(), name.size(), name) == 0);
+        } else {
+            REQUIRE(out[0] == '\0');
+            REQUIRE(folder.size() + name.size() >= EPathSize - 1);
+        }
+
+        std::string path = folder + (random.OneIn(2) ? "\\" : "") + name;
+        std::unique_ptr<char[]> exactPath = Exact(path);
+        std::unique_ptr<char[]> folderOut(new char[EPathSize]);
+        std::unique_ptr<char[]> nameOut(new char[EPathSize]);
+        int split = SplitPath(folderOut.get(), nameOut.get(), exactPath.get());
+        REQUIRE(std::strlen(folderOut.get()) < EPathSize);
+        REQUIRE(std::strlen(nameOut.get()) < EPathSize);
+        REQUIRE(BaseName(nameOut.get()) == nameOut.get());
+        if (!split)
+            REQUIRE(folderOut[0] == '\0');
+
+        const char* base = BaseName(exactPath.get());
+        REQUIRE(base >= exactPath.get());
+        REQUIRE(base <= exactPath.get() + path.size());
+        REQUIRE(BaseName(base) == base);
+
+        if (path.size() < EPathSize) {
+            std::unique_ptr<char[]> cut = Exact(path);
+            std::size_t before = path.size();
+            for (int steps = 0; CutLastComponent(cut.get()); ++steps) {
+                std::size_t after = std::strlen(cut.get());
+                REQUIRE(after < before);
+                REQUIRE(path.compare(0, after, cut.get()) == 0);
+                before = after;
+                REQUIRE(steps < 300);
+            }
+        }
+        if (IsFullPath(exactPath.get()))
+            REQUIRE(path.size() >= 3);
+        bool wildcard = Holds(exactPath.get(), "?*");
+        if (EDoubleByte)
+            REQUIRE((!HasUnrepresentableChar(exactPath.get()) || wildcard));
+        else
+            REQUIRE(HasUnrepresentableChar(exactPath.get()) == (wildcard ? 1 : 0));
+    }
+}
+
+TEST_CASE("random names: suffix, skipped-name and program tests agree with a plain comparison")
+{
+    Random random(31337);
+    auto fold = [](std::string text) {
+        for (char& c : text)
+            c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        return text;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string path = Noise(random, 12, ".oObBjJeExXcCmM");
+        if (random.OneIn(2)) {
+            // Near misses of the names that matter.
+            static const char* const near[] = {"recycled", "RECYCLER", ".", "..", "...", "a.exe", ".com", "x.obj"};
+            path = random.Pick(near);
+            for (char& c : path)
+                c = random.OneIn(2) && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            if (random.OneIn(4))
+                path.pop_back();
+            if (random.OneIn(4))
+                path += random.Pick({'d', 'r', '.', 's'});
+        }
+        std::string suffix = Noise(random, 5, ".oObBjJ");
+        path = path.c_str();
+        suffix = suffix.c_str();
+        bool expected = path.size() > suffix.size() &&
+                        fold(path.substr(path.size() - suffix.size())) == fold(suffix);
+        INFO("'", path, "' '", suffix, "'");
+        REQUIRE(HasSuffix(Exact(path).get(), Exact(suffix).get()) == (expected ? 1 : 0));
+        std::string folded = fold(path);
+        bool skipped = path == "." || path == ".." || folded == "recycler" || folded == "recycled";
+        REQUIRE(IsSkippedName(Exact(path).get()) == (skipped ? 1 : 0));
+        bool program = path.size() >= 5 && (fold(path.substr(path.size() - 4)) == ".exe" ||
+                                             fold(path.substr(path.size() - 4)) == ".com");
+        REQUIRE(IsProgramFile(Exact(path).get()) == (program ? 1 : 0));
+    }
+}
+
+TEST_CASE("random attribute lists behave as a list of pairs")
+{
+    Random random(1234);
+    static const unsigned keys[] = {EKey::Style, EKey::ExStyle, EKey::X, EKey::Y, EKey::Width, EKey::Height,
+                                    EKey::HScroll, EKey::VScroll, EKey::TabStop, EKey::Sort, EKey::Text, 0, 999};
+    for (int round = 0; round < 300; ++round) {
+        EAttributeList list;
+        std::vector<std::pair<unsigned, EValue>> model;
+        auto find = [&](unsigned key) -> std::pair<unsigned, EValue>* {
+            for (auto& entry : model) {
+                if (entry.first == key)
+                    return &entry;
+            }
+            return nullptr;
+        };
+        auto merged = [](unsigned key) { return key == EKey::Style || key == EKey::ExStyle; };
+        auto set = [&](unsigned key, EValue value) {
+            auto* entry = find(key);
+            if (!entry) {
+                if (model.size() < EAttributeList::Capacity)
+                    model.push_back({key, value});
+            } else {
+                entry->second = merged(key) ? entry->second | value : value;
+            }
+        };
+        for (int step = 0; step < 200; ++step) {
+            unsigned key = random.Pick(keys);
+            EValue value = random.OneIn(3) ? static_cast<EValue>(random.Wide()) : random.Below(100);
+            switch (random.Below(7)) {
+            case 0:
+                list.Set(key, value);
+                set(key, value);
+                break;
+            case 1: {
+                list.Add(key, value);
+                auto* entry = merged(key) ? find(key) : nullptr;
+                if (entry)
+                    entry->second |= value;
+                else if (model.size() < EAttributeList::Capacity)
+                    model.push_back({key, value});
+                break;
+            }
+            case 2:
+                if (random.OneIn(10)) {
+                    list.Clear();
+                    model.clear();
+                }
+                break;
+            case 3: {
+                unsigned h = random.Below(20);
+                unsigned v = random.Below(40);
+                list.ToPixels(h, v);
+                auto scaled = [&](unsigned k, unsigned unit, unsigned divisor) {
+                    auto* entry = find(k);
+                    std::uint32_t old = entry ? static_cast<std::uint32_t>(entry->second) : 0;
+                    set(k, static_cast<std::uint32_t>(old * unit) / divisor);
+                };
+                scaled(EKey::X, h, 4);
+                scaled(EKey::Y, v, 8);
+                scaled(EKey::Width, h, 4);
+                scaled(EKey::Height, v, 8);
+                break;
+            }
+            case 4: {
+                list.SetFlags(EViewFlags, EViewFlagCount);
+                for (int r = 0; r < EViewFlagCount; ++r) {
+                    auto* entry = find(EViewFlags[r].key);
+                    if (entry && entry->second)
+                        set(EKey::Style, EViewFlags[r].bits);
+                }
+                break;
+            }
+            default: {
+                EValue found = 1;
+                auto* entry = find(key);
+                REQUIRE(list.Find(key, &found) == (entry != nullptr));
+                REQUIRE(found == (entry ? entry->second : 0));
+                REQUIRE(list.Get(key) == (entry ? entry->second : 0));
+                break;
+            }
+            }
+            REQUIRE(list.Count() == static_cast<int>(model.size()));
+            for (int n = 0; n < list.Count(); ++n) {
+                REQUIRE(list.KeyAt(n) == model[static_cast<std::size_t>(n)].first);
+                REQUIRE(list.ValueAt(n) == model[static_cast<std::size_t>(n)].second);
+            }
+        }
+    }
+}
+
+TEST_CASE("random file times compare by their two-second steps")
+{
+    Random random(2);
+    const std::uint64_t step = 2 * 10000000ULL;
+    for (int i = 0; i < 200000; ++i) {
+        std::uint64_t a = random.OneIn(4) ? random.Below(4) * step + random.Below(3) : random.Wide();
+        std::uint64_t b = random.OneIn(2) ? a + random.Below(static_cast<unsigned>(3 * step)) : random.Wide();
+        if (random.OneIn(2))
+            std::swap(a, b);
+        int forward = CompareDosTicks(a, b);
+        INFO(a, " ", b);
+        REQUIRE(forward == -CompareDosTicks(b, a));
+        REQUIRE(CompareDosTicks(a, a) == 0);
+        REQUIRE((forward == -1 || forward == 0 || forward == 1));
+        if (a <= b)
+            REQUIRE(forward <= 0);
+        std::uint64_t apart = a > b ? a - b : b - a;
+        if (apart >= step)
+            REQUIRE(forward != 0);
+    }
+}
+
+TEST_CASE("random edits of the set list keep the name box in step")
+{
+    Random random(555);
+    for (int round = 0; round < 1000; ++round) {
+        FlagScope japanese(EJapanese, static_cast<int>(random.Below(2)));
+        FakeSetListView view;
+        SetList list(&view);
+        for (int step = 0; step < 100; ++step) {
+            int count = list.Count();
+            switch (random.Below(9)) {
+            case 0:
+                list.NewSet();
+                break;
+            case 1:
+                list.DeleteSet();
+                break;
+            case 2:
+                list.CommitFields();
+                break;
+            case 3:
+                view.selection = count ? static_cast<int>(random.Below(static_cast<unsigned>(count))) : -1;
+                list.ChooseSet();
+                break;
+            case 4:
+                list.RemoveSetAt(static_cast<int>(random.Below(static_cast<unsigned>(count + 4))) - 2);
+                break;
+            case 5:
+                list.LoadSetAt(static_cast<int>(random.Below(static_cast<unsigned>(count + 4))) - 2);
+                list.ShowCurrent();
+                break;
+            case 6: {
+                std::string name = Noise(random, random.OneIn(5) ? 259 : 10, "[] ");
+                std::string folder = Noise(random, random.OneIn(5) ? 259 : 10, "\\:");
+                view.Type(name.c_str(), folder.c_str(), folder.c_str());
+                break;
+            }
+            case 7:
+                list.RefreshTopSet();
+                break;
+            default:
+                if (random.OneIn(5))
+                    list.Clear();
+                break;
+            }
+            INFO("round ", round, " step ", step);
+            REQUIRE(view.names.size() == static_cast<std::size_t>(list.Count()));
+            for (int n = 0; n < list.Count(); ++n) {
+                REQUIRE(view.names[static_cast<std::size_t>(n)] == list.NameAt(n));
+                REQUIRE(std::strlen(list.RecordAt(n).Source()) <= 259);
+            }
+        }
+    }
+}
