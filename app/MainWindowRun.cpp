@@ -45,8 +45,8 @@ void MainWindow::LockForRun()
 
 void MainWindow::UnlockAfterRun()
 {
-    // The log's scroll bar is drawn late while rows pour in; the run is over.
-    EListRefreshScrollBar(log->Handle());
+    // The log's picture follows late while rows pour in; the run is over.
+    EListRefreshPicture(log->Handle());
     EnableControls(true);
     abortButton->Disable();
     UpdateWindow(Handle());

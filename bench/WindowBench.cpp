@@ -15,8 +15,10 @@
 #include "EApplication.h"
 #include "EBitmapButton.h"
 #include "ELanguage.h"
+#include "EOwnerDrawListView.h"
 #include "FileActions.h"
 #include "FileTrees.h"
+#include "MessageBoxes.h"
 #include "MainWindow.h"
 #include "SyncRun.h"
 
@@ -51,6 +53,22 @@ void MakeTree(const std::string& source, int files)
             CreateDirectoryA(folder.c_str(), nullptr);
         WriteBytes(folder + "\\file" + std::to_string(i) + ".txt", std::string(200 + i % 300, 'x'));
     }
+}
+
+// A bench never waits on a box: each one is printed and answered OK.
+class PrintingReporter : public EBoxReporter {
+public:
+    int Report(HWND, const char* text, const char* caption, UINT) override
+    {
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+        return IDOK;
+    }
+};
+
+void RemoveIfThere(const std::string& path)
+{
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        DeleteTree(nullptr, path.c_str());
 }
 
 class QuietHost : public SyncHost {
@@ -101,9 +119,11 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 struct WindowResult {
     double seconds;
     double longestGap;
+    int rows;
+    double logSeconds;
 };
 
-WindowResult WindowRun(EApplication& application)
+WindowResult WindowRun(EApplication& application, const std::string& destination)
 {
     EAttributeList list;
     MainWindow window(&application, "Ombrel", MainWindow::Attributes(list, "Ombrel"));
@@ -121,8 +141,15 @@ WindowResult WindowRun(EApplication& application)
     double longest = 0;
     for (std::size_t i = 1; i < ticks.size(); ++i)
         longest = std::max(longest, ticks[i] - ticks[i - 1]);
+    int rows = window.Log()->RowCount();
+    // The log's share: as many rows again, appended alone.
+    std::string path = destination + "\\d12\\file1234.txt";
+    double logStart = Now();
+    for (int i = 0; i < rows; ++i)
+        window.LogOperation("copy", path.c_str(), path.c_str());
+    double logSeconds = Now() - logStart;
     DestroyWindow(window.Handle());
-    return WindowResult{seconds, longest};
+    return WindowResult{seconds, longest, rows, logSeconds};
 }
 
 }
@@ -133,11 +160,13 @@ int main(int argc, char** argv)
     EApplication application("OmbrelWindowBench", argc, argv);
     EApplication::instance = GetModuleHandleA(nullptr);
     EDetectPlatform();
+    PrintingReporter reporter;
+    SetBoxReporter(&reporter);
 
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     std::string root = std::string(temp) + "ombrel-window-bench";
-    DeleteTree(nullptr, root.c_str());
+    RemoveIfThere(root);
     CreateDirectoryA(root.c_str(), nullptr);
     std::string source = root + "\\source";
     std::string destination = root + "\\destination";
@@ -150,12 +179,14 @@ int main(int argc, char** argv)
 
     double bestHeadless = 1e9, bestWindow = 1e9, worstGap = 0;
     for (int round = 0; round < 3; ++round) {
-        DeleteTree(nullptr, destination.c_str());
+        RemoveIfThere(destination);
+        CreateDirectoryA(destination.c_str(), nullptr);
         double headless = HeadlessRun(source, destination);
-        DeleteTree(nullptr, destination.c_str());
-        WindowResult window = WindowRun(application);
-        std::printf("round %d: headless %.2f s, window %.2f s, longest gap %.1f ms\n", round + 1, headless,
-                    window.seconds, window.longestGap * 1000);
+        RemoveIfThere(destination);
+        CreateDirectoryA(destination.c_str(), nullptr);
+        WindowResult window = WindowRun(application, destination);
+        std::printf("round %d: headless %.2f s, window %.2f s (%d rows; the rows alone %.2f s), longest gap %.1f ms\n",
+                    round + 1, headless, window.seconds, window.rows, window.logSeconds, window.longestGap * 1000);
         bestHeadless = std::min(bestHeadless, headless);
         bestWindow = std::min(bestWindow, window.seconds);
         worstGap = std::max(worstGap, window.longestGap);
@@ -166,6 +197,7 @@ int main(int argc, char** argv)
                 worstGap * 1000);
 
     RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
-    DeleteTree(nullptr, root.c_str());
+    RemoveIfThere(root);
+    SetBoxReporter(nullptr);
     return 0;
 }

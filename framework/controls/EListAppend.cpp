@@ -6,11 +6,12 @@
 
 namespace {
 
-// Set while the scroll bar on screen is behind: the tick count when it fell
-// behind, never 0.
-const char StaleSince[] = "OmbrelListBarStale";
+// Tick counts (never 0): since when the picture on screen is behind the
+// list, and when it was last brought up to date.
+const char BehindSince[] = "OmbrelListBehind";
+const char ShownAt[] = "OmbrelListShown";
 // Far from the small numbers a control uses for timers of its own.
-const UINT_PTR BarTimer = 0x4F6D6272;
+const UINT_PTR CatchUpTimer = 0x4F6D6272;
 
 int Ask(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -87,21 +88,43 @@ void ShowChange(HWND list, const Screen& before, int added)
     UpdateWindow(list);
 }
 
-void CALLBACK DrawStaleBar(HWND list, UINT, UINT_PTR, DWORD)
+void CALLBACK CatchUp(HWND list, UINT, UINT_PTR, DWORD)
 {
-    EListRefreshScrollBar(list);
+    EListRefreshPicture(list);
 }
 
-void NoteStaleBar(HWND list)
+DWORD Tick(HWND list, const char* name)
 {
-    DWORD now = GetTickCount();
-    UINT_PTR since = reinterpret_cast<UINT_PTR>(GetPropA(list, StaleSince));
-    if (!since) {
-        SetPropA(list, StaleSince, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(now | 1)));
-        SetTimer(list, BarTimer, EListBarDelay, DrawStaleBar);
-    } else if (now - static_cast<DWORD>(since) >= EListBarDelay) {
-        EListRefreshScrollBar(list);
-    }
+    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(GetPropA(list, name)));
+}
+
+void SetTick(HWND list, const char* name, DWORD now)
+{
+    SetPropA(list, name, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(now | 1)));
+}
+
+// The picture on screen no longer shows the list; the timer catches up
+// once messages flow, an append does when rows keep coming.
+void FallBehind(HWND list, DWORD now)
+{
+    if (Tick(list, BehindSince))
+        return;
+    SetTick(list, BehindSince, now);
+    SetTimer(list, CatchUpTimer, EListPaintDelay, CatchUp);
+}
+
+// Inserts, selects and scrolls with the list's visible bit off, so that it
+// draws nothing, its scroll bar included. Only the default procedure's
+// WM_SETREDRAW flips that bit quietly: the list view's own repaints the
+// whole list, and a style change makes it redo its layout. What Wine then
+// wants painted again is left to the next picture.
+int AppendQuietly(HWND list, const char* const* texts, int count)
+{
+    DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
+    int index = EListAppendRowPlain(list, texts, count);
+    DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+    return index;
 }
 
 }
@@ -124,39 +147,41 @@ void EListAppendRow(HWND list, const char* const* texts, int count)
         EListAppendRowPlain(list, texts, count);
         return;
     }
-    // What waits to be painted goes first: the screen is right before the
-    // change, and only right pixels move when the rows are scrolled below.
-    RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Screen before(list);
-    // Without its visible bit the list changes without drawing anything, its
-    // scroll bar included. Only the default procedure's WM_SETREDRAW flips
-    // that bit quietly: the list view's own repaints the whole list, and on
-    // a style change it redoes its layout at a cost like the scroll bar's.
-    // Wine then wants the frame painted again, the scroll bar once more:
-    // that is left for later like the rest of it.
-    DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
-    int index = EListAppendRowPlain(list, texts, count);
-    DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
-    ShowChange(list, before, index);
-    NoteStaleBar(list);
+    DWORD now = GetTickCount();
+    DWORD behind = Tick(list, BehindSince);
+    DWORD shown = Tick(list, ShownAt);
+    if (!behind && (!shown || now - shown >= EListPaintDelay)) {
+        // Rows come one at a time: this one shows at once. What waits to be
+        // painted goes first, so that only right pixels move below.
+        RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Screen before(list);
+        int index = AppendQuietly(list, texts, count);
+        ShowChange(list, before, index);
+        SetTick(list, ShownAt, now);
+        // The scroll bar follows later, like the rest of a burst.
+        FallBehind(list, now);
+        return;
+    }
+    // Rows pour in: painting each would cost more than the run's own work.
+    // The list is right at once; its picture follows every EListPaintDelay.
+    AppendQuietly(list, texts, count);
+    if (behind && now - behind >= EListPaintDelay)
+        EListRefreshPicture(list);
+    else
+        FallBehind(list, now);
 }
 
-bool EListScrollBarStale(HWND list)
+bool EListPictureBehind(HWND list)
 {
-    return GetPropA(list, StaleSince) != nullptr;
+    return Tick(list, BehindSince) != 0;
 }
 
-void EListRefreshScrollBar(HWND list)
+void EListRefreshPicture(HWND list)
 {
-    if (!RemovePropA(list, StaleSince))
+    if (!RemovePropA(list, BehindSince))
         return;
-    KillTimer(list, BarTimer);
-    SCROLLBARINFO bar = {};
-    bar.cbSize = sizeof bar;
-    if (!GetScrollBarInfo(list, OBJID_VSCROLL, &bar) || (bar.rgstate[0] & STATE_SYSTEM_INVISIBLE))
-        return;
-    // Only the frame: the rows are up to date.
-    MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&bar.rcScrollBar), 2);
-    RedrawWindow(list, &bar.rcScrollBar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+    KillTimer(list, CatchUpTimer);
+    RedrawWindow(list, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+    SetTick(list, ShownAt, GetTickCount());
 }

@@ -26,26 +26,29 @@ void EListInsertColumns(HWND list, int count, const EListColumn* columns);
 // its sub-items; the row's item data is index.
 void EListInsertRow(HWND list, int index, const char* const* texts, int count);
 
-// Appends a row at the end, selects it, scrolls it into view and repaints
-// the rows that changed at once, so a long run shows its newest row. Under
-// Wine the list redraws its scroll bar on every insert and scroll, which
-// costs most of an append; so the bar is drawn later, at most every
-// EListBarDelay milliseconds while rows keep coming and by a timer once they
-// stop. Its range and position are always up to date.
+// Appends a row at the end, selects it and scrolls it into view at once. A
+// row that comes after a quiet spell is painted at once (the rows that
+// changed, not the whole list). Painting every row of a fast run would cost
+// more than the run's own work (under Wine the list also redraws its scroll
+// bar on every insert), so while rows pour in the picture on screen follows
+// the list every EListPaintDelay milliseconds, and a timer brings it up to
+// date once they stop. The list's rows, selection and scroll position are
+// always up to date.
 void EListAppendRow(HWND list, const char* const* texts, int count);
 
-enum { EListBarDelay = 100 };
+enum { EListPaintDelay = 100 };
 
 // Appends, selects and scrolls to the row leaving all drawing to the control,
 // which draws the scroll bar twice per row; what EListAppendRow does for a
 // list that is not on screen. Returns the new row's index.
 int EListAppendRowPlain(HWND list, const char* const* texts, int count);
 
-// Whether the scroll bar on screen still waits to be redrawn.
-bool EListScrollBarStale(HWND list);
+// Whether the picture on screen (rows or scroll bar) still waits to be
+// brought up to date.
+bool EListPictureBehind(HWND list);
 
-// Redraws the list's vertical scroll bar now, if it waits for it.
-void EListRefreshScrollBar(HWND list);
+// Repaints the list now, if its picture is behind.
+void EListRefreshPicture(HWND list);
 
 bool EListHasColumn(HWND list, int index);
 

@@ -76,6 +76,16 @@ struct AppendFixture {
         CHECK(IntersectRect(&shown, &row, &rows));
         CHECK(Top() >= newest - Page());
     }
+    // Messages flow until the picture has caught up with the list.
+    void CatchUp() const { REQUIRE(WaitUntil([&] { return !EListPictureBehind(log.list); }, 5000)); }
+    // Caught up and quiet for longer than the paint delay: the next row is
+    // painted as it comes.
+    void QuietSpell() const
+    {
+        CatchUp();
+        DWORD start = GetTickCount();
+        WaitUntil([&] { return GetTickCount() - start > EListPaintDelay; }, 5000);
+    }
     // As a user would: back to the first row.
     void ScrollToTop()
     {
@@ -96,7 +106,7 @@ int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 
 }
 
-TEST_CASE("list append: after each burst the screen shows what a full repaint shows")
+TEST_CASE("list append: a burst shows right once it is caught up, a lone row at once")
 {
     AppendFixture f;
     int page = f.Page();
@@ -108,9 +118,17 @@ TEST_CASE("list append: after each burst the screen shows what a full repaint sh
             CAPTURE(rows);
             f.AppendUpTo(rows);
             f.CheckNewestInView();
+            f.CatchUp();
             CHECK(f.StaleRowPixels() == 0);
         }
         CHECK(f.Text(4 * page - 1, 1) == AppendFixture::Path(4 * page - 1));
+        // After a quiet spell a row is painted as it comes, without a
+        // message dispatched.
+        for (int i = 1; i <= 3; i++) {
+            f.QuietSpell();
+            f.AppendUpTo(4 * page + i);
+            CHECK(f.StaleRowPixels() == 0);
+        }
     }
     SUBCASE("an earlier row selected and focused in a focused list")
     {
@@ -120,6 +138,7 @@ TEST_CASE("list append: after each burst the screen shows what a full repaint sh
         LVITEMA state = {};
         state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
         f.Ask(LVM_SETITEMSTATE, 2 * page - 3, reinterpret_cast<LPARAM>(&state));
+        f.QuietSpell();
         UpdateWindow(f.log.list);
         f.AppendUpTo(2 * page + 1);
         f.CheckNewestInView();
@@ -130,6 +149,7 @@ TEST_CASE("list append: after each burst the screen shows what a full repaint sh
     SUBCASE("the list scrolled back to its top by the user")
     {
         f.AppendUpTo(3 * page);
+        f.QuietSpell();
         f.ScrollToTop();
         f.AppendUpTo(3 * page + 1);
         f.CheckNewestInView();
@@ -153,7 +173,7 @@ TEST_CASE("list append: the scroll bar's range and place follow at once, its pic
     CHECK(info.nPos >= rows - 1 - f.Page());
 
     // The timer draws it when messages flow again.
-    CHECK(WaitUntil([&] { return !EListScrollBarStale(f.log.list); }, 5000));
+    f.CatchUp();
     RECT bar = VerticalBarArea(f.log.list);
     REQUIRE_FALSE(IsRectEmpty(&bar));
     std::vector<DWORD> shown = ScreenPixels(f.log.list, bar, true);
@@ -163,21 +183,23 @@ TEST_CASE("list append: the scroll bar's range and place follow at once, its pic
     CHECK(Differing(shown, ScreenPixels(f.log.list, bar, true)) > 0);
 }
 
-TEST_CASE("list append: a long burst with no message dispatched still redraws the scroll bar")
+TEST_CASE("list append: a long burst with no message dispatched still brings the picture up to date")
 {
     AppendFixture f;
     bool fellBehind = false, redrawn = false;
     DWORD start = GetTickCount();
     while (!redrawn && GetTickCount() - start < 10000) {
         f.AppendUpTo(f.Count() + 1);
-        if (EListScrollBarStale(f.log.list))
+        if (EListPictureBehind(f.log.list))
             fellBehind = true;
         else
             redrawn = fellBehind;
     }
     CHECK(redrawn);
-    EListRefreshScrollBar(f.log.list);
-    CHECK_FALSE(EListScrollBarStale(f.log.list));
+    f.AppendUpTo(f.Count() + 5);
+    EListRefreshPicture(f.log.list);
+    CHECK_FALSE(EListPictureBehind(f.log.list));
+    CHECK(f.StaleRowPixels() == 0);
 }
 
 TEST_CASE("list append: a hidden log gets every row, shown right once it shows")
@@ -189,7 +211,7 @@ TEST_CASE("list append: a hidden log gets every row, shown right once it shows")
     CHECK(f.Count() == rows);
     f.CheckNewestInView();
     // Nothing was drawn, so nothing waits to be drawn.
-    CHECK_FALSE(EListScrollBarStale(f.log.list));
+    CHECK_FALSE(EListPictureBehind(f.log.list));
     ShowWindow(f.log.parent, SW_SHOW);
     RedrawWindow(f.log.parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     CHECK(f.StaleRowPixels() == 0);
