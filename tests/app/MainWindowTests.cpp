@@ -520,6 +520,51 @@ TEST_CASE("main window: a missing source is refused but the edited set is kept (
     f.Close();
 }
 
+TEST_CASE("main window: a missing destination is made one level deep, only with Yes (both languages)")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    MakeFile(source + "\\a.txt", "a");
+    MainWindowFixture f(SetText("Make", source, destination));
+    f.Open();
+    BoxRecorder boxes;
+    const char* caption = EJapanese ? "\x93\x5D\x91\x97\x90\xE6\xCC\xAB\xD9\xC0\xDE\x82\xCC\x8A\x6D\x94\x46"
+                                    : "Confirm destination folder";
+
+    // No: nothing made, the window never locked.
+    S no({S::Press(IDNO)});
+    f.Click(f.window->DownButton());
+    REQUIRE(no.seen.size() == 1);
+    CHECK(no.seen[0].caption == caption);
+    CHECK(no.seen[0].text.find(destination) != std::string::npos);
+    CHECK(!PathExists(destination));
+    CHECK(f.LogRows() == 0);
+
+    // A parent that is missing too is not made: the path is named.
+    std::string deep = trees / "no\\such";
+    f.Type(f.window->DestinationField(), deep);
+    S deeper({S::Press(IDYES)});
+    f.Click(f.window->DownButton());
+    CHECK(deeper.seen.size() == 1);
+    REQUIRE(boxes.boxes.size() == 1);
+    CHECK(boxes.LastText().find(deep) != std::string::npos);
+    CHECK(!PathExists(trees / "no"));
+
+    // Yes makes it and the run goes on to its report.
+    f.Type(f.window->DestinationField(), destination);
+    S yes({S::Press(IDYES), S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    REQUIRE(yes.seen.size() == 2);
+    CHECK(yes.seen[1].caption == (EJapanese ? "\x8C\x8B\x89\xCA\x82\xCC\x95\xF1\x8D\x90" : SuccessCaption));
+    CHECK(yes.seen[1].text == (EJapanese ? "\xB1\xAF\xCC\xDF\xC3\xDE\xB0\xC4\x82\xCD\x90\xB3\x8F\xED\x82\xC9"
+                                           "\x8F\x49\x97\xB9\x82\xB5\x82\xDC\x82\xB5\x82\xBD"
+                                         : "Successed update files"));
+    CHECK(ReadWholeFile(destination + "\\a.txt") == "a");
+    CHECK(boxes.boxes.size() == 1);
+    f.Close();
+}
+
 TEST_CASE("main window: Japanese captions, menu bar and log columns (Japanese)")
 {
     REQUIRE(EJapanese);
