@@ -1,11 +1,11 @@
 #include "MainWindow.h"
 
-#include "BilingualText.h"
 #include "EAboutDialog.h"
 #include "EBitmapButton.h"
 #include "ECheckBox.h"
 #include "EDropDownCombo.h"
 #include "EFileDialog.h"
+#include "EFlags.h"
 #include "EFolderBrowser.h"
 #include "EFont.h"
 #include "ELabel.h"
