@@ -1,6 +1,5 @@
 #include "EComboBox.h"
 
-#include "EItemList.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ EAttributeList& WithComboDefaults(EAttributeList& list)
 }
 
 EComboBox::EComboBox(EWindow* parent, const char* title, EAttributeList& list)
-    : EControl(parent, title, WithComboDefaults(list))
+    : EItemBox(parent, title, WithComboDefaults(list), EComboBoxItems)
 {
     SetAttributes(list);
 }
@@ -30,14 +29,14 @@ void EComboBox::SetAttributes(EAttributeList& list)
         LimitText(EIntValue(value));
     if (list.Find(EKey::Text, &value))
         SetWindowTextA(handle, reinterpret_cast<const char*>(value));
-    EApplyItems(handle, EComboBoxItems, list);
+    EApplyItems(handle, items, list);
 }
 
 void EComboBox::GetAttributes(EAttributeList& list)
 {
     EControl::GetAttributes(list);
     QueryFlags(EComboFlags, EComboFlagCount, list);
-    EQueryItems(handle, EComboBoxItems, list);
+    EQueryItems(handle, items, list);
 }
 
 const ENotificationRow* EComboBox::NotificationMap(int* rows)
@@ -58,47 +57,6 @@ void EComboBox::FitDropDownHeight()
     EAttributeList taller;
     taller.Set(EKey::Height, 4 * height);
     EControl::SetAttributes(taller);
-}
-
-int EComboBox::InsertItem(int index, const char* text)
-{
-    return static_cast<int>(SendMessageA(handle, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
-}
-
-// A sorted box keeps its order.
-int EComboBox::AppendItem(const char* text)
-{
-    return static_cast<int>(SendMessageA(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
-}
-
-int EComboBox::DeleteItem(int index)
-{
-    return static_cast<int>(SendMessageA(handle, CB_DELETESTRING, index, 0));
-}
-
-void EComboBox::Clear()
-{
-    SendMessageA(handle, CB_RESETCONTENT, 0, 0);
-}
-
-int EComboBox::ItemCount() const
-{
-    return static_cast<int>(SendMessageA(handle, CB_GETCOUNT, 0, 0));
-}
-
-int EComboBox::ItemText(int index, char* buffer, int size) const
-{
-    return EItemText(handle, EComboBoxItems, index, buffer, size);
-}
-
-void EComboBox::Select(int index)
-{
-    SendMessageA(handle, CB_SETCURSEL, index, 0);
-}
-
-int EComboBox::Selection() const
-{
-    return static_cast<int>(SendMessageA(handle, CB_GETCURSEL, 0, 0));
 }
 
 void EComboBox::LimitText(int characters)
