@@ -41,9 +41,8 @@ void EAboutDialog::SetKeyPaths(const char* makerPath, const char* productPath)
     productKeyPath = ECopyText(productPath);
 }
 
-LRESULT EAboutDialog::OnInitDialog(EMessage&)
+void EFillAboutLines(HWND dialog, const EFont* bold)
 {
-    CenterOverOwner();
     const int lines[][2] = {{IDS_PRODUCT_NAME, IDC_ABOUT_NAME},
                             {IDS_PRODUCT_VERSION, IDC_ABOUT_VERSION},
                             {IDS_PRODUCT_NOTICE, IDC_ABOUT_NOTICE},
@@ -52,15 +51,21 @@ LRESULT EAboutDialog::OnInitDialog(EMessage&)
     for (const auto& line : lines) {
         char text[MAX_PATH];
         if (LoadStringA(EApplication::instance, line[0], text, sizeof text) > 0)
-            SetDlgItemTextA(handle, line[1], text);
+            SetDlgItemTextA(dialog, line[1], text);
     }
-    if (!productKeyPath)
-        ShowWindow(GetDlgItem(handle, IDC_ABOUT_UNINSTALL), SW_HIDE);
-    if (boldFont)
-        SendDlgItemMessageA(handle, IDC_ABOUT_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont->Font()), TRUE);
+    if (bold)
+        SendDlgItemMessageA(dialog, IDC_ABOUT_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(bold->Font()), TRUE);
     char memory[MAX_PATH];
     EReadMemoryLine(memory);
-    SetDlgItemTextA(handle, IDC_ABOUT_MEMORY, memory);
+    SetDlgItemTextA(dialog, IDC_ABOUT_MEMORY, memory);
+}
+
+LRESULT EAboutDialog::OnInitDialog(EMessage&)
+{
+    CenterOverOwner();
+    EFillAboutLines(handle, boldFont);
+    if (!productKeyPath)
+        ShowWindow(GetDlgItem(handle, IDC_ABOUT_UNINSTALL), SW_HIDE);
     // The system gives the focus to the first control that takes it: OK.
     return TRUE;
 }

@@ -28,4 +28,8 @@ private:
     char* productKeyPath;
 };
 
+// The product lines from the string table (the name in bold when a font is
+// given) and the memory line, into a dialog made from the About template.
+void EFillAboutLines(HWND dialog, const EFont* bold);
+
 #endif

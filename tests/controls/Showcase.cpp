@@ -8,13 +8,12 @@
 #include <cstring>
 #include <string>
 
-#include "AboutIds.h"
+#include "EAboutDialog.h"
 #include "EApplication.h"
 #include "EButtonFaces.h"
 #include "EFlags.h"
 #include "EFont.h"
 #include "EListRows.h"
-#include "EMemoryLine.h"
 #include "EMenu.h"
 #include "EPaintDC.h"
 #include "MenuIds.h"
@@ -62,24 +61,6 @@ void Register(const char* name, WNDPROC procedure)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = name;
     RegisterClassA(&wc);
-}
-
-void FillAbout(HWND dialog, const EFont& bold)
-{
-    const int lines[][2] = {{IDS_PRODUCT_NAME, IDC_ABOUT_NAME},
-                            {IDS_PRODUCT_VERSION, IDC_ABOUT_VERSION},
-                            {IDS_PRODUCT_NOTICE, IDC_ABOUT_NOTICE},
-                            {IDS_CONTACT_FIRST, IDC_ABOUT_CONTACT_FIRST},
-                            {IDS_CONTACT_SECOND, IDC_ABOUT_CONTACT_SECOND}};
-    for (const auto& line : lines) {
-        char text[MAX_PATH];
-        if (LoadStringA(EApplication::instance, line[0], text, sizeof text) > 0)
-            SetDlgItemTextA(dialog, line[1], text);
-    }
-    SendDlgItemMessageA(dialog, IDC_ABOUT_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(bold.Font()), TRUE);
-    char memory[MAX_PATH];
-    EReadMemoryLine(memory);
-    SetDlgItemTextA(dialog, IDC_ABOUT_MEMORY, memory);
 }
 
 void SaveScreen(const char* path, int width, int height)
@@ -174,7 +155,7 @@ int main(int argc, char** argv)
     EFont* bold = MakeBoldUIFont(-12);
     HWND about = CreateDialogParamA(EApplication::instance, EJapanese ? "EAboutDialog_J" : "EAboutDialog_E", main,
                                     AboutProc, 0);
-    FillAbout(about, *bold);
+    EFillAboutLines(about, bold);
     SetWindowPos(about, nullptr, 570, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(about, SW_SHOW);
     for (int i = 0; i < 20; i++) {
