@@ -110,8 +110,6 @@ private:
     LRESULT OnNameChar(EMessage& message);
 
     LRESULT OnMenuCommand(EEvent& event);
-    LRESULT OnNewSet(EEvent& event);
-    LRESULT OnDeleteSet(EEvent& event);
     LRESULT OnChooseSet(EEvent& event);
     LRESULT OnRefreshTopSet(EEvent& event);
     LRESULT OnNameTyped(EEvent& event);

@@ -5,8 +5,9 @@
 #include "ELineEdit.h"
 #include "SetFileSession.h"
 
-// While a run goes, its handler is still on the stack and reads the current
-// set: a click queued before the lock or a message pumped during one of its
+// The menu's commands, and "New" and "Del", which are 201 and 202. While a
+// run goes, its handler is still on the stack and reads the current set: a
+// click queued before the lock or a message pumped during one of its
 // questions must not change the sets or start anything.
 LRESULT MainWindow::OnMenuCommand(EEvent& event)
 {
@@ -31,20 +32,6 @@ LRESULT MainWindow::OnMenuCommand(EEvent& event)
         sets.DeleteSet();
         break;
     }
-    return 0;
-}
-
-LRESULT MainWindow::OnNewSet(EEvent&)
-{
-    if (!runs.Running())
-        sets.NewSet();
-    return 0;
-}
-
-LRESULT MainWindow::OnDeleteSet(EEvent&)
-{
-    if (!runs.Running())
-        sets.DeleteSet();
     return 0;
 }
 

@@ -82,9 +82,9 @@ void MainWindow::CreateSetControls(int left, int top, int width)
     }
 
     newButton.reset(MakePushButton(this, Bilingual("New", "新規"), width - 140, top + 2));
-    newButton->Connect(EKey::Action, this, &MainWindow::OnNewSet);
+    newButton->Connect(EKey::Action, this, &MainWindow::OnMenuCommand, NewSetCommand);
     deleteButton.reset(MakePushButton(this, Bilingual("Del", "削除"), width - 70, top + 2));
-    deleteButton->Connect(EKey::Action, this, &MainWindow::OnDeleteSet);
+    deleteButton->Connect(EKey::Action, this, &MainWindow::OnMenuCommand, DeleteSetCommand);
 
     sourceLabel.reset(MakeLabel(this, Bilingual("SRC", "転送元"), left + 5, top + 32));
     destinationLabel.reset(MakeLabel(this, Bilingual("DST", "転送先"), left + 5, top + 82));
