@@ -1,6 +1,7 @@
 // syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] SOURCE DESTINATION
 // Runs one whole run without confirmations and prints what it did.
 
+#include "BenchHost.h"
 #include "FileActions.h"
 #include "FileQueries.h"
 #include "MessageBoxes.h"
@@ -13,39 +14,6 @@
 #include <string>
 
 namespace {
-
-// Boxes become lines on the error stream; the last one is the reason a run stopped.
-class PrintingReporter : public EBoxReporter {
-public:
-    int Report(HWND, const char* text, const char* caption, UINT) override
-    {
-        std::fprintf(stderr, "%s: %s\n", caption, text);
-        reason = text;
-        return IDOK;
-    }
-    std::string reason;
-};
-
-class ConsoleHost : public SyncHost {
-public:
-    explicit ConsoleHost(bool verbose) : verbose(verbose) {}
-    HWND Owner() override { return nullptr; }
-    int ConfirmReplace(const char*, const char*) override { return IDYES; }
-    int ConfirmDeleteFile(const char*) override { return IDYES; }
-    int ConfirmRemoveFolder(const char*) override { return IDYES; }
-    void LogOperation(const char* operation, const char* first, const char* second) override
-    {
-        if (verbose)
-            std::printf("%s\t%s\t%s\n", operation, first, second);
-    }
-    void ShowStatus(const char*) override {}
-    void PumpOneMessage() override { ::PumpOneMessage(); }
-    bool AbortRequested() override { return false; }
-    void ClearAbort() override {}
-
-private:
-    bool verbose;
-};
 
 int Usage()
 {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchHost.h"
 #include "EApplication.h"
 #include "EBitmapButton.h"
 #include "ELanguage.h"
@@ -55,38 +56,15 @@ void MakeTree(const std::string& source, int files)
     }
 }
 
-// A bench never waits on a box: each one is printed and answered OK.
-class PrintingReporter : public EBoxReporter {
-public:
-    int Report(HWND, const char* text, const char* caption, UINT) override
-    {
-        std::fprintf(stderr, "%s: %s\n", caption, text);
-        return IDOK;
-    }
-};
-
 void RemoveIfThere(const std::string& path)
 {
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
         DeleteTree(nullptr, path.c_str());
 }
 
-class QuietHost : public SyncHost {
-public:
-    HWND Owner() override { return nullptr; }
-    int ConfirmReplace(const char*, const char*) override { return IDYES; }
-    int ConfirmDeleteFile(const char*) override { return IDYES; }
-    int ConfirmRemoveFolder(const char*) override { return IDYES; }
-    void LogOperation(const char*, const char*, const char*) override {}
-    void ShowStatus(const char*) override {}
-    void PumpOneMessage() override { ::PumpOneMessage(); }
-    bool AbortRequested() override { return false; }
-    void ClearAbort() override {}
-};
-
 double HeadlessRun(const std::string& source, const std::string& destination)
 {
-    QuietHost host;
+    ConsoleHost host;
     SyncOptions options;
     options.force = 1;
     SyncRun run(host, options);

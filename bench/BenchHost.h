@@ -1,0 +1,49 @@
+#ifndef OMBREL_BENCHHOST_H
+#define OMBREL_BENCHHOST_H
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "FileActions.h"
+#include "MessageBoxes.h"
+#include "SyncHost.h"
+
+// A benchmark never waits on a box: each one becomes a line on the error
+// stream and is answered OK; the last one is the reason a run stopped.
+class PrintingReporter : public EBoxReporter {
+public:
+    int Report(HWND, const char* text, const char* caption, UINT) override
+    {
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+        reason = text;
+        return IDOK;
+    }
+    std::string reason;
+};
+
+// A run without a window: every question answered Yes, rows printed only
+// when asked for.
+class ConsoleHost : public SyncHost {
+public:
+    explicit ConsoleHost(bool verbose = false) : verbose(verbose) {}
+    HWND Owner() override { return nullptr; }
+    int ConfirmReplace(const char*, const char*) override { return IDYES; }
+    int ConfirmDeleteFile(const char*) override { return IDYES; }
+    int ConfirmRemoveFolder(const char*) override { return IDYES; }
+    void LogOperation(const char* operation, const char* first, const char* second) override
+    {
+        if (verbose)
+            std::printf("%s\t%s\t%s\n", operation, first, second);
+    }
+    void ShowStatus(const char*) override {}
+    void PumpOneMessage() override { ::PumpOneMessage(); }
+    bool AbortRequested() override { return false; }
+    void ClearAbort() override {}
+
+private:
+    bool verbose;
+};
+
+#endif
