@@ -11,42 +11,12 @@
 #include "EOwnerDrawListView.h"
 #include "TestProcess.h"
 
-namespace {
-
-const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
-const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
-
-}
-
-void RemoveSettings()
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
-}
-
-long SettingNumber(const char* name)
-{
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
-        return -1;
-    return static_cast<long>(value);
-}
-
-std::string SettingText(const char* name)
-{
-    char text[MAX_PATH * 2] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "";
-    return text;
-}
-
 MainWindowFixture::MainWindowFixture(const std::string& setFileText) : application("Ombrel", 0, nullptr)
 {
     EApplication::instance = GetModuleHandleA(nullptr);
     // The language of this test process, as the program's start finds it.
     EDetectPlatform();
-    RemoveSettings();
+    RemoveProgramSettings();
     if (!setFileText.empty()) {
         setFile = folder / "sets.ini";
         WriteWholeFile(setFile, setFileText);
@@ -61,18 +31,7 @@ MainWindowFixture::~MainWindowFixture()
     DialogScript cancelAll;
     window.reset();
     Pump();
-    RemoveSettings();
-}
-
-void MainWindowFixture::RememberSetFile(const std::string& path)
-{
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, "Ini file", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                   static_cast<DWORD>(path.size() + 1));
-    RegCloseKey(key);
+    RemoveProgramSettings();
 }
 
 void MainWindowFixture::Open()

@@ -9,6 +9,7 @@
 
 #include "EApplication.h"
 #include "MainWindow.h"
+#include "ProgramSettings.h"
 #include "TempFolder.h"
 
 // The program's window in this process over an empty settings key: built as
@@ -17,8 +18,6 @@ struct MainWindowFixture {
     explicit MainWindowFixture(const std::string& setFileText = "");
     ~MainWindowFixture();
 
-    // Remembers this set file in the settings, as a former session would.
-    void RememberSetFile(const std::string& path);
     void Open();
     // Dispatches what is queued; a quit message is noted, not dispatched.
     void Pump();
@@ -47,9 +46,5 @@ struct MainWindowFixture {
     bool quit = false;
 };
 
-// The settings the program keeps, read back: -1 for a number not there.
-long SettingNumber(const char* name);
-std::string SettingText(const char* name);
-void RemoveSettings();
 
 #endif

@@ -165,7 +165,7 @@ TEST_CASE("main window: a remembered set file that is a device or a folder start
     for (const std::string& named : {std::string("CON"), std::string("NUL"), folder.Path()}) {
         CAPTURE(named);
         MainWindowFixture f;
-        f.RememberSetFile(named);
+        RememberSetFile(named);
         S nothing;
         f.Open();
         CHECK(f.Names().empty());

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ProgramSettings.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
@@ -13,34 +14,10 @@
 
 namespace {
 
-const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
-const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
-
 bool JapaneseSystem()
 {
     return GetACP() == 932;
 }
-
-// The program's settings for one test: none to begin with, none left after.
-struct Settings {
-    Settings() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
-    ~Settings() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
-
-    void RememberSetFile(const std::string& path)
-    {
-        RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "Ini file", REG_SZ, path.c_str(),
-                        static_cast<DWORD>(path.size() + 1));
-    }
-    long Number(const char* name) const
-    {
-        DWORD value = 0;
-        DWORD size = sizeof value;
-        if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-            ERROR_SUCCESS)
-            return -1;
-        return static_cast<long>(value);
-    }
-};
 
 struct WindowSearch {
     DWORD process;
@@ -140,7 +117,7 @@ const char OneSet[] = "[Photos]\r\nSRC=\"C:\\photos\"\r\nDST=\"D:\\backup\"\r\n"
 
 TEST_CASE("program: first start asks for a set file in the language of the system")
 {
-    Settings settings;
+    CleanProgramSettings settings;
     Program program;
     HWND window = program.Window();
     REQUIRE(window != nullptr);
@@ -168,16 +145,16 @@ TEST_CASE("program: first start asks for a set file in the language of the syste
     REQUIRE(save != nullptr);
     Press(save, IDCANCEL);
     CHECK(program.process.Wait(20000));
-    CHECK(settings.Number("Width") == 488);
+    CHECK(SettingNumber("Width") == 488);
 }
 
 TEST_CASE("program: a second start brings the first window forward and ends")
 {
-    Settings settings;
+    CleanProgramSettings settings;
     TempFolder folder;
     std::string sets = folder / "sets.ini";
     WriteWholeFile(sets, OneSet);
-    settings.RememberSetFile(sets);
+    RememberSetFile(sets);
     REQUIRE(CountWindowsOfClass("Ombrel") == 0);
     Program first;
     HWND window = first.Window();
@@ -202,9 +179,9 @@ TEST_CASE("program: a second start brings the first window forward and ends")
 
 TEST_CASE("program: the mutex alone does not stop a start")
 {
-    Settings settings;
+    CleanProgramSettings settings;
     TempFolder folder;
-    settings.RememberSetFile(folder / "sets.ini");
+    RememberSetFile(folder / "sets.ini");
     REQUIRE(CountWindowsOfClass("Ombrel") == 0);
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "Ombrel");
     REQUIRE(mutex != nullptr);
@@ -217,11 +194,11 @@ TEST_CASE("program: the mutex alone does not stop a start")
 
 TEST_CASE("program: the set file at close")
 {
-    Settings settings;
+    CleanProgramSettings settings;
     TempFolder folder;
     std::string sets = folder / "sets.ini";
     WriteWholeFile(sets, OneSet);
-    settings.RememberSetFile(sets);
+    RememberSetFile(sets);
 
     SUBCASE("an unchanged file keeps its bytes and its time")
     {
@@ -270,8 +247,8 @@ TEST_CASE("program: the set file at close")
             CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
             CHECK(program.Close());
         }
-        CHECK(settings.Number("Left") > -1000);
-        CHECK(settings.Number("Width") == 488);
+        CHECK(SettingNumber("Left") > -1000);
+        CHECK(SettingNumber("Width") == 488);
         Program again;
         HWND window = again.Window();
         REQUIRE(window != nullptr);
