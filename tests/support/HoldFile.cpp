@@ -1,9 +1,12 @@
 // holdfile PATH EVENT
-// Opens PATH without sharing and keeps it open until the named event is set
-// (at most a minute), as another program can hold a file. Exit code 0 when
-// released, 1 when PATH could not be opened, 3 when never released.
+// Opens PATH without sharing, sets the event EVENT-held, and keeps PATH open
+// until EVENT is set (at most a minute), as another program can hold a file.
+// Exit code 0 when released, 1 when PATH could not be opened, 3 when never
+// released.
 
 #include <windows.h>
+
+#include <string>
 
 int main(int argc, char** argv)
 {
@@ -12,6 +15,11 @@ int main(int argc, char** argv)
     HANDLE file = CreateFileA(argv[1], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return 1;
+    HANDLE held = OpenEventA(EVENT_MODIFY_STATE, FALSE, (std::string(argv[2]) + "-held").c_str());
+    if (held) {
+        SetEvent(held);
+        CloseHandle(held);
+    }
     HANDLE release = OpenEventA(SYNCHRONIZE, FALSE, argv[2]);
     DWORD waited = release ? WaitForSingleObject(release, 60000) : WAIT_FAILED;
     if (release)
