@@ -2,14 +2,38 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <vector>
 
 namespace {
 
-// Tick counts (never 0): since when the picture on screen is behind the
-// list, and when it was last brought up to date.
-const char BehindSince[] = "OmbrelListBehind";
-const char ShownAt[] = "OmbrelListShown";
+// How far a list's picture on screen is from the list.
+struct Picture {
+    bool behind = false;
+    bool shown = false;
+    // Since when it is behind, and when it was last brought up to date.
+    DWORD behindSince = 0;
+    DWORD shownAt = 0;
+    // Milliseconds the last whole picture took.
+    DWORD paintCost = 0;
+    // The list's own drawing is off for a burst of rows.
+    bool frozen = false;
+};
+
+// Kept in the process, not as window properties: under Wine those live in
+// the server, and asking for one costs as much as inserting a row.
+Picture& PictureOf(HWND list)
+{
+    thread_local std::map<HWND, Picture> pictures;
+    auto found = pictures.find(list);
+    if (found != pictures.end())
+        return found->second;
+    // A list not seen before: forget those that are gone.
+    for (auto i = pictures.begin(); i != pictures.end();)
+        i = IsWindow(i->first) ? std::next(i) : pictures.erase(i);
+    return pictures[list];
+}
+
 // Far from the small numbers a control uses for timers of its own.
 const UINT_PTR CatchUpTimer = 0x4F6D6272;
 
@@ -93,24 +117,26 @@ void CALLBACK CatchUp(HWND list, UINT, UINT_PTR, DWORD)
     EListRefreshPicture(list);
 }
 
-DWORD Tick(HWND list, const char* name)
+// How long the picture may stay behind in a burst: the paint delay, or
+// twenty times what the last picture took, so that painting takes at most a
+// twentieth of a run however slow the display (under Wine a picture of the
+// log costs about 20 ms), but never more than a second.
+DWORD CatchUpDelay(const Picture& picture)
 {
-    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(GetPropA(list, name)));
-}
-
-void SetTick(HWND list, const char* name, DWORD now)
-{
-    SetPropA(list, name, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(now | 1)));
+    DWORD least = EListPaintDelay, most = 1000;
+    DWORD delay = 20 * picture.paintCost;
+    return delay < least ? least : delay > most ? most : delay;
 }
 
 // The picture on screen no longer shows the list; the timer catches up
 // once messages flow, an append does when rows keep coming.
-void FallBehind(HWND list, DWORD now)
+void FallBehind(HWND list, Picture& picture, DWORD now)
 {
-    if (Tick(list, BehindSince))
+    if (picture.behind)
         return;
-    SetTick(list, BehindSince, now);
-    SetTimer(list, CatchUpTimer, EListPaintDelay, CatchUp);
+    picture.behind = true;
+    picture.behindSince = now;
+    SetTimer(list, CatchUpTimer, CatchUpDelay(picture), CatchUp);
 }
 
 // Inserts, selects and scrolls with the list's visible bit off, so that it
@@ -127,61 +153,107 @@ int AppendQuietly(HWND list, const char* const* texts, int count)
     return index;
 }
 
+void Select(HWND list, int index)
+{
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+}
+
+// In a burst the list's own drawing stays off until the next picture, so
+// that an insert costs the control no layout or painting (under Wine even
+// a quiet append costs about a millisecond, as much as the run's own work
+// on a small file). Selecting and scrolling to the newest row wait for the
+// picture too: with drawing off, a scroll alone costs the control several
+// milliseconds.
+void AppendInBurst(HWND list, Picture& picture, const char* const* texts, int count)
+{
+    if (!picture.frozen) {
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+        picture.frozen = true;
+    }
+    EListInsertRow(list, Ask(list, LVM_GETITEMCOUNT, 0, 0), texts, count);
+}
+
+// Ends a burst: selects and scrolls to the newest row and turns the list's
+// drawing back on with the visible bit off, so that none of it draws; the
+// picture follows.
+void Thaw(HWND list, Picture& picture)
+{
+    if (!picture.frozen)
+        return;
+    picture.frozen = false;
+    DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
+    // Its drawing on first: with it off, the list does not scroll.
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    int count = Ask(list, LVM_GETITEMCOUNT, 0, 0);
+    if (count > 0) {
+        Select(list, count - 1);
+        SendMessageA(list, LVM_ENSUREVISIBLE, count - 1, TRUE);
+    }
+    DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
+}
+
 }
 
 int EListAppendRowPlain(HWND list, const char* const* texts, int count)
 {
     int index = Ask(list, LVM_GETITEMCOUNT, 0, 0);
     EListInsertRow(list, index, texts, count);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+    Select(list, index);
     SendMessageA(list, LVM_ENSUREVISIBLE, index, TRUE);
     return index;
 }
 
 void EListAppendRow(HWND list, const char* const* texts, int count)
 {
-    if (!IsWindowVisible(list)) {
+    Picture& picture = PictureOf(list);
+    if (!IsWindowVisible(list) && !picture.frozen) {
         EListAppendRowPlain(list, texts, count);
         return;
     }
     DWORD now = GetTickCount();
-    DWORD behind = Tick(list, BehindSince);
-    DWORD shown = Tick(list, ShownAt);
-    if (!behind && (!shown || now - shown >= EListPaintDelay)) {
+    if (!picture.behind && (!picture.shown || now - picture.shownAt >= EListPaintDelay)) {
         // Rows come one at a time: this one shows at once. What waits to be
         // painted goes first, so that only right pixels move below.
         RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Screen before(list);
         int index = AppendQuietly(list, texts, count);
         ShowChange(list, before, index);
-        SetTick(list, ShownAt, now);
+        picture.shown = true;
+        picture.shownAt = now;
         // The scroll bar follows later, like the rest of a burst.
-        FallBehind(list, now);
+        FallBehind(list, picture, now);
         return;
     }
     // Rows pour in: painting each would cost more than the run's own work.
-    // The list is right at once; its picture follows every EListPaintDelay.
-    AppendQuietly(list, texts, count);
-    if (behind && now - behind >= EListPaintDelay)
+    // The rows are in the list at once; the selection, scroll position and
+    // picture follow every EListPaintDelay or so.
+    AppendInBurst(list, picture, texts, count);
+    if (picture.behind && now - picture.behindSince >= CatchUpDelay(picture))
         EListRefreshPicture(list);
     else
-        FallBehind(list, now);
+        FallBehind(list, picture, now);
 }
 
 bool EListPictureBehind(HWND list)
 {
-    return Tick(list, BehindSince) != 0;
+    return PictureOf(list).behind;
 }
 
 void EListRefreshPicture(HWND list)
 {
-    if (!RemovePropA(list, BehindSince))
+    Picture& picture = PictureOf(list);
+    if (!picture.behind)
         return;
+    picture.behind = false;
     KillTimer(list, CatchUpTimer);
+    DWORD start = GetTickCount();
+    Thaw(list, picture);
     RedrawWindow(list, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
-    SetTick(list, ShownAt, GetTickCount());
+    picture.shown = true;
+    picture.shownAt = GetTickCount();
+    picture.paintCost = picture.shownAt - start;
 }

@@ -26,14 +26,15 @@ void EListInsertColumns(HWND list, int count, const EListColumn* columns);
 // its sub-items; the row's item data is index.
 void EListInsertRow(HWND list, int index, const char* const* texts, int count);
 
-// Appends a row at the end, selects it and scrolls it into view at once. A
-// row that comes after a quiet spell is painted at once (the rows that
-// changed, not the whole list). Painting every row of a fast run would cost
-// more than the run's own work (under Wine the list also redraws its scroll
-// bar on every insert), so while rows pour in the picture on screen follows
-// the list every EListPaintDelay milliseconds, and a timer brings it up to
-// date once they stop. The list's rows, selection and scroll position are
-// always up to date.
+// Appends a row at the end, selects it and scrolls it into view. A row that
+// comes after a quiet spell is painted at once (the rows that changed, not
+// the whole list). Painting every row of a fast run would cost more than
+// the run's own work, and under Wine even an unpainted insert costs the
+// control about a millisecond of layout; so while rows pour in the list's
+// drawing stays off, and its selection, scroll position and picture follow
+// every EListPaintDelay milliseconds (longer when a picture is slow to
+// paint: it takes at most a twentieth of the time), and a timer brings them
+// up to date once the rows stop. The rows themselves are always in the list.
 void EListAppendRow(HWND list, const char* const* texts, int count);
 
 enum { EListPaintDelay = 100 };

@@ -433,6 +433,8 @@ TEST_CASE("main window: the log keeps the newest row selected and in view")
         f.window->LogOperation("copy", ("C:\\a\\f" + std::to_string(i)).c_str(), "C:\\b");
     HWND log = f.window->Log()->Handle();
     CHECK(f.LogRows() == 150);
+    // A burst's selection and scroll position come with its picture.
+    REQUIRE(WaitUntil([&] { return !EListPictureBehind(log); }, 5000));
     CHECK(ListView_GetNextItem(log, -1, LVNI_SELECTED) == 149);
     int top = ListView_GetTopIndex(log);
     CHECK(top + ListView_GetCountPerPage(log) >= 149);

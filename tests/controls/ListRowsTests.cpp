@@ -114,7 +114,7 @@ TEST_CASE("list rows: inserted with sub-items and item data; texts bounded")
     CHECK(Cell(log.list, 2, 2).empty());
 }
 
-TEST_CASE("list rows: each appended row is selected and scrolled into view")
+TEST_CASE("list rows: the newest row is selected and scrolled into view once the picture follows")
 {
     LogList log(600, 150);
     EListInsertColumns(log.list, 3, LogColumns);
@@ -124,6 +124,7 @@ TEST_CASE("list rows: each appended row is selected and scrolled into view")
         EListAppendRow(log.list, texts, 3);
     }
     CHECK(SendMessageA(log.list, LVM_GETITEMCOUNT, 0, 0) == 300);
+    EListRefreshPicture(log.list);
     CHECK(SendMessageA(log.list, LVM_GETSELECTEDCOUNT, 0, 0) == 1);
     CHECK(SendMessageA(log.list, LVM_GETNEXTITEM, -1, LVNI_SELECTED) == 299);
     CHECK(Cell(log.list, 299, 1) == "C:\\folder\\file299.txt");
