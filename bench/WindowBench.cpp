@@ -106,6 +106,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 struct WindowResult {
     double seconds;
     double longestGap;
+    // Seconds into the run when it began.
+    double gapAt;
     int rows;
     double logSeconds;
 };
@@ -126,9 +128,13 @@ WindowResult WindowRun(EApplication& application, const std::string& destination
     double end = reportAt ? reportAt : Now();
     KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
-    double longest = 0;
-    for (std::size_t i = 1; i < ticks.size() && ticks[i] <= end; ++i)
-        longest = std::max(longest, ticks[i] - ticks[i - 1]);
+    double longest = 0, at = 0;
+    for (std::size_t i = 1; i < ticks.size() && ticks[i] <= end; ++i) {
+        if (ticks[i] - ticks[i - 1] > longest) {
+            longest = ticks[i] - ticks[i - 1];
+            at = ticks[i - 1] - start;
+        }
+    }
     double seconds = end - start;
     int rows = window.Log()->RowCount();
     // The log's share: as many rows again, appended alone.
@@ -138,7 +144,7 @@ WindowResult WindowRun(EApplication& application, const std::string& destination
         window.LogOperation("copy", path.c_str(), path.c_str());
     double logSeconds = Now() - logStart;
     DestroyWindow(window.Handle());
-    return WindowResult{seconds, longest, rows, logSeconds};
+    return WindowResult{seconds, longest, at, rows, logSeconds};
 }
 
 }
@@ -174,8 +180,10 @@ int main(int argc, char** argv)
         RemoveIfThere(destination);
         CreateDirectoryA(destination.c_str(), nullptr);
         WindowResult window = WindowRun(application, destination);
-        std::printf("round %d: headless %.2f s, window %.2f s (%d rows; the rows alone %.2f s), longest gap %.1f ms\n",
-                    round + 1, headless, window.seconds, window.rows, window.logSeconds, window.longestGap * 1000);
+        std::printf("round %d: headless %.2f s, window %.2f s (%d rows; the rows alone %.2f s), longest gap %.1f ms "
+                    "at %.2f s\n",
+                    round + 1, headless, window.seconds, window.rows, window.logSeconds, window.longestGap * 1000,
+                    window.gapAt);
         bestHeadless = std::min(bestHeadless, headless);
         bestWindow = std::min(bestWindow, window.seconds);
         worstGap = std::max(worstGap, window.longestGap);
