@@ -15,6 +15,7 @@
 #include "EPushButton.h"
 #include "FrameSettings.h"
 #include "SetFileSession.h"
+#include "StatusLine.h"
 #include "resource.h"
 
 namespace {
@@ -59,6 +60,7 @@ MainWindow::MainWindow(EApplication* application, const char* title, EAttributeL
     fileDialog.reset(new EFileDialog(this, "", fileList));
 
     CreateControls();
+    status.reset(new StatusLine(StatusBar()));
     ConnectCommands();
     AddMessageHandler(WM_PAINT, this, &MainWindow::OnPaint);
     AddMessageHandler(WM_GETMINMAXINFO, this, &MainWindow::OnMinMaxInfo);

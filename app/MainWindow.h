@@ -24,6 +24,7 @@ class EOwnerDrawListView;
 class EPushButton;
 class FrameSettings;
 class SetFileSession;
+class StatusLine;
 
 // The program's one window: the name box with "New" and "Del", the two
 // folder fields with their buttons, "UP", "DOWN" and "Abort", the four
@@ -146,6 +147,7 @@ private:
     std::unique_ptr<EOwnerDrawListView> log;
     std::unique_ptr<FrameSettings> frameSettings;
     std::unique_ptr<SetFileSession> session;
+    std::unique_ptr<StatusLine> status;
     std::string shownName;
     bool choosing = false;
 };

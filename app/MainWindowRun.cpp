@@ -8,7 +8,7 @@
 #include "EMenu.h"
 #include "EOwnerDrawListView.h"
 #include "EPushButton.h"
-#include "EStatusBar.h"
+#include "StatusLine.h"
 #include "FileConfirmations.h"
 
 namespace {
@@ -66,8 +66,8 @@ void MainWindow::LogOperation(const char* operation, const char* first, const ch
 
 void MainWindow::ShowStatus(const char* text)
 {
-    if (EStatusBar* bar = StatusBar())
-        bar->SetText(0, text);
+    if (status)
+        status->Show(text);
 }
 
 int MainWindow::ConfirmReplace(const char* newFile, const char* existingFile)

@@ -17,6 +17,8 @@
 #include "EPushButton.h"
 #include "MainWindowFixture.h"
 #include "SetFileSession.h"
+#include "StatusLine.h"
+#include "EStatusBar.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
 
@@ -441,6 +443,35 @@ TEST_CASE("main window: the log keeps the newest row selected and in view")
     CHECK(f.LogRow(149) == Texts{"copy", "C:\\a\\f149", "C:\\b"});
     f.window->ClearLog();
     CHECK(f.LogRows() == 0);
+    f.Close();
+}
+
+TEST_CASE("main window: the status text shows at once after a pause, else the newest after a delay")
+{
+    MainWindowFixture f(SetText("Log", "C:\\a", "C:\\b"));
+    f.Open();
+    auto shown = [&] {
+        char text[MAX_PATH] = "";
+        f.window->StatusBar()->GetText(0, text, sizeof text);
+        return std::string(text);
+    };
+    f.window->ShowStatus("C:\\a");
+    CHECK(shown() == "C:\\a");
+    DWORD start = GetTickCount();
+    f.window->ShowStatus("C:\\a\\b");
+    f.window->ShowStatus("C:\\a\\c");
+    // Within the delay the first text stays (a slow machine may be past it).
+    if (GetTickCount() - start < StatusLine::Delay)
+        CHECK(shown() == "C:\\a");
+    REQUIRE(WaitUntil([&] { return shown() == "C:\\a\\c"; }, 5000));
+
+    // The end of a run clears the bar at once, and nothing waiting comes back.
+    f.window->ShowStatus("C:\\a\\d");
+    f.window->ShowStatus("");
+    CHECK(shown().empty());
+    start = GetTickCount();
+    WaitUntil([&] { return GetTickCount() - start > 3 * StatusLine::Delay; }, 5000);
+    CHECK(shown().empty());
     f.Close();
 }
 
