@@ -23,8 +23,6 @@ public:
     StatusLine& operator=(const StatusLine&) = delete;
 
     void Show(const char* text);
-    // What the bar will show once nothing waits.
-    const std::string& Latest() const { return latest; }
 
 private:
     static void CALLBACK Due(HWND bar, UINT, UINT_PTR line, DWORD);

@@ -114,29 +114,6 @@ TEST_CASE("list rows: inserted with sub-items and item data; texts bounded")
     CHECK(Cell(log.list, 2, 2).empty());
 }
 
-TEST_CASE("list rows: the newest row is selected and scrolled into view once the picture follows")
-{
-    LogList log(600, 150);
-    EListInsertColumns(log.list, 3, LogColumns);
-    for (int i = 0; i < 300; i++) {
-        std::string path = "C:\\folder\\file" + std::to_string(i) + ".txt";
-        const char* texts[] = {"copy", path.c_str(), path.c_str()};
-        EListAppendRow(log.list, texts, 3);
-    }
-    CHECK(SendMessageA(log.list, LVM_GETITEMCOUNT, 0, 0) == 300);
-    EListRefreshPicture(log.list);
-    CHECK(SendMessageA(log.list, LVM_GETSELECTEDCOUNT, 0, 0) == 1);
-    CHECK(SendMessageA(log.list, LVM_GETNEXTITEM, -1, LVNI_SELECTED) == 299);
-    CHECK(Cell(log.list, 299, 1) == "C:\\folder\\file299.txt");
-    int top = static_cast<int>(SendMessageA(log.list, LVM_GETTOPINDEX, 0, 0));
-    int page = static_cast<int>(SendMessageA(log.list, LVM_GETCOUNTPERPAGE, 0, 0));
-    CHECK(top > 0);
-    CHECK(top <= 299);
-    CHECK(299 < top + page + 1);
-    // The rows on screen were painted by the owner.
-    CHECK(LogList::drawn > 0);
-}
-
 TEST_CASE("list rows: painting a row, selected or not")
 {
     LogList log(600, 150);

@@ -5,8 +5,6 @@
 #include "EListRows.h"
 #include "TestWindow.h"
 
-int LogList::drawn = 0;
-
 namespace {
 
 LRESULT CALLBACK ParentProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
@@ -14,7 +12,6 @@ LRESULT CALLBACK ParentProc(HWND handle, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_DRAWITEM) {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         EListDrawRow(item->hwndItem, *item);
-        LogList::drawn++;
         return TRUE;
     }
     return DefWindowProcA(handle, message, wParam, lParam);
@@ -36,7 +33,6 @@ LogList::LogList(int width, int height)
     list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                            WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED, 0, 0, width, height,
                            parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-    drawn = 0;
 }
 
 LogList::~LogList()

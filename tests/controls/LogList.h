@@ -13,9 +13,6 @@ struct LogList {
     ~LogList();
     LogList(const LogList&) = delete;
     LogList& operator=(const LogList&) = delete;
-
-    // Rows painted through WM_DRAWITEM since construction.
-    static int drawn;
 };
 
 #endif
