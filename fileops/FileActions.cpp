@@ -3,6 +3,7 @@
 #include "BilingualText.h"
 #include "MessageBoxes.h"
 #include "PathText.h"
+#include "TemporaryCopy.h"
 
 #include <cstdio>
 
@@ -26,51 +27,6 @@ void ReportCopyError(HWND owner, DWORD code, const char* path)
         ErrorBox(owner, "Error CopyFile %d", static_cast<int>(code));
         break;
     }
-}
-
-// Removes a file this program made, whatever attributes the copy gave it.
-void DiscardFile(const char* path)
-{
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path);
-}
-
-// A name beside the destination for the copy in progress. Where the usual
-// name would pass the length limit a shorter one is cut to fit, so that
-// every destination that fits can be written.
-int TemporaryPath(char* temporary, const char* folder, unsigned serial)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "~omb%lX-%X.tmp", GetCurrentProcessId(), serial);
-    if (JoinPath(temporary, folder, name))
-        return 1;
-    std::size_t length = static_cast<std::size_t>(std::snprintf(name, sizeof name, "~%X", serial));
-    while (length > 0 && !JoinPath(temporary, folder, name))
-        name[--length] = '\0';
-    return length > 0;
-}
-
-// Copies source to a new file beside destination whose name no user file
-// holds (the copy never overwrites); returns 0 with *code set on failure.
-int CopyToTemporary(const char* source, const char* destination, char* temporary, DWORD* code)
-{
-    char folder[EPathSize];
-    char name[EPathSize];
-    SplitPath(folder, name, destination);
-    static unsigned serial;
-    *code = ERROR_FILENAME_EXCED_RANGE;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (!TemporaryPath(temporary, folder, ++serial))
-            return 0;
-        if (CopyFileA(source, temporary, TRUE))
-            return 1;
-        *code = GetLastError();
-        if (*code != ERROR_FILE_EXISTS && *code != ERROR_ALREADY_EXISTS) {
-            DiscardFile(temporary);
-            return 0;
-        }
-    }
-    return 0;
 }
 
 // Another program holds the file open without sharing.
@@ -97,22 +53,26 @@ int CopyFileWithReport(HWND owner, const char* source, const char* destination, 
     return CopyFileOver(owner, source, destination, exists);
 }
 
-// Every copy is written under a temporary name and moved into place only
-// when complete: a copy that fails, or a run killed in the middle of one,
-// never leaves a partial file under the destination's name, where it would
-// carry a time that makes it look up to date.
 int CopyFileOver(HWND owner, const char* source, const char* destination, bool destinationExists)
 {
-    char temporary[EPathSize];
-    DWORD code = 0;
-    if (!CopyToTemporary(source, destination, temporary, &code)) {
-        ReportCopyError(owner, code, source);
+    TemporaryCopy copy;
+    if (!copy.Write(source, destination)) {
+        ReportCopyError(owner, copy.Error(), source);
         return 0;
     }
-    if (MoveFileExA(temporary, destination, destinationExists ? MOVEFILE_REPLACE_EXISTING : 0))
+    return CommitCopyWithReport(owner, copy, source, destination, destinationExists);
+}
+
+int CommitCopyWithReport(HWND owner, TemporaryCopy& copy, const char* source, const char* destination,
+                         bool destinationExists)
+{
+    if (!copy.Written()) {
+        ReportCopyError(owner, copy.Error(), source);
+        return 0;
+    }
+    if (copy.Commit(destinationExists))
         return 1;
-    code = GetLastError();
-    DiscardFile(temporary);
+    DWORD code = copy.Error();
     // A file that appeared meanwhile is not ours to replace.
     if (code == ERROR_ALREADY_EXISTS)
         code = ERROR_FILE_EXISTS;

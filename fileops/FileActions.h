@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+class TemporaryCopy;
+
 // Each action tells the user of its own failure in an ErrorBox owned by
 // owner and returns 0; 1 on success.
 
@@ -14,6 +16,10 @@ int CopyFileWithReport(HWND owner, const char* source, const char* destination, 
 // so knows whether the destination exists. A destination said to be absent
 // is created new and never overwritten.
 int CopyFileOver(HWND owner, const char* source, const char* destination, bool destinationExists);
+// Moves a copy written earlier into place. A copy whose writing failed is
+// reported as that failure; nothing is moved then.
+int CommitCopyWithReport(HWND owner, TemporaryCopy& copy, const char* source, const char* destination,
+                         bool destinationExists);
 int SetAttributesWithReport(HWND owner, const char* path, DWORD attributes);
 int DeleteFileWithReport(HWND owner, const char* path);
 // One level only: a missing parent fails.

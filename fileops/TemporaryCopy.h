@@ -1,0 +1,48 @@
+#ifndef OMBREL_TEMPORARYCOPY_H
+#define OMBREL_TEMPORARYCOPY_H
+
+#include <windows.h>
+
+#include "PathText.h"
+
+// A copy of a file written beside its destination under a name no user file
+// holds, and moved into place only when complete: a copy that fails, or a
+// run killed in the middle of one, never leaves a partial file under the
+// destination's name, where its time would make it look up to date.
+// The copy stays open until it is committed or discarded, so that moving it
+// into place takes one request of the file system. Owns that open file: not
+// copyable, but movable; whatever is neither committed nor discarded goes with it.
+class TemporaryCopy {
+public:
+    TemporaryCopy() = default;
+    TemporaryCopy(const TemporaryCopy&) = delete;
+    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+    // Takes over other's copy (other is left without one); discards its own first.
+    TemporaryCopy& operator=(TemporaryCopy&& other);
+    ~TemporaryCopy() { Discard(); }
+
+    // Writes source's data, attributes and last write time to a new file
+    // beside destination. 0 with Error() set on failure, nothing left behind.
+    // A nonzero *cancel read between chunks gives up with ERROR_CANCELLED.
+    int Write(const char* source, const char* destination, const volatile LONG* cancel = nullptr);
+    // Moves the copy to the destination's name, over a file there only when
+    // replace is set. 0 with Error() set on failure; the copy is discarded.
+    int Commit(bool replace);
+    // Removes a copy not committed; nothing when there is none.
+    void Discard();
+
+    bool Written() const { return file != INVALID_HANDLE_VALUE; }
+    DWORD Error() const { return error; }
+
+private:
+    int CreateBeside();
+    int Fill(HANDLE from, const volatile LONG* cancel);
+
+    HANDLE file = INVALID_HANDLE_VALUE;
+    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+    DWORD error = 0;
+    char destination[EPathSize] = "";
+    char temporary[EPathSize] = "";
+};
+
+#endif
