@@ -4,10 +4,10 @@
 #include "FileTrees.h"
 #include "SyncHost.h"
 #include "SyncOptions.h"
+#include "WorkAhead.h"
 
 #include <windows.h>
 
-struct FolderEntry;
 
 // One run of a sync set: the update pass and, with DELETE on, the delete
 // pass. Each folder is listed once per side and every decision is taken from
@@ -36,13 +36,39 @@ public:
     const OperationCounts& Counts() const { return counts; }
 
 private:
+    // Work started ahead for a folder's two listings.
+    struct FolderTickets {
+        WorkAhead::Ticket source = WorkAhead::NoTicket;
+        WorkAhead::Ticket destination = WorkAhead::NoTicket;
+    };
+    // One entry of a folder: its counterpart in the destination's listing,
+    // and the work started ahead for it, its listings or its copy.
+    struct EntryWork {
+        const FolderEntry* counterpart = nullptr;
+        FolderTickets folder;
+        WorkAhead::Ticket copy = WorkAhead::NoTicket;
+    };
+    // How far into a folder's entries listings and copies have been started.
+    struct AheadCursor {
+        std::size_t lists = 0;
+        std::size_t copies = 0;
+    };
+    class TicketsGuard;
+
     int Step();
-    int UpdateFolder(const char* source, const char* destination, DWORD destinationAttributes, bool top);
+    int UpdateFolder(const char* source, const char* destination, DWORD destinationAttributes, bool top,
+                     FolderTickets tickets);
+    void QueueAhead(const char* source, const char* destination, const std::vector<FolderEntry>& entries,
+                    const FolderIndex* existing, std::size_t at, AheadCursor* cursor,
+                    std::vector<EntryWork>* work, TicketsGuard* guard);
+    WorkAhead::Place Place(std::size_t entry) const;
     int PrepareDestination(const char* destination, DWORD attributes, bool top, bool* created);
     int UpdateEntry(const char* sourceFolder, const FolderEntry& entry, const char* destinationFolder,
-                    const FolderEntry* existing);
+                    const EntryWork& work);
+    // The update pass's decision on a file: missing or older at the destination.
+    bool NeedsCopy(const FolderEntry& sourceEntry, const FolderEntry* existing) const;
     int UpdateFile(const char* source, const FolderEntry& sourceEntry, const char* destination,
-                   const FolderEntry* existing);
+                   const FolderEntry* existing, WorkAhead::Ticket ticket);
     int SourceLinkIsSafe(const char* link, const char* holder);
     int PruneFolder(const char* source, const char* destination);
     int PruneFile(const char* path);
@@ -57,6 +83,9 @@ private:
     int confirm = 1;
     const char* destinationRoot = "";
     OperationCounts counts;
+    // The update pass's helpers while it runs, and where in the tree it is.
+    WorkAhead* ahead = nullptr;
+    WorkAhead::Place place;
 };
 
 #endif

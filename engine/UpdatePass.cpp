@@ -6,7 +6,45 @@
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
 #include "PathText.h"
+#include "TemporaryCopy.h"
 #include "TreeReports.h"
+
+#include <algorithm>
+
+namespace {
+
+// Helper threads for the update pass: two keep Wine's server busy; more
+// only wait their turn there.
+const int AheadThreads = 2;
+// How many entries past the one in hand get their listings and copies
+// started: enough to keep the helpers busy, few enough that little is
+// thrown away when the run stops.
+const std::size_t AheadEntries = 16;
+
+}
+
+// Gives up, on every way out of a folder, the work queued for it and not taken.
+class SyncRun::TicketsGuard {
+public:
+    explicit TicketsGuard(WorkAhead& ahead) : ahead(ahead) {}
+    TicketsGuard(const TicketsGuard&) = delete;
+    TicketsGuard& operator=(const TicketsGuard&) = delete;
+    ~TicketsGuard()
+    {
+        for (WorkAhead::Ticket ticket : tickets)
+            ahead.Release(ticket);
+    }
+    WorkAhead::Ticket Keep(WorkAhead::Ticket ticket)
+    {
+        if (ticket != WorkAhead::NoTicket)
+            tickets.push_back(ticket);
+        return ticket;
+    }
+
+private:
+    WorkAhead& ahead;
+    std::vector<WorkAhead::Ticket> tickets;
+};
 
 int SyncRun::UpdateTree(const char* source, const char* destination)
 {
@@ -15,8 +53,14 @@ int SyncRun::UpdateTree(const char* source, const char* destination)
     destinationRoot = destination;
     DWORD sourceAttributes = GetFileAttributesA(source);
     DWORD destinationAttributes = GetFileAttributesA(destination);
-    if (sourceAttributes != INVALID_FILE_ATTRIBUTES && (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return UpdateFolder(source, destination, destinationAttributes, true);
+    if (sourceAttributes != INVALID_FILE_ATTRIBUTES && (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        WorkAhead work(AheadThreads);
+        ahead = &work;
+        place.clear();
+        int result = UpdateFolder(source, destination, destinationAttributes, true, FolderTickets());
+        ahead = nullptr;
+        return result;
+    }
     // A file that vanished ends the run without a message.
     FolderEntry sourceEntry;
     if (!ReadFolderEntry(source, &sourceEntry))
@@ -32,7 +76,7 @@ int SyncRun::UpdateTree(const char* source, const char* destination)
     }
     FolderEntry existing;
     bool exists = ReadFolderEntry(target, &existing) && !existing.IsFolder();
-    return UpdateFile(source, sourceEntry, target, exists ? &existing : nullptr);
+    return UpdateFile(source, sourceEntry, target, exists ? &existing : nullptr, WorkAhead::NoTicket);
 }
 
 int SyncRun::PrepareDestination(const char* destination, DWORD attributes, bool top, bool* created)
@@ -59,14 +103,17 @@ int SyncRun::PrepareDestination(const char* destination, DWORD attributes, bool 
     return 1;
 }
 
-int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD destinationAttributes, bool top)
+int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD destinationAttributes, bool top,
+                          FolderTickets tickets)
 {
+    TicketsGuard guard(*ahead);
+    guard.Keep(tickets.destination);
     host.ShowStatus(source);
     // A source folder that cannot be listed is not an empty one. It is
     // listed before its copy is made, so that one renamed or removed since
     // its parent was listed leaves nothing behind.
     FolderIndex listing;
-    if (listing.Read(source) != FolderIndex::Listed) {
+    if (ahead->TakeListing(tickets.source, source, &listing) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), source, listing.Error());
         return 0;
     }
@@ -74,23 +121,76 @@ int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD des
     if (!PrepareDestination(destination, destinationAttributes, top, &created))
         return 0;
     FolderIndex existing;
-    if (!created && existing.Read(destination) != FolderIndex::Listed) {
+    if (!created && ahead->TakeListing(tickets.destination, destination, &existing) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), destination, existing.Error());
         return 0;
     }
-    for (const FolderEntry& entry : listing.Entries()) {
+    const std::vector<FolderEntry>& entries = listing.Entries();
+    std::vector<EntryWork> work(entries.size());
+    AheadCursor cursor;
+    for (std::size_t at = 0; at < entries.size(); ++at) {
         if (!Step())
             return 0;
-        const FolderEntry* counterpart = created ? nullptr : existing.Find(entry.wide);
-        if (!UpdateEntry(source, entry, destination, counterpart))
+        QueueAhead(source, destination, entries, created ? nullptr : &existing, at, &cursor, &work, &guard);
+        place.push_back(static_cast<unsigned>(at));
+        int result = UpdateEntry(source, entries[at], destination, work[at]);
+        place.pop_back();
+        if (!result)
             return 0;
     }
     return 1;
 }
 
-int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, const char* destinationFolder,
-                         const FolderEntry* existing)
+void SyncRun::QueueAhead(const char* source, const char* destination, const std::vector<FolderEntry>& entries,
+                         const FolderIndex* existing, std::size_t at, AheadCursor* cursor,
+                         std::vector<EntryWork>* work, TicketsGuard* guard)
 {
+    std::size_t end = std::min(entries.size(), at + AheadEntries);
+    char sourceChild[EPathSize];
+    char destinationChild[EPathSize];
+    // Every entry is matched with its counterpart here, once; folders are
+    // listed ahead as far as the window reaches.
+    for (; cursor->lists < end; ++cursor->lists) {
+        const FolderEntry& entry = entries[cursor->lists];
+        EntryWork& next = (*work)[cursor->lists];
+        next.counterpart = existing ? existing->Find(entry.wide) : nullptr;
+        if (!entry.IsFolder() || entry.IsLink() || !entry.representable ||
+            !JoinPath(sourceChild, source, entry.name.c_str()) ||
+            !JoinPath(destinationChild, destination, entry.name.c_str()))
+            continue;
+        next.folder.source = guard->Keep(ahead->ListLater(Place(cursor->lists), sourceChild));
+        if (next.counterpart && next.counterpart->IsFolder() && !next.counterpart->IsLink())
+            next.folder.destination = guard->Keep(ahead->ListLater(Place(cursor->lists), destinationChild));
+    }
+    // Copies are not written past the next folder: the pass may spend long
+    // in there, and they would wait half done in the destination meanwhile.
+    for (; cursor->copies < end; ++cursor->copies) {
+        const FolderEntry& entry = entries[cursor->copies];
+        if (entry.IsFolder()) {
+            if (cursor->copies > at)
+                break;
+            continue;
+        }
+        EntryWork& next = (*work)[cursor->copies];
+        if (!entry.representable || (next.counterpart && next.counterpart->IsFolder()) ||
+            !NeedsCopy(entry, next.counterpart) || !JoinPath(sourceChild, source, entry.name.c_str()) ||
+            !JoinPath(destinationChild, destination, entry.name.c_str()))
+            continue;
+        next.copy = guard->Keep(ahead->CopyLater(Place(cursor->copies), sourceChild, destinationChild));
+    }
+}
+
+WorkAhead::Place SyncRun::Place(std::size_t entry) const
+{
+    WorkAhead::Place at(place);
+    at.push_back(static_cast<unsigned>(entry));
+    return at;
+}
+
+int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, const char* destinationFolder,
+                         const EntryWork& work)
+{
+    const FolderEntry* existing = work.counterpart;
     HWND owner = host.Owner();
     const char* name = entry.name.c_str();
     // The code page has no exact form of the name: acting on what it shows
@@ -106,10 +206,11 @@ int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, con
     if (entry.IsFolder()) {
         if (entry.IsLink() && !SourceLinkIsSafe(source, sourceFolder))
             return 0;
-        return UpdateFolder(source, destination, existing ? existing->attributes : INVALID_FILE_ATTRIBUTES, false);
+        return UpdateFolder(source, destination, existing ? existing->attributes : INVALID_FILE_ATTRIBUTES, false,
+                            work.folder);
     }
     if (!existing || !existing->IsFolder())
-        return UpdateFile(source, entry, destination, existing);
+        return UpdateFile(source, entry, destination, existing, work.copy);
     // A folder of the file's name: the file goes inside it.
     if (existing->IsLink()) {
         ReportDestinationLink(owner, destination);
@@ -122,7 +223,7 @@ int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, con
     }
     FolderEntry insideEntry;
     bool exists = ReadFolderEntry(inside, &insideEntry) && !insideEntry.IsFolder();
-    return UpdateFile(source, entry, inside, exists ? &insideEntry : nullptr);
+    return UpdateFile(source, entry, inside, exists ? &insideEntry : nullptr, WorkAhead::NoTicket);
 }
 
 int SyncRun::SourceLinkIsSafe(const char* link, const char* holder)
@@ -136,32 +237,44 @@ int SyncRun::SourceLinkIsSafe(const char* link, const char* holder)
     return 1;
 }
 
-int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, const char* destination,
-                        const FolderEntry* existing)
+bool SyncRun::NeedsCopy(const FolderEntry& sourceEntry, const FolderEntry* existing) const
 {
-    if (options.excludeObj && HasSuffix(source, ".obj"))
+    if (options.excludeObj && HasSuffix(sourceEntry.name.c_str(), ".obj"))
+        return false;
+    if (!existing)
+        return true;
+    int newer = options.dosTime ? CompareDosTime(sourceEntry.writeTime, existing->writeTime)
+                                : CompareFileTime(&sourceEntry.writeTime, &existing->writeTime);
+    return newer > 0;
+}
+
+int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, const char* destination,
+                        const FolderEntry* existing, WorkAhead::Ticket ticket)
+{
+    if (!NeedsCopy(sourceEntry, existing))
         return 1;
-    if (existing) {
-        int newer = options.dosTime ? CompareDosTime(sourceEntry.writeTime, existing->writeTime)
-                                    : CompareFileTime(&sourceEntry.writeTime, &existing->writeTime);
-        if (newer <= 0)
-            return 1;
-        if (confirm) {
-            int act = Answer(host.ConfirmReplace(source, destination), 0);
-            if (act < 0)
-                return 0;
-            if (act == 0)
-                return 1;
-        }
+    if (existing && confirm) {
+        int act = Answer(host.ConfirmReplace(source, destination), 0);
+        // The user may have been a while: the file is read after the answer.
+        if (ahead)
+            ahead->Release(ticket);
+        ticket = WorkAhead::NoTicket;
+        if (act <= 0)
+            return act == 0;
     }
     host.LogOperation("copy", source, destination);
     HWND owner = host.Owner();
+    TemporaryCopy copy;
+    if (ahead)
+        ahead->TakeCopy(ticket, source, destination, &copy);
+    else
+        copy.Write(source, destination);
     // Read-only, hidden and system would keep the copy from replacing it.
     // They are cleared only where present, and put back when the copy fails.
     const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    bool cleared = existing && (existing->attributes & blocking) &&
+    bool cleared = copy.Written() && existing && (existing->attributes & blocking) &&
                    SetAttributesWithReport(owner, destination, FILE_ATTRIBUTE_NORMAL);
-    if (!CopyFileOver(owner, source, destination, existing != nullptr)) {
+    if (!CommitCopyWithReport(owner, copy, source, destination, existing != nullptr)) {
         if (cleared)
             SetFileAttributesA(destination, existing->attributes);
         return 0;

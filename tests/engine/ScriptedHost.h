@@ -50,11 +50,15 @@ public:
     // (before its action).
     std::function<void(int)> onPump;
     std::function<void(const std::string&)> onRow;
+    // Called with each question before it is answered.
+    std::function<void(const std::string&)> onQuestion;
 
 private:
     int Ask(const std::string& question)
     {
         questions.push_back(question);
+        if (onQuestion)
+            onQuestion(question);
         if (answers.empty()) {
             unexpected.push_back(question);
             return IDCANCEL;

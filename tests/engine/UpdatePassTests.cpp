@@ -204,6 +204,20 @@ TEST_CASE("replace answers: Yes to All, No and Cancel")
     CHECK(host.unexpected.empty());
 }
 
+TEST_CASE("a file changed while its replace question is up is copied as it is after the answer")
+{
+    SyncTrees trees;
+    MakeFile(trees.src + "\\a.txt", "asked about", T + 10 * S);
+    MakeFile(trees.dst + "\\a.txt", "old", T);
+    ScriptedHost host;
+    host.answers = {IDYES};
+    host.onQuestion = [&](const std::string&) { MakeFile(trees.src + "\\a.txt", "edited meanwhile", T + 20 * S); };
+    CHECK(Run(host, Options(0, 0, 0, 0), trees.src, trees.dst) == 1);
+    CHECK(ReadWholeFile(trees.dst + "\\a.txt") == "edited meanwhile");
+    CHECK(WriteTicks(trees.dst + "\\a.txt") == T + 20 * S);
+    CHECK(Names(trees.dst) == std::vector<std::string>{"a.txt"});
+}
+
 TEST_CASE("an abort is seen at the next file or folder")
 {
     SyncTrees trees;
