@@ -11,6 +11,22 @@
 #include "EOwnerDrawListView.h"
 #include "TestProcess.h"
 
+namespace {
+
+const char FixtureProperty[] = "OmbrelTestFixture";
+
+LRESULT CALLBACK WatchLog(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* fixture = static_cast<MainWindowFixture*>(GetPropA(list, FixtureProperty));
+    LRESULT result = CallWindowProcA(fixture->logProcedure, list, message, wParam, lParam);
+    // A row is complete when its last cell, the destination, is set.
+    if (message == LVM_SETITEMTEXTA && reinterpret_cast<const LVITEMA*>(lParam)->iSubItem == 2 && fixture->onRow)
+        fixture->onRow(fixture->LogRows());
+    return result;
+}
+
+}
+
 MainWindowFixture::MainWindowFixture(const std::string& setFileText) : application("Ombrel", 0, nullptr)
 {
     EApplication::instance = GetModuleHandleA(nullptr);
@@ -38,6 +54,10 @@ void MainWindowFixture::Open()
 {
     window.reset(new MainWindow(&application, "Ombrel", MainWindow::Attributes(list, "Ombrel")));
     handle = window->Handle();
+    HWND log = window->Log()->Handle();
+    SetPropA(log, FixtureProperty, this);
+    logProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(log, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchLog)));
     ShowWindow(handle, SW_SHOWNORMAL);
     UpdateWindow(handle);
 }

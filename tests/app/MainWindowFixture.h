@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,12 @@ struct MainWindowFixture {
     int CountRows(const char* operation) const;
     bool Enabled(EWindow* control) const { return IsWindowEnabled(control->Handle()) != FALSE; }
     bool MenuEnabled(int command) const;
+
+    // Called inside a run each time the log gets a complete row, with the
+    // number of rows: a test acts there at a known point of the run, however
+    // fast the run goes.
+    std::function<void(int)> onRow;
+    WNDPROC logProcedure = nullptr;
 
     EApplication application;
     TempFolder folder;

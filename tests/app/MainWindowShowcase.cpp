@@ -78,13 +78,14 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
     // The first run copies everything; the picture is taken half-way.
     bool shown = false;
     S first({[&](HWND dialog) { Shot(f.handle, create); return S::Press(IDYES)(dialog); }, S::Press(IDOK)});
-    first.onTick = [&] {
-        if (!shown && f.LogRows() >= 24) {
+    f.onRow = [&](int rows) {
+        if (!shown && rows == 24) {
             shown = true;
             Shot(f.handle, progress);
         }
     };
     f.Click(f.window->DownButton());
+    f.onRow = nullptr;
 
     // Newer sources now, and the questions on.
     for (int i = 1; i <= 3; ++i)
