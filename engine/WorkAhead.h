@@ -28,7 +28,7 @@ public:
     // Work finished this long before it is taken is done again.
     enum { FreshMs = 1000 };
 
-    WorkAhead(int threads, DWORD freshMs = FreshMs);
+    explicit WorkAhead(int threads, DWORD freshMs = FreshMs);
     WorkAhead(const WorkAhead&) = delete;
     WorkAhead& operator=(const WorkAhead&) = delete;
     // Cancels what is queued or running and discards every copy not taken.
