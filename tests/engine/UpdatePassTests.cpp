@@ -211,7 +211,19 @@ TEST_CASE("a file changed while its replace question is up is copied as it is af
     MakeFile(trees.dst + "\\a.txt", "old", T);
     ScriptedHost host;
     host.answers = {IDYES};
-    host.onQuestion = [&](const std::string&) { MakeFile(trees.src + "\\a.txt", "edited meanwhile", T + 20 * S); };
+    // Written as an editor that shares the file would, so that a copy being
+    // read ahead meanwhile does not keep the edit out.
+    host.onQuestion = [&](const std::string&) {
+        std::string edit = "edited meanwhile";
+        HANDLE file = CreateFileA((trees.src + "\\a.txt").c_str(), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, TRUNCATE_EXISTING, 0,
+                                  nullptr);
+        DWORD written = 0;
+        REQUIRE(file != INVALID_HANDLE_VALUE);
+        CHECK(WriteFile(file, edit.data(), static_cast<DWORD>(edit.size()), &written, nullptr));
+        CloseHandle(file);
+        SetWriteTicks(trees.src + "\\a.txt", T + 20 * S);
+    };
     CHECK(Run(host, Options(0, 0, 0, 0), trees.src, trees.dst) == 1);
     CHECK(ReadWholeFile(trees.dst + "\\a.txt") == "edited meanwhile");
     CHECK(WriteTicks(trees.dst + "\\a.txt") == T + 20 * S);

@@ -13,15 +13,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-bool IsTemporaryName(const std::string& name)
-{
-    return name.rfind("~omb", 0) == 0 && name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0;
-}
-
-}
-
 TEST_CASE("a temporary copy stays out of sight until committed and leaves nothing when discarded")
 {
     TempFolder temp;
@@ -35,7 +26,7 @@ TEST_CASE("a temporary copy stays out of sight until committed and leaves nothin
     REQUIRE(copy.Write(source.c_str(), target.c_str()) == 1);
     std::vector<std::string> names = FolderNames(folder);
     REQUIRE(names.size() == 1);
-    CHECK(IsTemporaryName(names[0]));
+    CHECK(IsTemporaryCopyName(names[0]));
     CHECK(copy.Commit(false) == 1);
     CHECK(FolderNames(folder) == std::vector<std::string>{"a.txt"});
     CHECK(ReadWholeFile(target) == "data");

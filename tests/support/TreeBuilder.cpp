@@ -24,6 +24,12 @@ void MakeFile(const std::string& path, const std::string& content, unsigned long
         SetWriteTicks(path, ticks);
 }
 
+bool IsTemporaryCopyName(const std::string& path)
+{
+    std::string name = path.substr(path.find_last_of('\\') + 1);
+    return name.size() > 8 && name.compare(0, 4, "~omb") == 0 && name.compare(name.size() - 4, 4, ".tmp") == 0;
+}
+
 void SetWriteTicks(const std::string& path, unsigned long long ticks)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());

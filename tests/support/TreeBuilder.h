@@ -16,6 +16,9 @@ void SetWriteTicks(const std::string& path, unsigned long long ticks);
 unsigned long long WriteTicks(const std::string& path);
 bool PathExists(const std::string& path);
 bool IsFolderPath(const std::string& path);
+// Whether a path or name is one of the temporary files a copy is written to
+// before it takes its real name.
+bool IsTemporaryCopyName(const std::string& path);
 unsigned long FileAttributes(const std::string& path);
 
 // The Linux path Wine maps a Windows path to.
