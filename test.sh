@@ -17,6 +17,9 @@ server_pid=""
 
 cleanup() {
     if [ -n "$server_pid" ]; then
+        # Ends the prefix's own services too; killing the server alone
+        # leaves them running without it.
+        wineserver -k >/dev/null 2>&1 || true
         kill "$server_pid" 2>/dev/null || true
         wait "$server_pid" 2>/dev/null || true
     fi

@@ -20,7 +20,7 @@ mkdir -p "$WINEPREFIX" "$work"
 wineserver -k >/dev/null 2>&1 || true
 wineserver -f -p >/dev/null 2>&1 &
 server=$!
-trap 'kill $server 2>/dev/null || true; wait $server 2>/dev/null || true' EXIT INT TERM
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $server 2>/dev/null || true; wait $server 2>/dev/null || true' EXIT INT TERM
 wineboot >/dev/null 2>&1
 
 bench="$root/build/x86_64/bin/syncbench.exe"
