@@ -20,6 +20,10 @@ const int AheadThreads = 2;
 // started: enough to keep the helpers busy, few enough that little is
 // thrown away when the run stops.
 const std::size_t AheadEntries = 16;
+// Larger files are copied when their turn comes: their copy takes long
+// enough by itself, and copies written ahead take room on the destination
+// disk before the files in front of them are done.
+const ULONGLONG AheadCopyBytes = 1024 * 1024;
 
 }
 
@@ -162,18 +166,21 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
         if (next.counterpart && next.counterpart->IsFolder() && !next.counterpart->IsLink())
             next.folder.destination = guard->Keep(ahead->ListLater(Place(cursor->lists), destinationChild));
     }
-    // Copies are not written past the next folder: the pass may spend long
-    // in there, and they would wait half done in the destination meanwhile.
+    // Copies are not written past the folder in hand or the next one: the
+    // pass may spend long in there, and they would wait in the destination
+    // meanwhile. Nor are copies that a question comes before: the file is
+    // read after the answer.
     for (; cursor->copies < end; ++cursor->copies) {
         const FolderEntry& entry = entries[cursor->copies];
         if (entry.IsFolder()) {
-            if (cursor->copies > at)
+            if (cursor->copies >= at)
                 break;
             continue;
         }
         EntryWork& next = (*work)[cursor->copies];
-        if (!entry.representable || (next.counterpart && next.counterpart->IsFolder()) ||
-            !NeedsCopy(entry, next.counterpart) || !JoinPath(sourceChild, source, entry.name.c_str()) ||
+        if (!entry.representable || entry.size > AheadCopyBytes || (next.counterpart && confirm) ||
+            (next.counterpart && next.counterpart->IsFolder()) || !NeedsCopy(entry, next.counterpart) ||
+            !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
             continue;
         next.copy = guard->Keep(ahead->CopyLater(Place(cursor->copies), sourceChild, destinationChild));

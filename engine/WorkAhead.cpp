@@ -13,6 +13,8 @@ struct WorkAhead::Job {
     std::multimap<Place, Job*>::iterator queued;   // while Queued
     // Its ticket was given up while it ran: the thread that ran it frees it.
     bool orphaned = false;
+    // Set when nobody will take it any more: a copy gives up between chunks.
+    volatile LONG cancel = 0;
     ULONGLONG doneAt = 0;
     FolderIndex listing;
     FolderIndex::Status status = FolderIndex::Unreadable;
@@ -30,7 +32,8 @@ WorkAhead::~WorkAhead()
 {
     EnterCriticalSection(&lock);
     stopping = true;
-    InterlockedExchange(&cancel, 1);
+    for (auto& job : jobs)
+        InterlockedExchange(&job.second->cancel, 1);
     queue.clear();
     WakeAllConditionVariable(&workQueued);
     LeaveCriticalSection(&lock);
@@ -63,7 +66,7 @@ void WorkAhead::Serve()
         if (job->kind == Job::List)
             job->status = job->listing.Read(job->first.c_str());
         else
-            job->copy.Write(job->first.c_str(), job->second.c_str(), &cancel);
+            job->copy.Write(job->first.c_str(), job->second.c_str(), &job->cancel);
         EnterCriticalSection(&lock);
         job->state = Job::Done;
         job->doneAt = GetTickCount64();
@@ -176,6 +179,7 @@ void WorkAhead::Release(Ticket ticket)
             queue.erase(raw->queued);
         if (raw->state == Job::Running) {
             raw->orphaned = true;
+            InterlockedExchange(&raw->cancel, 1);
             found->second.release();
         } else {
             job = std::move(found->second);

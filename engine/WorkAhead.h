@@ -74,7 +74,6 @@ private:
     std::multimap<Place, Job*> queue;
     Ticket nextTicket = 0;
     bool stopping = false;
-    volatile LONG cancel = 0;
 };
 
 #endif

@@ -22,7 +22,8 @@ bool IsAscii(const wchar_t* text, std::size_t length)
 
 FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
 {
-    FolderEntry entry{std::string(), data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, false};
+    FolderEntry entry{std::string(), data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, false,
+                      (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
     // Every ANSI code page keeps ASCII as it is: most names need no conversion.
     if (IsAscii(entry.wide.data(), entry.wide.size())) {
         entry.name.assign(entry.wide.begin(), entry.wide.end());

@@ -16,6 +16,7 @@ struct FolderEntry {
     // False when the code page has no exact form of the name: the system
     // would hand back '?' or a look-alike, which may be another file's name.
     bool representable;
+    ULONGLONG size;
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }

@@ -102,6 +102,7 @@ int TemporaryCopy::CreateBeside()
         file = CreateFileA(temporary, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             attributes = FILE_ATTRIBUTE_NORMAL;
+            error = 0;
             return 1;
         }
         error = GetLastError();

@@ -1,4 +1,5 @@
 #include "BoxRecorder.h"
+#include "FolderIndex.h"
 #include "SyncTrees.h"
 
 #include "LockedPath.h"
@@ -228,6 +229,59 @@ TEST_CASE("a file changed while its replace question is up is copied as it is af
     CHECK(ReadWholeFile(trees.dst + "\\a.txt") == "edited meanwhile");
     CHECK(WriteTicks(trees.dst + "\\a.txt") == T + 20 * S);
     CHECK(Names(trees.dst) == std::vector<std::string>{"a.txt"});
+}
+
+TEST_CASE("nothing is copied ahead of the pass past a folder, before a question or when large")
+{
+    SyncTrees trees;
+    ScriptedHost host;
+    // Whether a copy written ahead shows up in the destination's top folder
+    // within 300 ms: the helpers would have started on it by then.
+    auto waiting = [&] {
+        DWORD start = GetTickCount();
+        do {
+            for (const std::string& name : Names(trees.dst)) {
+                if (IsTemporaryCopyName(name))
+                    return true;
+            }
+            Sleep(5);
+        } while (GetTickCount() - start < 300);
+        return false;
+    };
+    // What was seen at the watched row or at the question.
+    std::string seen;
+    std::string watched;
+    host.onRow = [&](const std::string& row) {
+        if (!watched.empty() && row.find(watched) != std::string::npos)
+            seen += waiting() ? "waiting;" : "none;";
+    };
+    SUBCASE("the files after a folder, while the pass is in it")
+    {
+        for (int i = 0; i < 20; ++i)
+            MakeFile(trees.src + "\\f" + std::to_string(i) + ".txt", "x");
+        MakeFile(trees.src + "\\d\\inner.txt", "i");
+        // The pass takes the entries in the file system's order.
+        FolderIndex listing;
+        REQUIRE(listing.Read(trees.src.c_str()) == FolderIndex::Listed);
+        REQUIRE(listing.Entries().back().name != "d");
+        watched = "inner.txt";
+        CHECK(Run(host, Options(0, 0, 1, 0), trees.src, trees.dst) == 1);
+    }
+    SUBCASE("a file asked about")
+    {
+        MakeFile(trees.src + "\\a.txt", "new", T + 10 * S);
+        MakeFile(trees.dst + "\\a.txt", "old", T);
+        host.answers = {IDYES};
+        host.onQuestion = [&](const std::string&) { seen += waiting() ? "waiting;" : "none;"; };
+        CHECK(Run(host, Options(0, 0, 0, 0), trees.src, trees.dst) == 1);
+    }
+    SUBCASE("a large file")
+    {
+        MakeFile(trees.src + "\\large.bin", std::string(2 * 1024 * 1024, 'l'));
+        watched = "large.bin";
+        CHECK(Run(host, Options(0, 0, 1, 0), trees.src, trees.dst) == 1);
+    }
+    CHECK(seen == "none;");
 }
 
 TEST_CASE("an abort is seen at the next file or folder")
