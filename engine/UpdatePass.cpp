@@ -166,20 +166,21 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
         if (next.counterpart && next.counterpart->IsFolder() && !next.counterpart->IsLink())
             next.folder.destination = guard->Keep(ahead->ListLater(Place(cursor->lists), destinationChild));
     }
-    // Copies are not written past the folder in hand or the next one: the
-    // pass may spend long in there, and they would wait in the destination
-    // meanwhile. Nor are copies that a question comes before: the file is
-    // read after the answer.
+    // Copies are not written past a folder or a large copy, in hand or
+    // next: the pass may spend long there, and they would wait in the
+    // destination meanwhile. Nor are copies that a question comes before:
+    // the file is read after the answer.
     for (; cursor->copies < end; ++cursor->copies) {
         const FolderEntry& entry = entries[cursor->copies];
-        if (entry.IsFolder()) {
+        EntryWork& next = (*work)[cursor->copies];
+        bool copied = !entry.IsFolder() && NeedsCopy(entry, next.counterpart);
+        if (entry.IsFolder() || (copied && entry.size > AheadCopyBytes)) {
             if (cursor->copies >= at)
                 break;
             continue;
         }
-        EntryWork& next = (*work)[cursor->copies];
-        if (!entry.representable || entry.size > AheadCopyBytes || (next.counterpart && confirm) ||
-            (next.counterpart && next.counterpart->IsFolder()) || !NeedsCopy(entry, next.counterpart) ||
+        if (!copied || !entry.representable || (next.counterpart && confirm) ||
+            (next.counterpart && next.counterpart->IsFolder()) ||
             !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
             continue;

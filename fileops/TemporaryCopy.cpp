@@ -60,6 +60,10 @@ int TemporaryCopy::Write(const char* source, const char* target, const volatile 
         return 0;
     }
     std::strcpy(destination, target);
+    if (cancel && *cancel) {
+        error = ERROR_CANCELLED;
+        return 0;
+    }
     HANDLE from = CreateFileA(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (from == INVALID_HANDLE_VALUE) {

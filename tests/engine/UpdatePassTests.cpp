@@ -231,7 +231,7 @@ TEST_CASE("a file changed while its replace question is up is copied as it is af
     CHECK(Names(trees.dst) == std::vector<std::string>{"a.txt"});
 }
 
-TEST_CASE("nothing is copied ahead of the pass past a folder, before a question or when large")
+TEST_CASE("small copies are written ahead, but not past a folder, before a question or when large")
 {
     SyncTrees trees;
     ScriptedHost host;
@@ -255,6 +255,15 @@ TEST_CASE("nothing is copied ahead of the pass past a folder, before a question 
         if (!watched.empty() && row.find(watched) != std::string::npos)
             seen += waiting() ? "waiting;" : "none;";
     };
+    std::string expected = "none;";
+    SUBCASE("the small files after the one in hand")
+    {
+        for (int i = 0; i < 5; ++i)
+            MakeFile(trees.src + "\\f" + std::to_string(i) + ".txt", "x");
+        watched = "f0.txt";
+        expected = "waiting;";
+        CHECK(Run(host, Options(0, 0, 1, 0), trees.src, trees.dst) == 1);
+    }
     SUBCASE("the files after a folder, while the pass is in it")
     {
         for (int i = 0; i < 20; ++i)
@@ -281,7 +290,7 @@ TEST_CASE("nothing is copied ahead of the pass past a folder, before a question 
         watched = "large.bin";
         CHECK(Run(host, Options(0, 0, 1, 0), trees.src, trees.dst) == 1);
     }
-    CHECK(seen == "none;");
+    CHECK(seen == expected);
 }
 
 TEST_CASE("an abort is seen at the next file or folder")
