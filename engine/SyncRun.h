@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-
 // One run of a sync set: the update pass and, with DELETE on, the delete
 // pass. Each folder is listed once per side and every decision is taken from
 // those listings. Every operation returns 1 to go on and 0 to stop the run;
@@ -61,7 +60,8 @@ private:
     void QueueAhead(const char* source, const char* destination, const std::vector<FolderEntry>& entries,
                     const FolderIndex* existing, std::size_t at, AheadCursor* cursor,
                     std::vector<EntryWork>* work, TicketsGuard* guard);
-    WorkAhead::Place Place(std::size_t entry) const;
+    // Where an entry of the folder in hand comes in the pass.
+    WorkAhead::Place PlaceOf(std::size_t entry) const;
     int PrepareDestination(const char* destination, DWORD attributes, bool top, bool* created);
     int UpdateEntry(const char* sourceFolder, const FolderEntry& entry, const char* destinationFolder,
                     const EntryWork& work);

@@ -162,9 +162,9 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
             !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
             continue;
-        next.folder.source = guard->Keep(ahead->ListLater(Place(cursor->lists), sourceChild));
+        next.folder.source = guard->Keep(ahead->ListLater(PlaceOf(cursor->lists), sourceChild));
         if (next.counterpart && next.counterpart->IsFolder() && !next.counterpart->IsLink())
-            next.folder.destination = guard->Keep(ahead->ListLater(Place(cursor->lists), destinationChild));
+            next.folder.destination = guard->Keep(ahead->ListLater(PlaceOf(cursor->lists), destinationChild));
     }
     // Copies are not written past a folder or a large copy, in hand or
     // next: the pass may spend long there, and they would wait in the
@@ -184,11 +184,11 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
             !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
             continue;
-        next.copy = guard->Keep(ahead->CopyLater(Place(cursor->copies), sourceChild, destinationChild));
+        next.copy = guard->Keep(ahead->CopyLater(PlaceOf(cursor->copies), sourceChild, destinationChild));
     }
 }
 
-WorkAhead::Place SyncRun::Place(std::size_t entry) const
+WorkAhead::Place SyncRun::PlaceOf(std::size_t entry) const
 {
     WorkAhead::Place at(place);
     at.push_back(static_cast<unsigned>(entry));
@@ -261,12 +261,10 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
 {
     if (!NeedsCopy(sourceEntry, existing))
         return 1;
+    // No copy is started ahead of a question (see QueueAhead): the file is
+    // read after the answer.
     if (existing && confirm) {
         int act = Answer(host.ConfirmReplace(source, destination), 0);
-        // The user may have been a while: the file is read after the answer.
-        if (ahead)
-            ahead->Release(ticket);
-        ticket = WorkAhead::NoTicket;
         if (act <= 0)
             return act == 0;
     }

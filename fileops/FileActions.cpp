@@ -5,8 +5,6 @@
 #include "PathText.h"
 #include "TemporaryCopy.h"
 
-#include <cstdio>
-
 namespace {
 
 // path is the file named when one is in use: the source, or a destination
@@ -56,10 +54,7 @@ int CopyFileWithReport(HWND owner, const char* source, const char* destination, 
 int CopyFileOver(HWND owner, const char* source, const char* destination, bool destinationExists)
 {
     TemporaryCopy copy;
-    if (!copy.Write(source, destination)) {
-        ReportCopyError(owner, copy.Error(), source);
-        return 0;
-    }
+    copy.Write(source, destination);
     return CommitCopyWithReport(owner, copy, source, destination, destinationExists);
 }
 
