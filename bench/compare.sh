@@ -39,13 +39,18 @@ time_of() {
 }
 best() { if [ -z "$1" ]; then echo "$2"; else awk "BEGIN { print ($2 < $1) ? $2 : $1 }"; fi; }
 
-tool_run() { # tool source destination
+# tool_run TOOL SOURCE DESTINATION WINDOWS-SOURCE WINDOWS-DESTINATION: the
+# Windows forms are made before the clock starts, so that only the tools
+# are timed.
+tool_run() {
     case $1 in
-    syncbench) wine "$bench" "$(win "$2")" "$(win "$3")" ;;
-    xcopy) wine xcopy /E /D /Y /I "$(win "$2")" "$(win "$3")" ;;
+    syncbench) wine "$bench" "$4" "$5" ;;
+    xcopy) wine xcopy /E /D /Y /I "$4" "$5" ;;
     rsync) rsync -r --times --update "$2/" "$3/" ;;
     esac
 }
+# run_of TOOL SOURCE DESTINATION: seconds one run took.
+run_of() { time_of tool_run "$1" "$2" "$3" "$(win "$2")" "$(win "$3")"; }
 
 tools="syncbench xcopy rsync"
 copy_syncbench="" copy_xcopy="" copy_rsync=""
@@ -53,16 +58,16 @@ same_syncbench="" same_xcopy="" same_rsync=""
 for round in 1 2 3; do
     for tool in $tools; do
         rm -rf "$work/copy-$tool"
-        t=$(time_of tool_run "$tool" "$work/big" "$work/copy-$tool")
+        t=$(run_of "$tool" "$work/big" "$work/copy-$tool")
         eval "copy_$tool=\$(best \"\$copy_$tool\" $t)"
     done
 done
 for tool in $tools; do
-    [ -d "$work/same-$tool" ] || tool_run "$tool" "$work/small" "$work/same-$tool" >/dev/null 2>&1
+    [ -d "$work/same-$tool" ] || run_of "$tool" "$work/small" "$work/same-$tool" >/dev/null
 done
 for round in 1 2 3; do
     for tool in $tools; do
-        t=$(time_of tool_run "$tool" "$work/small" "$work/same-$tool")
+        t=$(run_of "$tool" "$work/small" "$work/same-$tool")
         eval "same_$tool=\$(best \"\$same_$tool\" $t)"
     done
 done
