@@ -57,15 +57,6 @@ TEST_CASE("attribute list: capacity, Get, Find and Clear")
     CHECK(list.Get(7) == 0);
 }
 
-TEST_CASE("attribute list: values hold whole pointers")
-{
-    static int target;
-    EAttributeList list;
-    list.Set(EKey::CreateParam, &target);
-    CHECK(reinterpret_cast<int*>(list.Get(EKey::CreateParam)) == &target);
-    CHECK(sizeof(EValue) == sizeof(void*));
-}
-
 TEST_CASE("attribute list: ToPixels converts geometry with the base units")
 {
     EAttributeList list;
@@ -107,28 +98,4 @@ TEST_CASE("attribute list: flag tables turn present non-zero keys into style bit
     EAttributeList listBox;
     listBox.Set(EKey::Sort, 1).Set(EKey::MultipleSel, 1).SetFlags(EListFlags, EListFlagCount);
     CHECK(listBox.Get(EKey::Style) == (0x2 | 0x8));
-}
-
-TEST_CASE("attribute list: the key numbering")
-{
-    struct {
-        unsigned key;
-        unsigned number;
-    } keys[] = {
-        {EKey::AcceptFiles, 1},   {EKey::Accelerators, 2}, {EKey::Action, 3},        {EKey::Pressed, 6},
-        {EKey::Background, 7},    {EKey::Border, 14},      {EKey::Change, 17},       {EKey::CharSet, 18},
-        {EKey::ClassName, 20},    {EKey::ClassStyle, 21},  {EKey::Click, 22},        {EKey::ColumnClick, 27},
-        {EKey::Cursor, 29},       {EKey::StatusBar, 35},   {EKey::DialogUnits, 41},  {EKey::Disabled, 44},
-        {EKey::ExStyle, 60},      {EKey::FaceName, 64},    {EKey::Focus, 72},        {EKey::Group, 77},
-        {EKey::Height, 79},       {EKey::HScrolled, 83},   {EKey::SmallIcon, 88},    {EKey::Id, 90},
-        {EKey::ItemList, 103},    {EKey::Text, 108},       {EKey::MenuCommand, 121}, {EKey::Menu, 122},
-        {EKey::MenuList, 123},    {EKey::NoMove, 131},     {EKey::CreateParam, 140}, {EKey::Predefined, 145},
-        {EKey::Return, 157},      {EKey::Bitmap, 156},     {EKey::SelChange, 163},   {EKey::Style, 178},
-        {EKey::TabStop, 179},     {EKey::Template, 180},   {EKey::Value, 190},       {EKey::VScrolled, 192},
-        {EKey::Weight, 198},      {EKey::Width, 199},      {EKey::WindowIcon, 200},  {EKey::WndProc, 205},
-        {EKey::X, 206},           {EKey::Y, 207},          {EKey::DrawItem, 213},    {EKey::BitmapCount, 215},
-        {EKey::InitHandler, 224}, {EKey::CustomDraw, 234}, {EKey::ToolBar, 239},     {EKey::Title, 243},
-    };
-    for (const auto& k : keys)
-        CHECK(k.key == k.number);
 }
