@@ -242,45 +242,36 @@ TEST_CASE("dialogs: a menu command runs a dialog through RunHandler")
 
 TEST_CASE("dialogs: centred over the owner, kept on the screen")
 {
-    RECT dialog = {0, 0, 200, 100};
-    RECT owner = {100, 100, 500, 400};
-    POINT p = EDialogWindow::CentredPosition(dialog, &owner, 1280, 1024, false);
-    CHECK(p.x == 200);
-    CHECK(p.y == 200);
-
-    // Owner near the right and bottom edges: pushed back onto the screen.
-    RECT edge = {1200, 950, 1400, 1100};
-    p = EDialogWindow::CentredPosition(dialog, &edge, 1280, 1024, false);
-    CHECK(p.x == 1080);
-    CHECK(p.y == 924);
-
-    // Owner off the top-left: never negative.
-    RECT offLeft = {-500, -400, -100, -100};
-    p = EDialogWindow::CentredPosition(dialog, &offLeft, 1280, 1024, false);
-    CHECK(p.x == 0);
-    CHECK(p.y == 0);
-
-    // No owner: the top-left corner. A dialog wider than the screen: 0.
-    p = EDialogWindow::CentredPosition(dialog, nullptr, 1280, 1024, false);
-    CHECK(p.x == 0);
-    CHECK(p.y == 0);
-    RECT wide = {0, 0, 300, 100};
-    p = EDialogWindow::CentredPosition(wide, nullptr, 240, 320, true);
-    CHECK(p.x == 0);
-
-    // Small screen: centred on the part above the bottom 106 pixels.
-    RECT tall = {0, 0, 240, 320};
-    RECT small = {0, 0, 200, 60};
-    p = EDialogWindow::CentredPosition(small, &tall, 240, 320, true);
-    CHECK(p.x == 20);
-    CHECK(p.y == (214 - 60) / 2);
-    p = EDialogWindow::CentredPosition(small, &tall, 240, 320, false);
-    CHECK(p.y == 130);
-    // Odd differences round towards zero, also when negative.
-    RECT narrow = {10, 10, 111, 111};
-    RECT big = {0, 0, 104, 104};
-    p = EDialogWindow::CentredPosition(big, &narrow, 1280, 1024, false);
-    CHECK(p.x == 10 + (-3) / 2);
+    const RECT owner = {100, 100, 500, 400}, edge = {1200, 950, 1400, 1100}, offLeft = {-500, -400, -100, -100},
+               tall = {0, 0, 240, 320}, narrow = {10, 10, 111, 111};
+    struct {
+        RECT dialog;
+        const RECT* owner;
+        int screenWidth, screenHeight;
+        bool small;
+        LONG x, y;
+    } cases[] = {
+        {{0, 0, 200, 100}, &owner, 1280, 1024, false, 200, 200},
+        // Near the right and bottom edges: pushed back onto the screen.
+        {{0, 0, 200, 100}, &edge, 1280, 1024, false, 1080, 924},
+        // Off the top-left: never negative.
+        {{0, 0, 200, 100}, &offLeft, 1280, 1024, false, 0, 0},
+        // No owner: the top-left corner, also when wider than the screen.
+        {{0, 0, 200, 100}, nullptr, 1280, 1024, false, 0, 0},
+        {{0, 0, 300, 100}, nullptr, 240, 320, true, 0, 0},
+        // A small screen centres on the part above its bottom 106 pixels.
+        {{0, 0, 200, 60}, &tall, 240, 320, true, 20, (214 - 60) / 2},
+        {{0, 0, 200, 60}, &tall, 240, 320, false, 20, 130},
+        // Odd differences round towards zero, also when negative.
+        {{0, 0, 104, 104}, &narrow, 1280, 1024, false, 10 + (-3) / 2, 10 + (-3) / 2},
+    };
+    for (const auto& c : cases) {
+        long row = &c - cases;
+        CAPTURE(row);
+        POINT p = EDialogWindow::CentredPosition(c.dialog, c.owner, c.screenWidth, c.screenHeight, c.small);
+        CHECK(p.x == c.x);
+        CHECK(p.y == c.y);
+    }
 }
 
 TEST_CASE("dialogs: a real dialog over an owner at the screen's edge")
