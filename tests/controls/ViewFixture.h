@@ -1,5 +1,5 @@
-#ifndef OMBREL_BARSFIXTURE_H
-#define OMBREL_BARSFIXTURE_H
+#ifndef OMBREL_VIEWFIXTURE_H
+#define OMBREL_VIEWFIXTURE_H
 
 #include <windows.h>
 
@@ -8,9 +8,20 @@
 #include "EView.h"
 #include "FrameworkFixture.h"
 
+// Takes, when it goes, the quit message that a destroyed parentless view
+// posts, so that it cannot end a later test's dialog.
+struct QuitTaker {
+    ~QuitTaker()
+    {
+        int code;
+        TakeQuit(&code);
+    }
+};
+
 // A visible framework view holding the controls under test, in a process
 // with a window map.
 struct ViewFixture : ApplicationFixture {
+    QuitTaker quit;
     EAttributeList list;
     EView view;
     ViewFixture() : view(nullptr, "controls", ViewList(list).Set(EKey::Style, WS_VISIBLE).Set(EKey::Width, 660).Set(EKey::Height, 420)) {}
@@ -44,8 +55,10 @@ inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, U
 inline void PumpMessages()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
         DispatchMessageA(&message);
+    }
 }
 
 #endif
