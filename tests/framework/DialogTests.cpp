@@ -111,10 +111,7 @@ TEST_CASE("dialogs: every button ends the dialog with its own id")
         {"EConfirmYesNoDialog", IDNO},
         {"EConfirmYesAllNoCancelDialog", IDYESTOALL},
         {"EConfirmYesAllNoCancelDialog", IDCANCEL},
-        {"EConfirmMultipleFileReplaceDialog", IDYES},
-        {"EConfirmMultipleFileReplaceDialog", IDYESTOALL},
-        {"EConfirmMultipleFileReplaceDialog", IDNO},
-        {"EConfirmMultipleFileReplaceDialog", IDCANCEL},
+        // The replace template's buttons: the file confirmation tests.
         {"Success", IDOK},
     };
     for (const Case& c : cases) {
@@ -173,12 +170,6 @@ TEST_CASE("dialogs: the English template with the flag clear")
     RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
     CHECK(script.caption == "Confirm");
     CHECK(script.yesText == "&Yes");
-    Script replace(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("EConfirmMultipleFileReplaceDialog"), replace);
-    CHECK(replace.caption == "Confirm File Replace");
-    Script success(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("Success"), success);
-    CHECK(success.caption == "Result of fodler update");
 }
 
 // Run by a Japanese-mode test process: the ANSI texts come back as Shift-JIS.
