@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "BoxAnswer.h"
+#include "DialogScript.h"
 #include "EConfirmDialog.h"
 #include "EFlags.h"
+#include "FlagScope.h"
 #include "FrameworkFixture.h"
 #include "resource.h"
 
@@ -89,19 +90,12 @@ int RunConfirm(const std::string& name, Script& script, EWindow* owner = nullptr
     return dialog.Run();
 }
 
-// Sets the Japanese flag for one test and puts it back.
-struct Language {
-    explicit Language(int japanese) : saved(EJapanese) { EJapanese = japanese; }
-    ~Language() { EJapanese = saved; }
-    int saved;
-};
-
 }
 
 TEST_CASE("dialogs: every button ends the dialog with its own id")
 {
     ApplicationFixture app;
-    Language english(0);
+    FlagScope english(EJapanese, 0);
     struct Case {
         const char* base;
         int button;
@@ -125,7 +119,7 @@ TEST_CASE("dialogs: every button ends the dialog with its own id")
 TEST_CASE("dialogs: Esc, the close box and Enter")
 {
     ApplicationFixture app;
-    Language english(0);
+    FlagScope english(EJapanese, 0);
     Script escape(Script::Key, VK_ESCAPE);
     CHECK(RunConfirm("EConfirmYesNoDialog_E", escape) == IDCANCEL);  // no Cancel button there
     Script escapeReplace(Script::Key, VK_ESCAPE);
@@ -165,7 +159,7 @@ TEST_CASE("dialogs: id 1 without a control fires Action 1; a plain dialog stays 
 TEST_CASE("dialogs: the English template with the flag clear")
 {
     ApplicationFixture app;
-    Language english(0);
+    FlagScope english(EJapanese, 0);
     Script script(Script::Key, VK_ESCAPE);
     RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
     CHECK(script.caption == "Confirm");
@@ -177,7 +171,7 @@ TEST_CASE("dialogs Japanese: the Japanese template with the flag set")
 {
     REQUIRE(GetACP() == 932);
     ApplicationFixture app;
-    Language japanese(1);
+    FlagScope japanese(EJapanese, 1);
     Script script(Script::Key, VK_ESCAPE);
     RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
     CHECK(script.caption == "\x8a\x6d\x94\x46");                      // 確認
@@ -192,16 +186,17 @@ TEST_CASE("dialogs Japanese: the Japanese template with the flag set")
 TEST_CASE("dialogs: a missing template is reported once and never runs")
 {
     ApplicationFixture app;
-    Language english(0);
-    AnswerBoxes("Fatal", IDOK);
+    FlagScope english(EJapanese, 0);
+    DialogScript boxes({DialogScript::Press(IDOK), DialogScript::Press(IDOK)});
     EAttributeList list;
     list.Set(EKey::Template, "NoSuchDialog_E");
     EConfirmDialog dialog(nullptr, list);
-    CHECK(AnsweredBoxes() == 1);
-    CHECK(LastBoxText() == "Can't find dialog template 'NoSuchDialog_E'");
+    REQUIRE(boxes.seen.size() == 1);
+    CHECK(boxes.seen[0].caption == "Fatal");
+    CHECK(boxes.seen[0].text == "Can't find dialog template 'NoSuchDialog_E'");
     CHECK(dialog.Run() == -1);
     CHECK(dialog.Run() == -1);
-    CHECK(AnsweredBoxes() == 1);
+    CHECK(boxes.seen.size() == 1);
     CHECK(EApplication::pendingDialog == nullptr);
 
     // An absurdly long name is cut, not overrun.
@@ -209,9 +204,8 @@ TEST_CASE("dialogs: a missing template is reported once and never runs")
     EAttributeList longList;
     longList.Set(EKey::Template, longName.c_str());
     EConfirmDialog longDialog(nullptr, longList);
-    CHECK(AnsweredBoxes() == 2);
-    CHECK(LastBoxText().size() < 520);
-    StopAnswering();
+    REQUIRE(boxes.seen.size() == 2);
+    CHECK(boxes.seen[1].text.size() < 520);
 }
 
 TEST_CASE("dialogs: a menu command runs a dialog through RunHandler")
@@ -268,7 +262,7 @@ TEST_CASE("dialogs: centred over the owner, kept on the screen")
 TEST_CASE("dialogs: a real dialog over an owner at the screen's edge")
 {
     ApplicationFixture app;
-    Language english(0);
+    FlagScope english(EJapanese, 0);
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     EAttributeList viewList;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "BoxAnswer.h"
+#include "DialogScript.h"
 #include "EApplicationView.h"
 #include "EControl.h"
 #include "EEdit.h"
@@ -188,10 +188,10 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
         // Predefined, so nothing registers the class and creation fails.
         EAttributeList list;
         list.Set(EKey::ClassName, "NoSuchClassAnywhere").Set(EKey::Predefined, 1);
-        AnswerBoxes("Fatal:CreateWindow", IDOK);
+        DialogScript boxes({DialogScript::Press(IDOK)});
         EView view(nullptr, "x", list);
-        CHECK(AnsweredBoxes() == 1);
-        StopAnswering();
+        REQUIRE(boxes.seen.size() == 1);
+        CHECK(boxes.seen[0].caption == "Fatal:CreateWindow");
         CHECK(view.Handle() == nullptr);
     }
 }
