@@ -1,7 +1,6 @@
 #include "BoxRecorder.h"
 #include "SyncTrees.h"
 
-#include "LockedPath.h"
 #include "TestProcess.h"
 
 #include <doctest/doctest.h>
@@ -105,14 +104,4 @@ TEST_CASE_FIXTURE(SyncTrees, "a recycle folder inside an orphan folder ends the 
     CHECK_FALSE(PathExists(dst + "\\orphan\\y.txt"));
     CHECK(PathExists(dst + "\\orphan\\RECYCLER\\x.txt"));
     CHECK(host.rows == std::vector<std::string>{"rmdir " + dst + "\\orphan"});
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "a file that cannot be deleted stops the run with its code")
-{
-    MakeFile(dst + "\\busy.txt", "b");
-    LockedPath lock(dst + "\\busy.txt");
-    REQUIRE(lock.Held());
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-    CHECK(boxes.LastText() == "Error DeleteFile 32");
-    CHECK(host.rows == std::vector<std::string>{"del " + dst + "\\busy.txt"});
 }
