@@ -44,12 +44,6 @@ const char SuccessCaption[] = "Result of fodler update";
 const char ReplaceCaption[] = "Confirm File Replace";
 const char DeleteCaption[] = "Confirm File Delete";
 
-std::string SetText(const std::string& name, const std::string& source, const std::string& destination,
-                    const char* flags = "DELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n")
-{
-    return "[" + name + "]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination + "\"\r\n" + flags + "\r\n";
-}
-
 // Where a child sits in its parent's client area, and its size.
 RECT ChildRect(HWND child)
 {
