@@ -7,7 +7,6 @@
 #include "EControl.h"
 #include "EEdit.h"
 #include "EWindowMap.h"
-#include "EWindowProc.h"
 #include "FrameworkFixture.h"
 
 namespace {
@@ -194,27 +193,6 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
         CHECK(boxes.seen[0].caption == "Fatal:CreateWindow");
         CHECK(view.Handle() == nullptr);
     }
-}
-
-TEST_CASE("dispatch: creation-time messages get default processing, later ones reach handlers")
-{
-    ApplicationFixture app;
-    // WM_NCCREATE, WM_GETMINMAXINFO and WM_CREATE come before the wrapper is
-    // in the map: the default procedure answers them, so creation succeeds
-    // and WM_NCCREATE's default work (the title) is done.
-    EAttributeList list;
-    EView view(nullptr, "created title", ViewList(list));
-    REQUIRE(view.Handle());
-    char title[32] = "";
-    GetWindowTextA(view.Handle(), title, sizeof title);
-    CHECK(std::string(title) == "created title");
-    CHECK((reinterpret_cast<WNDPROC>(GetClassLongPtrA(view.Handle(), GCLP_WNDPROC)) == EWindowProc));
-
-    Recorder r;
-    view.AddMessageHandler(WM_GETMINMAXINFO, &r, &Recorder::OnMessage);
-    MINMAXINFO info = {};
-    SendMessageA(view.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    CHECK(r.calls == std::vector<int>{100});
 }
 
 TEST_CASE("views: scroll positions, a text-only change, and the own bar's event")
