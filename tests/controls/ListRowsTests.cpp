@@ -39,15 +39,7 @@ const int RowWidth = 600, RowHeight = 18;
 struct Painted : Canvas {
     Painted(HWND list, int row, UINT state) : Canvas(RowWidth, RowHeight)
     {
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_LISTVIEW;
-        item.itemID = row;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = list;
-        item.hDC = dc.Handle();
-        item.rcItem = {0, 0, RowWidth, RowHeight};
-        EListDrawRow(list, item);
+        EListDrawRow(list, DrawRequest(list, ODT_LISTVIEW, row, state, {0, 0, RowWidth, RowHeight}, *this));
     }
 };
 

@@ -35,10 +35,8 @@ struct Canvas {
     COLORREF At(int x, int y) const { return GetPixel(dc.Handle(), x, y); }
 };
 
-// Sends the parent the WM_DRAWITEM the system would send for control,
-// painting into canvas: the way a paint goes through the framework.
-inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, UINT state, const RECT& rect,
-                              Canvas& canvas)
+// What the system asks an owner to paint for control, into canvas.
+inline DRAWITEMSTRUCT DrawRequest(HWND control, UINT type, UINT item, UINT state, const RECT& rect, Canvas& canvas)
 {
     DRAWITEMSTRUCT draw = {};
     draw.CtlType = type;
@@ -48,6 +46,15 @@ inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, U
     draw.hwndItem = control;
     draw.hDC = canvas.dc.Handle();
     draw.rcItem = rect;
+    return draw;
+}
+
+// Sends the parent the WM_DRAWITEM the system would send for control,
+// painting into canvas: the way a paint goes through the framework.
+inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, UINT state, const RECT& rect,
+                              Canvas& canvas)
+{
+    DRAWITEMSTRUCT draw = DrawRequest(control, type, item, state, rect, canvas);
     SendMessageA(parent, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }
 
