@@ -27,6 +27,12 @@ LRESULT CALLBACK WatchLog(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 
 }
 
+std::string SetText(const std::string& name, const std::string& source, const std::string& destination,
+                    const char* flags)
+{
+    return "[" + name + "]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination + "\"\r\n" + flags + "\r\n";
+}
+
 MainWindowFixture::MainWindowFixture(const std::string& setFileText) : application("Ombrel", 0, nullptr)
 {
     EApplication::instance = GetModuleHandleA(nullptr);

@@ -13,6 +13,10 @@
 #include "ProgramSettings.h"
 #include "TempFolder.h"
 
+// One set as the set file holds it.
+std::string SetText(const std::string& name, const std::string& source, const std::string& destination,
+                    const char* flags = "DELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n");
+
 // The program's window in this process over an empty settings key: built as
 // the program builds it, driven by messages, closed the way a user closes it.
 struct MainWindowFixture {

@@ -8,7 +8,6 @@
 // replace question and the success report.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "DialogScript.h"
@@ -18,6 +17,7 @@
 #include "EOwnerDrawListView.h"
 #include "EProgram.h"
 #include "MainWindowFixture.h"
+#include "ShowcaseMarker.h"
 #include "TreeBuilder.h"
 
 namespace {
@@ -27,14 +27,9 @@ typedef DialogScript S;
 // Writes the rectangle, then keeps the window alive until the picture is taken.
 void Shot(HWND window, const char* marker)
 {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    if (std::FILE* out = std::fopen(marker, "w")) {
-        std::fprintf(out, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        std::fclose(out);
-    }
+    WriteWindowMarker(window, marker);
     DWORD start = GetTickCount();
-    while (GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 60000) {
+    while (!MarkerTaken(marker) && GetTickCount() - start < 60000) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
@@ -42,19 +37,13 @@ void Shot(HWND window, const char* marker)
     }
 }
 
-std::string Section(const std::string& name, const std::string& source, const std::string& destination,
-                    const char* flags)
-{
-    return "[" + name + "]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination + "\"\r\n" + flags + "\r\n";
-}
-
 void ShowSets(const char* marker)
 {
-    MainWindowFixture f(Section("Projects", "C:\\work\\projects", "E:\\backup\\projects",
+    MainWindowFixture f(SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects",
                                 "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n") +
-                        Section("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures",
+                        SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures",
                                 "DELETE=N\r\nDOSTIME=Y\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n") +
-                        Section("Documents", "C:\\Users\\Public\\Documents", "E:\\backup\\documents",
+                        SetText("Documents", "C:\\Users\\Public\\Documents", "E:\\backup\\documents",
                                 "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
     f.Open();
     f.Pump();
@@ -71,7 +60,7 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
     for (const char* folder : folders)
         for (int i = 1; i <= 12; ++i)
             MakeFile(source + "\\" + folder + "\\" + folder + "-" + std::to_string(100 + i) + ".txt", "text");
-    MainWindowFixture f(Section("Documents", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    MainWindowFixture f(SetText("Documents", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
     f.Open();
     f.Pump();
 

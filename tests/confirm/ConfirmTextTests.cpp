@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ConfirmTexts.h"
-#include "DialogAnswer.h"
+#include "Question.h"
 #include "EFlags.h"
 #include "FlagScope.h"
 #include "TempFolder.h"

@@ -4,12 +4,12 @@
 // marker file; it closes when the marker file is deleted.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "EApplication.h"
 #include "EProgram.h"
 #include "FileConfirmations.h"
+#include "ShowcaseMarker.h"
 
 namespace {
 
@@ -29,18 +29,10 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     if (!dialog || !IsWindowVisible(dialog))
         return;
-    if (!told) {
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        RECT r;
-        GetWindowRect(dialog, &r);
-        if (std::FILE* out = std::fopen(marker, "w")) {
-            std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-            std::fclose(out);
-        }
-        told = true;
-    } else if (GetFileAttributesA(marker) == INVALID_FILE_ATTRIBUTES) {
+    if (!told)
+        told = WriteWindowMarker(dialog, marker);
+    else if (MarkerTaken(marker))
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }
 }
 
 void WriteSample(const std::string& path, std::size_t bytes, WORD day, WORD hour)

@@ -7,61 +7,20 @@
 #include <vector>
 
 #include "AboutIds.h"
+#include "BoxRecorder.h"
 #include "EAboutDialog.h"
 #include "EFlags.h"
 #include "EKeyTree.h"
-#include "MessageBoxes.h"
-#include "WidgetFixture.h"
+#include "RegistryKeys.h"
+#include "EMemoryLine.h"
+#include "FlagScope.h"
+#include "ViewFixture.h"
 
 namespace {
 
 const char Maker[] = "Software\\OmbrelAboutMaker";
 const char Product[] = "Software\\OmbrelAboutMaker\\Product";
 const char Sibling[] = "Software\\OmbrelAboutMaker\\Sibling";
-
-bool Exists(const char* path)
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void MakeKey(const std::string& path)
-{
-    HKEY key;
-    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr) == ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-struct CleanKeys {
-    CleanKeys() { DeleteKeyTree(HKEY_CURRENT_USER, Maker); }
-    ~CleanKeys() { DeleteKeyTree(HKEY_CURRENT_USER, Maker); }
-};
-
-// Answers the confirmation boxes with a fixed button and keeps them.
-class BoxAnswerer : public EBoxReporter {
-public:
-    explicit BoxAnswerer(int answer) : answer(answer), previous(SetBoxReporter(this)) {}
-    ~BoxAnswerer() override { SetBoxReporter(previous); }
-    int Report(HWND owner, const char* text, const char* caption, UINT style) override
-    {
-        texts.push_back(text);
-        captions.push_back(caption);
-        owners.push_back(owner);
-        styles.push_back(style);
-        return answer;
-    }
-    int answer;
-    std::vector<std::string> texts, captions;
-    std::vector<HWND> owners;
-    std::vector<UINT> styles;
-
-private:
-    EBoxReporter* previous;
-};
 
 // Reads the dialog once it is shown, then presses its buttons in turn.
 class AboutScript : public EObject {
@@ -87,6 +46,11 @@ public:
             GetDlgItemTextA(window, id, text, sizeof text);
             lines.push_back(text);
         }
+        char text[MAX_PATH] = "";
+        GetWindowTextA(window, text, sizeof text);
+        caption = text;
+        GetDlgItemTextA(window, IDC_ABOUT_UNINSTALL, text, sizeof text);
+        uninstallText = text;
         uninstallVisible = IsWindowVisible(GetDlgItem(window, IDC_ABOUT_UNINSTALL)) != 0;
         LOGFONTA font = {};
         GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(window, IDC_ABOUT_NAME, WM_GETFONT, 0, 0)),
@@ -119,6 +83,7 @@ public:
     EAboutDialog& dialog;
     std::vector<int> presses;
     std::vector<std::string> lines;
+    std::string caption, uninstallText;
     bool uninstallVisible = false;
     LONG nameWeight = 0;
     bool memoryFits = false;
@@ -149,6 +114,14 @@ bool MemoryFigures(const std::string& line, const char* prefix, unsigned long* a
     return std::sscanf(line.c_str(), format.c_str(), available, total, percent) == 3;
 }
 
+std::string Line(unsigned long long total, unsigned long long available, int japanese = 0)
+{
+    FlagScope language(EJapanese, japanese);
+    char buffer[260];
+    EFormatMemoryLine(buffer, total, available);
+    return buffer;
+}
+
 void CheckMemoryLine(const std::string& line, const char* prefix)
 {
     unsigned long available = 0, total = 0, percent = 0;
@@ -161,11 +134,26 @@ void CheckMemoryLine(const std::string& line, const char* prefix)
 
 }
 
+TEST_CASE("memory line: figures, the percentage and a total below 1 KB")
+{
+    const unsigned long long MB = 1024 * 1024;
+    CHECK(Line(64 * MB, 16 * MB) == "Program: 16384KB/65536KB (25%)");
+    CHECK(Line(64 * MB, 16 * MB, 1) == "\xcc\xdf\xdb\xb8\xde\xd7\xd1\x3a\x20" "16384KB/65536KB (25%)");
+    // Past 4 GB nothing overflows.
+    CHECK(Line(64 * 1024 * MB, 48 * 1024 * MB) == "Program: 50331648KB/67108864KB (75%)");
+    CHECK(Line(3 * MB, 3 * MB - 1) == "Program: 3071KB/3072KB (99%)");
+    CHECK(Line(MB, 2 * MB) == "Program: 2048KB/1024KB (100%)");
+    // Unknown or below 1 KB: no figures, no division.
+    CHECK(Line(1023, 1000) == "Program: unknown");
+    CHECK(Line(0, 0) == "Program: unknown");
+    CHECK(Line(0, 0, 1) == "\xcc\xdf\xdb\xb8\xde\xd7\xd1\x3a\x20\x95\x73\x96\xbe");
+}
+
 TEST_CASE("about: product lines, bold name, memory line that fits, OK ends it")
 {
-    WidgetFixture fixture;
+    ViewFixture fixture;
     EAttributeList list;
-    EAboutDialog dialog(fixture.view, list);
+    EAboutDialog dialog(&fixture.view, list);
     CHECK(std::string(reinterpret_cast<const char*>(list.Get(EKey::Template))) == "EAboutDialog_E");
     dialog.SetKeyPaths(Maker, Product);
     AboutScript script(dialog, {IDOK});
@@ -189,104 +177,95 @@ TEST_CASE("about: product lines, bold name, memory line that fits, OK ends it")
 
 TEST_CASE("about: Uninstall removes the program's keys, keeps a sibling and closes the main window")
 {
-    WidgetFixture fixture;
-    CleanKeys clean;
+    ViewFixture fixture;
+    CleanKeyTree clean(Maker);
     MakeKey(std::string(Product) + "\\Settings\\deep");
     MakeKey(std::string(Sibling) + "\\Inner");
-    CloseWatch watch(fixture.view);
+    CloseWatch watch(&fixture.view);
     EAttributeList list;
-    EAboutDialog dialog(fixture.view, list);
+    EAboutDialog dialog(&fixture.view, list);
     dialog.SetKeyPaths(Maker, Product);
 
     SUBCASE("Cancel in the confirmation changes nothing and the dialog stays")
     {
-        BoxAnswerer boxes(IDCANCEL);
+        BoxRecorder boxes(IDCANCEL);
         AboutScript script(dialog, {IDC_ABOUT_UNINSTALL, IDOK});
         CHECK(dialog.Run() == IDOK);
-        REQUIRE(boxes.texts.size() == 1);
-        CHECK(boxes.texts[0] == "Uninstall this program.");
-        CHECK(boxes.captions[0] == "Confirmation");
-        CHECK(boxes.styles[0] == (MB_OKCANCEL | MB_ICONEXCLAMATION));
-        CHECK(Exists(Product));
+        REQUIRE(boxes.boxes.size() == 1);
+        CHECK(boxes.boxes[0].text == "Uninstall this program.");
+        CHECK(boxes.boxes[0].caption == "Confirmation");
+        CHECK(boxes.boxes[0].style == (MB_OKCANCEL | MB_ICONEXCLAMATION));
+        CHECK(KeyExists(Product));
         CHECK(watch.closes == 0);
-        CHECK(IsWindow(fixture.view->Handle()));
+        CHECK(IsWindow(fixture.view.Handle()));
     }
     SUBCASE("OK: the product key goes, the sibling stays, the main window closes")
     {
-        BoxAnswerer boxes(IDOK);
+        BoxRecorder boxes(IDOK);
         AboutScript script(dialog, {IDC_ABOUT_UNINSTALL});
         int code = dialog.Run();
         CHECK(code != IDOK);  // ended by its owner's destruction, not by OK
-        REQUIRE(boxes.texts.size() == 1);
-        CHECK_FALSE(Exists(Product));
-        CHECK(Exists(Maker));
-        CHECK(Exists((std::string(Sibling) + "\\Inner").c_str()));
+        REQUIRE(boxes.boxes.size() == 1);
+        CHECK_FALSE(KeyExists(Product));
+        CHECK(KeyExists(Maker));
+        CHECK(KeyExists((std::string(Sibling) + "\\Inner").c_str()));
         CHECK(watch.closes == 1);
-        CHECK(fixture.view->Handle() == nullptr);
+        CHECK(fixture.view.Handle() == nullptr);
     }
 }
 
-TEST_CASE("about: without a product path no Uninstall; a missing product key closes nothing")
+TEST_CASE("about: without a product path no Uninstall; a failed uninstall closes nothing")
 {
-    WidgetFixture fixture;
-    CleanKeys clean;
-    CloseWatch watch(fixture.view);
+    ViewFixture fixture;
+    CleanKeyTree clean(Maker);
+    CloseWatch watch(&fixture.view);
     EAttributeList list;
-    EAboutDialog dialog(fixture.view, list);
+    EAboutDialog dialog(&fixture.view, list);
     {
-        BoxAnswerer boxes(IDOK);
+        BoxRecorder boxes(IDOK);
         AboutScript script(dialog, {IDC_ABOUT_UNINSTALL, IDOK});
         CHECK(dialog.Run() == IDOK);
         CHECK_FALSE(script.uninstallVisible);
-        CHECK(boxes.texts.empty());
+        CHECK(boxes.boxes.empty());
     }
     MakeKey(Maker);
     dialog.SetKeyPaths(Maker, Product);
     {
-        BoxAnswerer boxes(IDOK);
+        BoxRecorder boxes(IDOK);
         AboutScript script(dialog, {IDC_ABOUT_UNINSTALL, IDOK});
         CHECK(dialog.Run() == IDOK);
-        CHECK(boxes.texts.size() == 1);
-        CHECK(Exists(Maker));
+        CHECK(boxes.boxes.size() == 1);
+        CHECK(KeyExists(Maker));
         CHECK(watch.closes == 0);
-    }
-    // The only product gone, the maker key goes with it.
-    MakeKey(std::string(Product) + "\\Settings");
-    {
-        BoxAnswerer boxes(IDOK);
-        AboutScript script(dialog, {IDC_ABOUT_UNINSTALL});
-        dialog.Run();
-        CHECK_FALSE(Exists(Maker));
-        CHECK(watch.closes == 1);
     }
 }
 
 TEST_CASE("Japanese mode: the About dialog's lines, memory line and confirmation")
 {
     REQUIRE(GetACP() == 932);
-    int saved = EJapanese;
-    EJapanese = 1;
+    FlagScope japanese(EJapanese, 1);
     {
-        WidgetFixture fixture;
-        CleanKeys clean;
+        ViewFixture fixture;
+        CleanKeyTree clean(Maker);
         EAttributeList list;
-        EAboutDialog dialog(fixture.view, list);
+        EAboutDialog dialog(&fixture.view, list);
         CHECK(std::string(reinterpret_cast<const char*>(list.Get(EKey::Template))) == "EAboutDialog_J");
         dialog.SetKeyPaths(Maker, Product);
         MakeKey(Product);
-        BoxAnswerer boxes(IDCANCEL);
+        BoxRecorder boxes(IDCANCEL);
         AboutScript script(dialog, {IDC_ABOUT_UNINSTALL, IDOK});
         CHECK(dialog.Run() == IDOK);
         REQUIRE(script.lines.size() == 5);
         CHECK(script.lines[0] == "Korvane Folder Sync");
-        // "ﾒｰﾙ: " from the Japanese template.
+        // "ﾊﾞｰｼﾞｮﾝ情報", "ｱﾝｲﾝｽﾄ(&U)" and "ﾒｰﾙ: " from the Japanese template.
+        CHECK(script.caption == "\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1");
+        CHECK(script.uninstallText == "\xb1\xdd\xb2\xdd\xbd\xc4\x28\x26\x55\x29");
         CHECK(script.lines[3].rfind("\xd2\xb0\xd9\x3a\x20", 0) == 0);
         CheckMemoryLine(script.lines[4], "\xcc\xdf\xdb\xb8\xde\xd7\xd1\x3a\x20");
         CHECK(script.memoryFits);
-        REQUIRE(boxes.texts.size() == 1);
+        REQUIRE(boxes.boxes.size() == 1);
         // "ｱﾝｲﾝｽﾄｰﾙを実行します", "確認"
-        CHECK(boxes.texts[0] == "\xb1\xdd\xb2\xdd\xbd\xc4\xb0\xd9\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xdc\x82\xb7");
-        CHECK(boxes.captions[0] == "\x8a\x6d\x94\x46");
+        CHECK(boxes.boxes[0].text == "\xb1\xdd\xb2\xdd\xbd\xc4\xb0\xd9\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xdc\x82\xb7");
+        CHECK(boxes.boxes[0].caption == "\x8a\x6d\x94\x46");
     }
-    EJapanese = saved;
 }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "BarsFixture.h"
+#include "ViewFixture.h"
 #include "EBitmapButton.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "EButtonFaces.h"
 #include "EMemoryDC.h"
 #include "TestWindow.h"
+#include "ViewFixture.h"
 
 namespace {
 
@@ -55,48 +56,25 @@ TEST_CASE("button faces: frames, the picture placed and the disabled picture")
     const COLORREF pictures[] = {Red, Blue};
     EBitmap strip(MakePictures(4, 4, pictures, 2));
     Strip faces(10, 8, strip.Bitmap(), 2);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
-
-    SUBCASE("up: raised frame, picture centred")
-    {
-        CHECK(faces.At(0, 0) == light);
-        CHECK(faces.At(0, 5) == light);
-        CHECK(faces.At(9, 0) == dark);
-        CHECK(faces.At(9, 7) == dark);
-        CHECK(faces.At(0, 7) == dark);
-        CHECK(faces.At(8, 6) == shadow);
-        CHECK(faces.At(8, 2) == shadow);
-        CHECK(faces.At(2, 6) == shadow);
-        CHECK(faces.At(3, 2) == Red);
-        CHECK(faces.At(6, 5) == Red);
-        CHECK(faces.At(2, 2) == face);
-        CHECK(faces.At(7, 5) == face);
-    }
-    SUBCASE("pressed: sunken frame, picture one pixel right and down")
-    {
-        CHECK(faces.At(10, 0) == dark);
-        CHECK(faces.At(10, 4) == dark);
-        CHECK(faces.At(11, 1) == shadow);
-        CHECK(faces.At(11, 4) == shadow);
-        CHECK(faces.At(15, 1) == shadow);
-        CHECK(faces.At(19, 0) == light);
-        CHECK(faces.At(19, 4) == light);
-        CHECK(faces.At(14, 7) == light);
-        CHECK(faces.At(13, 2) == face);
-        CHECK(faces.At(14, 3) == Red);
-        CHECK(faces.At(17, 6) == Red);
-        CHECK(faces.At(18, 6) == face);
-    }
-    SUBCASE("disabled: raised frame, second picture")
-    {
-        CHECK(faces.At(20, 0) == light);
-        CHECK(faces.At(29, 7) == dark);
-        CHECK(faces.At(23, 2) == Blue);
-        CHECK(faces.At(26, 5) == Blue);
-        CHECK(faces.At(27, 5) == face);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT),
+                   shadow = GetSysColor(COLOR_BTNSHADOW), dark = GetSysColor(COLOR_3DDKSHADOW);
+    struct {
+        int x, y;
+        COLORREF colour;
+    } pixels[] = {
+        // Up (x 0-9): raised frame, picture centred.
+        {0, 0, light}, {0, 5, light}, {9, 0, dark}, {9, 7, dark}, {0, 7, dark}, {8, 6, shadow}, {8, 2, shadow},
+        {2, 6, shadow}, {3, 2, Red}, {6, 5, Red}, {2, 2, face}, {7, 5, face},
+        // Pressed (x 10-19): sunken frame, picture one pixel right and down.
+        {10, 0, dark}, {10, 4, dark}, {11, 1, shadow}, {11, 4, shadow}, {15, 1, shadow}, {19, 0, light},
+        {19, 4, light}, {14, 7, light}, {13, 2, face}, {14, 3, Red}, {17, 6, Red}, {18, 6, face},
+        // Disabled (x 20-29): raised frame, second picture.
+        {20, 0, light}, {29, 7, dark}, {23, 2, Blue}, {26, 5, Blue}, {27, 5, face},
+    };
+    for (const auto& p : pixels) {
+        CAPTURE(p.x);
+        CAPTURE(p.y);
+        CHECK(faces.At(p.x, p.y) == p.colour);
     }
 }
 
@@ -134,37 +112,27 @@ TEST_CASE("button faces: the program's pictures, normal and disabled")
         CAPTURE(name);
         EBitmap resource(LoadBitmapA(EApplication::instance, name));
         REQUIRE(resource.Bitmap());
-        BITMAP size;
-        REQUIRE(GetObjectA(resource.Bitmap(), sizeof size, &size) == sizeof size);
-        CHECK(size.bmWidth == 32);
-        CHECK(size.bmHeight == 16);
 
         TestWindow window;
         EButtonFaces faces(window.handle, 22, 21, name, 2);
-        EBitmap canvas(MakePictures(22, 21, &Red, 1));
-        EBitmap pressedCanvas(MakePictures(22, 21, &Red, 1));
-        EBitmap disabledCanvas(MakePictures(22, 21, &Red, 1));
-        EMemoryDC up, pressed, disabled;
-        up.Select(canvas.Bitmap());
-        pressed.Select(pressedCanvas.Bitmap());
-        disabled.Select(disabledCanvas.Bitmap());
-        faces.Paint(up.Handle(), EFaceUp);
-        faces.Paint(pressed.Handle(), EFacePressed);
-        faces.Paint(disabled.Handle(), EFaceDisabled);
+        Canvas up(22, 21), pressed(22, 21), disabled(22, 21);
+        faces.Paint(up.dc.Handle(), EFaceUp);
+        faces.Paint(pressed.dc.Handle(), EFacePressed);
+        faces.Paint(disabled.dc.Handle(), EFaceDisabled);
 
         // The 16 x 16 picture sits at (3, 2); pressed, at (4, 3).
         int same = 0, differentFromDisabled = 0, notFace = 0;
         for (int y = 0; y < 16; y++)
             for (int x = 0; x < 16; x++) {
-                COLORREF normal = GetPixel(up.Handle(), 3 + x, 2 + y);
-                same += normal == GetPixel(pressed.Handle(), 4 + x, 3 + y);
-                differentFromDisabled += normal != GetPixel(disabled.Handle(), 3 + x, 2 + y);
+                COLORREF normal = up.At(3 + x, 2 + y);
+                same += normal == pressed.At(4 + x, 3 + y);
+                differentFromDisabled += normal != disabled.At(3 + x, 2 + y);
                 notFace += normal != GetSysColor(COLOR_BTNFACE);
             }
         CHECK(same == 256);
         CHECK(differentFromDisabled > 20);
         CHECK(notFace > 20);
-        CHECK(GetPixel(up.Handle(), 0, 0) == GetSysColor(COLOR_BTNHIGHLIGHT));
-        CHECK(GetPixel(pressed.Handle(), 0, 0) == GetSysColor(COLOR_3DDKSHADOW));
+        CHECK(up.At(0, 0) == GetSysColor(COLOR_BTNHIGHLIGHT));
+        CHECK(pressed.At(0, 0) == GetSysColor(COLOR_3DDKSHADOW));
     }
 }

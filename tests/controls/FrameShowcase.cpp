@@ -11,7 +11,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -33,6 +32,7 @@
 #include "EPushButton.h"
 #include "EStatusBar.h"
 #include "MenuIds.h"
+#include "ShowcaseMarker.h"
 #include "resource.h"
 
 namespace {
@@ -56,27 +56,14 @@ private:
         HWND shown = dialog ? dialog->Handle() : frame.Handle();
         if (!written) {
             if (shown && IsWindowVisible(shown))
-                written = WriteMarker(shown);
-        } else if (GetFileAttributesA(marker) == INVALID_FILE_ATTRIBUTES) {
+                written = WriteWindowMarker(shown, marker);
+        } else if (MarkerTaken(marker)) {
             if (dialog && dialog->Handle())
                 dialog->End(IDOK);
             else
                 DestroyWindow(frame.Handle());
         }
         return 0;
-    }
-
-    bool WriteMarker(HWND window)
-    {
-        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        RECT r;
-        GetWindowRect(window, &r);
-        std::FILE* out = std::fopen(marker, "w");
-        if (!out)
-            return false;
-        std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        std::fclose(out);
-        return true;
     }
 
     EApplicationView& frame;

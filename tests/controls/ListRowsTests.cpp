@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "EBitmap.h"
 #include "EListRows.h"
-#include "EMemoryDC.h"
+#include "EOwnerDrawListView.h"
 #include "LogList.h"
+#include "ViewFixture.h"
 
 namespace {
 
@@ -33,44 +33,34 @@ int Format(HWND list, int column)
     return description.fmt & 3;
 }
 
-// One row painted into a white-on-nothing memory canvas of the row's size.
-struct Painted {
-    static const int Width = 600, Height = 18;
-    EBitmap bitmap;
-    EMemoryDC dc;
-    Painted(HWND list, int row, UINT state)
-        : bitmap(CreateBitmap(Width, Height, 1, 32, nullptr))
+const int RowWidth = 600, RowHeight = 18;
+
+// One row painted by EListDrawRow into a memory canvas of the row's size.
+struct Painted : Canvas {
+    Painted(HWND list, int row, UINT state) : Canvas(RowWidth, RowHeight)
     {
-        dc.Select(bitmap.Bitmap());
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_LISTVIEW;
-        item.itemID = row;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = list;
-        item.hDC = dc.Handle();
-        item.rcItem = {0, 0, Width, Height};
-        EListDrawRow(list, item);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(dc.Handle(), x, y); }
-    // Pixels of columns [left, right) that differ from the fill colour.
-    int Ink(int left, int right, COLORREF fill) const
-    {
-        int count = 0;
-        for (int y = 1; y < Height - 1; y++)
-            for (int x = left; x < right; x++)
-                count += At(x, y) != fill;
-        return count;
-    }
-    int FirstInkColumn(int left, int right, COLORREF fill) const
-    {
-        for (int x = left; x < right; x++)
-            for (int y = 1; y < Height - 1; y++)
-                if (At(x, y) != fill)
-                    return x;
-        return -1;
+        EListDrawRow(list, DrawRequest(list, ODT_LISTVIEW, row, state, {0, 0, RowWidth, RowHeight}, *this));
     }
 };
+
+// Pixels of columns [left, right) of a row that differ from the fill colour.
+int Ink(const Canvas& row, int left, int right, COLORREF fill)
+{
+    int count = 0;
+    for (int y = 1; y < RowHeight - 1; y++)
+        for (int x = left; x < right; x++)
+            count += row.At(x, y) != fill;
+    return count;
+}
+
+int FirstInkColumn(const Canvas& row, int left, int right, COLORREF fill)
+{
+    for (int x = left; x < right; x++)
+        for (int y = 1; y < RowHeight - 1; y++)
+            if (row.At(x, y) != fill)
+                return x;
+    return -1;
+}
 
 }
 
@@ -128,35 +118,35 @@ TEST_CASE("list rows: painting a row, selected or not")
     Painted plain(log.list, 0, 0);
     CHECK(plain.At(0, 0) == white);
     // Too long: cut inside its own column, two pixels short of the edge.
-    CHECK(plain.Ink(2, 78, white) > 0);
-    CHECK(plain.Ink(78, 84, white) == 0);
+    CHECK(Ink(plain, 2, 78, white) > 0);
+    CHECK(Ink(plain, 78, 84, white) == 0);
     // Right-aligned: ink near the right edge only.
-    CHECK(plain.Ink(84, 200, white) == 0);
-    CHECK(plain.Ink(200, 232, white) > 0);
+    CHECK(Ink(plain, 84, 200, white) == 0);
+    CHECK(Ink(plain, 200, 232, white) > 0);
     // Format 3 is drawn left-aligned, from its own edge.
-    int first = plain.FirstInkColumn(234, 434, white);
+    int first = FirstInkColumn(plain, 234, 434, white);
     CHECK(first >= 236);
     CHECK(first < 250);
-    CHECK(plain.Ink(434, 600, white) == 0);
+    CHECK(Ink(plain, 434, 600, white) == 0);
 
     Painted selected(log.list, 0, ODS_SELECTED);
     CHECK(selected.At(0, 0) == navy);
     CHECK(selected.At(599, 17) == navy);
-    CHECK(selected.Ink(2, 78, navy) > 0);
-    CHECK(selected.Ink(84, 200, navy) == 0);
+    CHECK(Ink(selected, 2, 78, navy) > 0);
+    CHECK(Ink(selected, 84, 200, navy) == 0);
 
     Painted focused(log.list, 0, ODS_FOCUS);
     // A dotted rectangle over the whole row, text left alone.
     int top = 0, bottom = 0;
-    for (int x = 0; x < Painted::Width; x++) {
+    for (int x = 0; x < RowWidth; x++) {
         top += focused.At(x, 0) != white;
-        bottom += focused.At(x, Painted::Height - 1) != white;
+        bottom += focused.At(x, RowHeight - 1) != white;
     }
-    CHECK(top > Painted::Width / 3);
-    CHECK(bottom > Painted::Width / 3);
+    CHECK(top > RowWidth / 3);
+    CHECK(bottom > RowWidth / 3);
     CHECK(plain.At(0, 0) == white);
-    CHECK(focused.Ink(84, 200, white) == 0);
-    CHECK(focused.Ink(2, 78, white) == plain.Ink(2, 78, white));
+    CHECK(Ink(focused, 84, 200, white) == 0);
+    CHECK(Ink(focused, 2, 78, white) == Ink(plain, 2, 78, white));
 }
 
 TEST_CASE("list rows: a row of a list without columns only gets its background")
@@ -164,5 +154,37 @@ TEST_CASE("list rows: a row of a list without columns only gets its background")
     LogList log(300, 100);
     SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
     Painted empty(log.list, 0, 0);
-    CHECK(empty.Ink(0, Painted::Width, RGB(255, 255, 255)) == 0);
+    CHECK(Ink(empty, 0, RowWidth, RGB(255, 255, 255)) == 0);
+}
+
+TEST_CASE("list view: the parent's WM_DRAWITEM paints the row texts through the framework")
+{
+    const COLORREF white = RGB(255, 255, 255), navy = RGB(0, 0, 128);
+    ViewFixture f;
+    EAttributeList logList;
+    EOwnerDrawListView log(&f.view, "", logList.Set(EKey::Width, RowWidth).Set(EKey::Height, 200).Set(EKey::Style, LVS_REPORT));
+    // Without the owner-draw style the parent is never asked to paint.
+    CHECK((GetWindowLongPtrA(log.Handle(), GWL_STYLE) & LVS_OWNERDRAWFIXED) != 0);
+    SendMessageA(log.Handle(), LVM_SETBKCOLOR, 0, white);
+    SendMessageA(log.Handle(), LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+    const EListColumn columns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
+    log.InsertColumns(3, columns);
+    const char* texts[] = {"copy", "C:\\a\\source.txt", ""};
+    log.InsertRow(0, texts, 3);
+    const RECT rect = {0, 0, RowWidth, RowHeight};
+
+    Canvas plain(RowWidth, RowHeight);
+    DrawThroughParent(f.view.Handle(), log.Handle(), ODT_LISTVIEW, 0, 0, rect, plain);
+    CHECK(plain.At(0, 0) == white);
+    CHECK(Ink(plain, 2, 78, white) > 0);     // "copy"
+    CHECK(Ink(plain, 82, 378, white) > 0);   // the source path
+    CHECK(Ink(plain, 380, RowWidth, white) == 0); // no destination
+
+    Canvas selected(RowWidth, RowHeight);
+    DrawThroughParent(f.view.Handle(), log.Handle(), ODT_LISTVIEW, 0, ODS_SELECTED, rect, selected);
+    CHECK(selected.At(0, 0) == navy);
+    CHECK(selected.At(RowWidth - 1, RowHeight - 1) == navy);
+    // The text, in the list's background colour, where the plain row has it.
+    CHECK(Ink(selected, 2, 78, navy) == Ink(plain, 2, 78, white));
+    CHECK(Ink(selected, 380, RowWidth, navy) == 0);
 }

@@ -1,29 +1,10 @@
 #include "TestWindow.h"
 
-WPARAM TestWindow::lastCommand = 0;
-int TestWindow::commandCount = 0;
-
-namespace {
-
-LRESULT CALLBACK RecordingProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+TestWindow::TestWindow()
 {
-    if (message == WM_COMMAND) {
-        TestWindow::lastCommand = wParam;
-        TestWindow::commandCount++;
-        return 0;
-    }
-    return DefWindowProcA(handle, message, wParam, lParam);
-}
-
-}
-
-TestWindow::TestWindow(int width, int height)
-{
-    handle = CreateWindowExA(0, RegisterTestClass("OmbrelControlsTest", RecordingProc), "test",
-                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, width, height, nullptr, nullptr,
+    handle = CreateWindowExA(0, RegisterTestClass("OmbrelControlsTest", DefWindowProcA), "test",
+                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
-    lastCommand = 0;
-    commandCount = 0;
 }
 
 TestWindow::~TestWindow()

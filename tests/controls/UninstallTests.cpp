@@ -6,33 +6,13 @@
 
 #include "EFlags.h"
 #include "EKeyTree.h"
+#include "RegistryKeys.h"
 
 namespace {
 
 const char Maker[] = "Software\\OmbrelTestMaker";
 const char Product[] = "Software\\OmbrelTestMaker\\Product";
 const char Sibling[] = "Software\\OmbrelTestMaker\\Sibling";
-
-bool Exists(const std::string& path)
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void MakeKey(const std::string& path, const char* valueName = nullptr)
-{
-    HKEY key;
-    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
-            ERROR_SUCCESS);
-    if (valueName) {
-        DWORD one = 1;
-        RegSetValueExA(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
-    }
-    RegCloseKey(key);
-}
 
 // The product with settings and a tree three levels deep.
 void MakeProduct()
@@ -43,30 +23,19 @@ void MakeProduct()
         MakeKey(std::string(Product) + "\\many\\" + std::to_string(i));
 }
 
-// Starts and ends without the test maker key.
-struct CleanMaker {
-    CleanMaker() { Remove(); }
-    ~CleanMaker() { Remove(); }
-    static void Remove()
-    {
-        if (Exists(Maker))
-            DeleteKeyTree(HKEY_CURRENT_USER, Maker);
-    }
-};
-
 }
 
 TEST_CASE("uninstall: a sibling product's key survives, and so does the maker key")
 {
-    CleanMaker clean;
+    CleanKeyTree clean(Maker);
     MakeProduct();
     MakeKey(Sibling, "Keep");
     MakeKey(std::string(Sibling) + "\\Inner");
 
     CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_SUCCESS);
-    CHECK_FALSE(Exists(Product));
-    CHECK(Exists(Maker));
-    CHECK(Exists(std::string(Sibling) + "\\Inner"));
+    CHECK_FALSE(KeyExists(Product));
+    CHECK(KeyExists(Maker));
+    CHECK(KeyExists(std::string(Sibling) + "\\Inner"));
     DWORD value = 0, size = sizeof value;
     CHECK(RegGetValueA(HKEY_CURRENT_USER, Sibling, "Keep", RRF_RT_REG_DWORD, nullptr, &value, &size) ==
           ERROR_SUCCESS);
@@ -75,41 +44,41 @@ TEST_CASE("uninstall: a sibling product's key survives, and so does the maker ke
 
 TEST_CASE("uninstall: the maker key goes only when nothing else is left in it")
 {
-    CleanMaker clean;
+    CleanKeyTree clean(Maker);
     SUBCASE("only the product and the program's own value")
     {
         MakeProduct();
         MakeKey(Maker, "Force english");
         CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_SUCCESS);
-        CHECK_FALSE(Exists(Product));
-        CHECK_FALSE(Exists(Maker));
+        CHECK_FALSE(KeyExists(Product));
+        CHECK_FALSE(KeyExists(Maker));
     }
     SUBCASE("a value the program does not own")
     {
         MakeProduct();
         MakeKey(Maker, "Other");
         CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_SUCCESS);
-        CHECK_FALSE(Exists(Product));
-        CHECK(Exists(Maker));
+        CHECK_FALSE(KeyExists(Product));
+        CHECK(KeyExists(Maker));
     }
     SUBCASE("no maker path: the maker key stays")
     {
         MakeProduct();
         CHECK(UninstallKeys(HKEY_CURRENT_USER, nullptr, Product) == ERROR_SUCCESS);
-        CHECK_FALSE(Exists(Product));
-        CHECK(Exists(Maker));
+        CHECK_FALSE(KeyExists(Product));
+        CHECK(KeyExists(Maker));
     }
     SUBCASE("a missing product key stops the uninstall")
     {
         MakeKey(Maker);
         CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_FILE_NOT_FOUND);
-        CHECK(Exists(Maker));
+        CHECK(KeyExists(Maker));
     }
 }
 
 TEST_CASE("uninstall: nothing is touched when a key path is not what it should be")
 {
-    CleanMaker clean;
+    CleanKeyTree clean(Maker);
     MakeProduct();
     MakeKey(Sibling);
     const char* products[] = {nullptr,
@@ -129,14 +98,14 @@ TEST_CASE("uninstall: nothing is touched when a key path is not what it should b
     CHECK(UninstallKeys(HKEY_CURRENT_USER, "Software\\OmbrelTestMake", Product) == ERROR_INVALID_PARAMETER);
     CHECK(UninstallKeys(HKEY_CURRENT_USER, "", Product) == ERROR_INVALID_PARAMETER);
     CHECK(UninstallKeys(HKEY_CURRENT_USER, "Software\\OmbrelTestMaker\\", Product) == ERROR_INVALID_PARAMETER);
-    CHECK(Exists(std::string(Product) + "\\a\\b\\c"));
-    CHECK(Exists(std::string(Product) + "\\many\\11"));
-    CHECK(Exists(Sibling));
+    CHECK(KeyExists(std::string(Product) + "\\a\\b\\c"));
+    CHECK(KeyExists(std::string(Product) + "\\many\\11"));
+    CHECK(KeyExists(Sibling));
 }
 
 TEST_CASE("key trees: deleted from the leaves up; the root itself is refused")
 {
-    CleanMaker clean;
+    CleanKeyTree clean(Maker);
     MakeProduct();
     CHECK(HasSubKey(HKEY_CURRENT_USER, Product));
     CHECK_FALSE(HasSubKey(HKEY_CURRENT_USER, (std::string(Product) + "\\Settings").c_str()));
@@ -144,18 +113,18 @@ TEST_CASE("key trees: deleted from the leaves up; the root itself is refused")
 
     CHECK(DeleteKeyTree(HKEY_CURRENT_USER, "") == ERROR_INVALID_PARAMETER);
     CHECK(DeleteKeyTree(HKEY_CURRENT_USER, nullptr) == ERROR_INVALID_PARAMETER);
-    CHECK(Exists("Software"));
+    CHECK(KeyExists("Software"));
     CHECK(DeleteKeyTree(HKEY_CURRENT_USER, "Software\\OmbrelTestMaker\\Missing") == ERROR_FILE_NOT_FOUND);
 
     CHECK(DeleteKeyTree(HKEY_CURRENT_USER, Product) == ERROR_SUCCESS);
-    CHECK_FALSE(Exists(Product));
-    CHECK(Exists(Maker));
+    CHECK_FALSE(KeyExists(Product));
+    CHECK(KeyExists(Maker));
 }
 
 TEST_CASE("Japanese mode: keys with double-byte names are removed")
 {
     REQUIRE(GetACP() == 932);
-    CleanMaker clean;
+    CleanKeyTree clean(Maker);
     int saved = EDoubleByte;
     EDoubleByte = 1;
     // "ソ表" (83 5C 95 5C): both trail bytes look like backslashes.
@@ -163,7 +132,7 @@ TEST_CASE("Japanese mode: keys with double-byte names are removed")
     MakeKey(product + "\\\x90\xdd\x92\xe8\x83\x5c\x95\x5c\x90\xdd\x92\xe8\\x", "v");
     MakeKey(Sibling);
     CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, product.c_str()) == ERROR_SUCCESS);
-    CHECK_FALSE(Exists(product));
-    CHECK(Exists(Sibling));
+    CHECK_FALSE(KeyExists(product));
+    CHECK(KeyExists(Sibling));
     EDoubleByte = saved;
 }

@@ -2,17 +2,13 @@
 
 #include <windows.h>
 
-#include <string>
+#include <initializer_list>
 
 #include "EApplication.h"
 #include "EAttributeList.h"
-#include "EFlags.h"
 #include "ELanguage.h"
-#include "EView.h"
 #include "EWindowClass.h"
 #include "EWindowProc.h"
-#include "TempFolder.h"
-#include "TestProcess.h"
 
 namespace {
 
@@ -123,76 +119,8 @@ TEST_CASE("class registration: defaults, overrides, and an existing class kept")
     EApplication::previousInstance = nullptr;
 }
 
-TEST_CASE("framework window: destroying a parentless window ends the loop with code 0")
-{
-    EApplication application("CoreTests", 0, nullptr);
-    EApplication::instance = GetModuleHandleA(nullptr);
-    EAttributeList list;
-    list.Set(EKey::ClassName, "OmbrelTestTop").Set(EKey::Style, WS_OVERLAPPED).Set(EKey::Width, 50).Set(
-        EKey::Height, 50);
-    EView top(nullptr, "top", list);
-    REQUIRE(top.Handle() != nullptr);
-    HWND window = top.Handle();
-    {
-        EAttributeList childList;
-        childList.Set(EKey::ClassName, "OmbrelTestTop").Set(EKey::Style, WS_CHILD);
-        EView child(&top, "child", childList);
-        REQUIRE(child.Handle() != nullptr);
-        // A child going first must not end the loop.
-        DestroyWindow(child.Handle());
-    }
-    MSG message;
-    CHECK_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    CHECK(EApplication::RunMessageLoop() == 0);
-    CHECK_FALSE(IsWindow(window));
-}
-
 TEST_CASE("message loop: returns the quit code")
 {
     PostQuitMessage(42);
     CHECK(EApplication::RunMessageLoop() == 42);
-}
-
-TEST_CASE("interface font: Japanese face as Shift-JIS bytes, Arial otherwise")
-{
-    int saved = EJapanese;
-    EJapanese = 1;
-    EAttributeList japanese;
-    EAddUIFontAttributes(japanese);
-    CHECK(japanese.Get(EKey::CharSet) == 128);
-    std::string face = reinterpret_cast<const char*>(japanese.Get(EKey::FaceName));
-    CHECK(face == "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
-
-    EJapanese = 0;
-    EAttributeList english;
-    EAddUIFontAttributes(english);
-    EValue charSet = 1;
-    CHECK_FALSE(english.Find(EKey::CharSet, &charSet));
-    CHECK(std::string(reinterpret_cast<const char*>(english.Get(EKey::FaceName))) == "Arial");
-    EJapanese = saved;
-}
-
-TEST_CASE("code conversion library: never taken from the current folder")
-{
-    // The test library sits in a folder of its own, not beside this test.
-    std::string library = TestBinaryFolder() + "\\mirsol\\MIRSOL.DLL";
-    REQUIRE(GetFileAttributesA(library.c_str()) != INVALID_FILE_ATTRIBUTES);
-    TempFolder current;
-    REQUIRE(CopyFileA(library.c_str(), (current / "MIRSOL.DLL").c_str(), FALSE));
-    char saved[MAX_PATH];
-    GetCurrentDirectoryA(sizeof saved, saved);
-    REQUIRE(SetCurrentDirectoryA(current.Path().c_str()));
-
-    HMODULE module = ELoadCodeConversion();
-    CHECK(module == nullptr);
-    // The bait is real: a load by bare name would have taken it.
-    HMODULE bare = LoadLibraryA("MIRSOL.DLL");
-    CHECK(bare != nullptr);
-
-    if (module)
-        FreeLibrary(module);
-    if (bare)
-        FreeLibrary(bare);
-    SetCurrentDirectoryA(saved);
 }

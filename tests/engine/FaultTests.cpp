@@ -36,162 +36,147 @@ void CheckNoPartialCopies(const SyncTrees& trees, const TreeSnapshot& destinatio
 
 }
 
-TEST_CASE("a destination file held open by another program is left as it was")
+TEST_CASE_FIXTURE(SyncTrees, "a destination file held open by another program is left as it was")
 {
-    SyncTrees trees;
-    BoxRecorder boxes;
-    ScriptedHost host;
-    MakeFile(trees.src + "\\a.txt", "new", T + 10 * S);
-    MakeFile(trees.dst + "\\a.txt", "old", T);
-    MakeFile(trees.dst + "\\orphan.txt", "o");
-    TreeSnapshot before = Snapshot(trees.temp.Path());
+    MakeFile(src + "\\a.txt", "new", T + 10 * S);
+    MakeFile(dst + "\\a.txt", "old", T);
+    MakeFile(dst + "\\orphan.txt", "o");
+    TreeSnapshot before = Snapshot(temp.Path());
     std::string expected;
 
     SUBCASE("replacing it")
     {
         // Its read-only flag, cleared for the copy, comes back.
-        SetFileAttributesA((trees.dst + "\\a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-        before = Snapshot(trees.temp.Path());
-        HeldFile held(trees.dst + "\\a.txt");
+        SetFileAttributesA((dst + "\\a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+        before = Snapshot(temp.Path());
+        HeldFile held(dst + "\\a.txt");
         REQUIRE(held.Held());
-        CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
+        CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
         // The box names the file that is in use: the destination.
-        expected = trees.dst + "\\a.txt is in use";
-        CHECK(host.rows == Paths{"copy " + trees.src + "\\a.txt " + trees.dst + "\\a.txt"});
+        expected = dst + "\\a.txt is in use";
+        CHECK(host.rows == Paths{"copy " + src + "\\a.txt " + dst + "\\a.txt"});
     }
     SUBCASE("deleting it as an orphan")
     {
-        MakeFile(trees.src + "\\a.txt", "new", T);
-        before = Snapshot(trees.temp.Path());
-        HeldFile held(trees.dst + "\\orphan.txt");
+        MakeFile(src + "\\a.txt", "new", T);
+        before = Snapshot(temp.Path());
+        HeldFile held(dst + "\\orphan.txt");
         REQUIRE(held.Held());
-        CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
+        CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
         expected = "Error DeleteFile 32";
-        CHECK(host.rows == Paths{"del " + trees.dst + "\\orphan.txt"});
+        CHECK(host.rows == Paths{"del " + dst + "\\orphan.txt"});
     }
     REQUIRE(boxes.boxes.size() == 1);
     CHECK(boxes.LastText() == expected);
-    CHECK(Changes(before, Snapshot(trees.temp.Path())).empty());
+    CHECK(Changes(before, Snapshot(temp.Path())).empty());
 }
 
-TEST_CASE("a write-protected destination stops the run and stays as it was")
+TEST_CASE_FIXTURE(SyncTrees, "a write-protected destination stops the run and stays as it was")
 {
-    SyncTrees trees;
-    BoxRecorder boxes;
-    ScriptedHost host;
-    SmallDisk disk(trees.dst, "1m");
+    SmallDisk disk(dst, "1m");
     if (!disk.Mounted()) {
         std::printf("SKIPPED: write-protected destination (mounting a tmpfs needs root)\n");
         return;
     }
-    MakeFile(trees.dst + "\\a.txt", "old", T);
-    MakeFile(trees.dst + "\\orphan.txt", "o");
+    MakeFile(dst + "\\a.txt", "old", T);
+    MakeFile(dst + "\\orphan.txt", "o");
     std::string expected;
 
     SUBCASE("a new file")
     {
-        MakeFile(trees.src + "\\a.txt", "old", T);
-        MakeFile(trees.src + "\\new.txt", "n");
+        MakeFile(src + "\\a.txt", "old", T);
+        MakeFile(src + "\\new.txt", "n");
         expected = "Error CopyFile ";
     }
     SUBCASE("a newer file")
     {
-        MakeFile(trees.src + "\\a.txt", "new", T + 10 * S);
+        MakeFile(src + "\\a.txt", "new", T + 10 * S);
         expected = "Error CopyFile ";
     }
     SUBCASE("a new folder")
     {
-        MakeFile(trees.src + "\\a.txt", "old", T);
-        MakeFolder(trees.src + "\\sub");
+        MakeFile(src + "\\a.txt", "old", T);
+        MakeFolder(src + "\\sub");
         expected = "Error CreateDirectory ";
     }
     SUBCASE("an orphan")
     {
-        MakeFile(trees.src + "\\a.txt", "old", T);
+        MakeFile(src + "\\a.txt", "old", T);
         expected = "Error DeleteFile ";
     }
     REQUIRE(disk.MakeReadOnly());
-    TreeSnapshot before = Snapshot(trees.temp.Path());
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
+    TreeSnapshot before = Snapshot(temp.Path());
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     REQUIRE(boxes.boxes.size() == 1);
     CHECK(boxes.LastText().rfind(expected, 0) == 0);
-    CHECK(Changes(before, Snapshot(trees.temp.Path())).empty());
+    CHECK(Changes(before, Snapshot(temp.Path())).empty());
 }
 
-TEST_CASE("a source file deleted after its folder was listed stops the run")
+TEST_CASE_FIXTURE(SyncTrees, "a source file deleted after its folder was listed stops the run")
 {
-    SyncTrees trees;
-    BoxRecorder boxes;
-    ScriptedHost host;
-    MakeFile(trees.dst + "\\orphan.txt", "o");
+    MakeFile(dst + "\\orphan.txt", "o");
     SUBCASE("a new file")
     {
-        MakeFile(trees.src + "\\gone.txt", "g");
+        MakeFile(src + "\\gone.txt", "g");
     }
     SUBCASE("a newer file")
     {
-        MakeFile(trees.src + "\\gone.txt", "new", T + 10 * S);
-        MakeFile(trees.dst + "\\gone.txt", "old", T);
+        MakeFile(src + "\\gone.txt", "new", T + 10 * S);
+        MakeFile(dst + "\\gone.txt", "old", T);
     }
-    TreeSnapshot before = Snapshot(trees.dst);
+    TreeSnapshot before = Snapshot(dst);
     // The second pump comes after the folder is listed and before any copy
     // of it is started.
     host.onPump = [&](int pump) {
         if (pump == 2)
-            DeleteFileA((trees.src + "\\gone.txt").c_str());
+            DeleteFileA((src + "\\gone.txt").c_str());
     };
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     REQUIRE(boxes.boxes.size() == 1);
     CHECK(boxes.LastText() == "Error CopyFile 2");
     // Neither the destination's copy nor anything beside it was touched, and
     // the delete pass did not run.
-    CHECK(Changes(before, Snapshot(trees.dst)).empty());
-    CHECK(host.rows == Paths{"copy " + trees.src + "\\gone.txt " + trees.dst + "\\gone.txt"});
+    CHECK(Changes(before, Snapshot(dst)).empty());
+    CHECK(host.rows == Paths{"copy " + src + "\\gone.txt " + dst + "\\gone.txt"});
 }
 
-TEST_CASE("a source folder renamed after its parent was listed stops the run before its copy is made")
+TEST_CASE_FIXTURE(SyncTrees, "a source folder renamed after its parent was listed stops the run before its copy is made")
 {
-    SyncTrees trees;
-    BoxRecorder boxes;
-    ScriptedHost host;
-    MakeFile(trees.src + "\\sub\\f.txt", "f");
-    MakeFile(trees.dst + "\\orphan.txt", "o");
-    TreeSnapshot before = Snapshot(trees.dst);
+    MakeFile(src + "\\sub\\f.txt", "f");
+    MakeFile(dst + "\\orphan.txt", "o");
+    TreeSnapshot before = Snapshot(dst);
     // The first pump comes before the source folder is listed, the second
     // after: the rename falls between listing a folder and walking into it.
     host.onPump = [&](int pump) {
         if (pump == 2)
-            MoveFileA((trees.src + "\\sub").c_str(), (trees.src + "\\moved").c_str());
+            MoveFileA((src + "\\sub").c_str(), (src + "\\moved").c_str());
     };
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     REQUIRE(boxes.boxes.size() == 1);
-    CHECK(boxes.LastText() == "Can't read the folder '" + trees.src + "\\sub' (error 3). The run was stopped.");
-    CHECK(Changes(before, Snapshot(trees.dst)).empty());
+    CHECK(boxes.LastText() == "Can't read the folder '" + src + "\\sub' (error 3). The run was stopped.");
+    CHECK(Changes(before, Snapshot(dst)).empty());
     CHECK(host.rows.empty());
 }
 
-TEST_CASE("paths one byte under, at and over the limit")
+TEST_CASE_FIXTURE(SyncTrees, "paths one byte under, at and over the limit")
 {
-    SyncTrees trees;
-    BoxRecorder boxes;
-    ScriptedHost host;
     // A folder below each side whose path is `length` bytes long.
     auto folderOf = [&](const std::string& side, std::size_t length) {
         return side + "\\" + std::string(length - side.size() - 1, 'p');
     };
-    REQUIRE(trees.src.size() == trees.dst.size());
-    REQUIRE(trees.src.size() < 200);
+    REQUIRE(src.size() == dst.size());
+    REQUIRE(src.size() < 200);
     // 258 and 259 bytes: a long name in a shorter folder, a one-byte name in
     // a folder of 257 bytes (a listing pattern there would not fit in 260).
-    std::string under = folderOf(trees.src, 200) + "\\" + std::string(57, 'u');
-    std::string at = folderOf(trees.src, 257) + "\\x";
+    std::string under = folderOf(src, 200) + "\\" + std::string(57, 'u');
+    std::string at = folderOf(src, 257) + "\\x";
     MakeFile(under, "under", T);
     MakeFile(at, "at", T);
     REQUIRE(ReadWholeFile(at) == "at");
-    std::string underCopy = folderOf(trees.dst, 200) + "\\" + std::string(57, 'u');
-    std::string atCopy = folderOf(trees.dst, 257) + "\\x";
+    std::string underCopy = folderOf(dst, 200) + "\\" + std::string(57, 'u');
+    std::string atCopy = folderOf(dst, 257) + "\\x";
 
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 1);
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 1);
     CHECK(boxes.boxes.empty());
     CHECK(ReadWholeFile(underCopy) == "under");
     CHECK(ReadWholeFile(atCopy) == "at");
@@ -199,60 +184,57 @@ TEST_CASE("paths one byte under, at and over the limit")
     // Replacing a file at the limit: its temporary name must fit as well.
     MakeFile(under, "newer under", T + 10 * S);
     MakeFile(at, "newer at", T + 10 * S);
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 1);
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 1);
     CHECK(boxes.boxes.empty());
     CHECK(ReadWholeFile(underCopy) == "newer under");
     CHECK(ReadWholeFile(atCopy) == "newer at");
-    CHECK(Names(folderOf(trees.dst, 257)) == Paths{"x"});
+    CHECK(Names(folderOf(dst, 257)) == Paths{"x"});
 
     // One byte over, made from Linux: nothing of it is made, the user is told.
-    std::string over = folderOf(trees.src, 200) + "\\" + std::string(59, 'o');
-    REQUIRE(RunUnixShell("echo over > '" + UnixPath(folderOf(trees.src, 200)) + "/" + std::string(59, 'o') + "'"));
-    TreeSnapshot before = Snapshot(trees.dst);
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
-    CHECK(boxes.LastText() == "A path in the folder '" + folderOf(trees.src, 200) +
+    std::string over = folderOf(src, 200) + "\\" + std::string(59, 'o');
+    REQUIRE(RunUnixShell("echo over > '" + UnixPath(folderOf(src, 200)) + "/" + std::string(59, 'o') + "'"));
+    TreeSnapshot before = Snapshot(dst);
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(boxes.LastText() == "A path in the folder '" + folderOf(src, 200) +
                                   "' is longer than 259 characters. The run was stopped.");
-    CHECK(Changes(before, Snapshot(trees.dst)).empty());
+    CHECK(Changes(before, Snapshot(dst)).empty());
 }
 
-TEST_CASE("a run aborted between two files leaves whole files only, and the next run does the rest")
+TEST_CASE_FIXTURE(SyncTrees, "a run aborted between two files leaves whole files only, and the next run does the rest")
 {
-    SyncTrees trees;
     for (int i = 0; i < 12; ++i) {
         std::string name = "\\f" + std::to_string(i) + ".txt";
-        MakeFile(trees.src + name, "source " + std::string(i * 100, 's'), T + 10 * S);
-        MakeFile(trees.src + "\\sub" + name, "inner " + std::to_string(i));
+        MakeFile(src + name, "source " + std::string(i * 100, 's'), T + 10 * S);
+        MakeFile(src + "\\sub" + name, "inner " + std::to_string(i));
         if (i % 3 == 0)
-            MakeFile(trees.dst + name, "older", T);
+            MakeFile(dst + name, "older", T);
     }
-    MakeFile(trees.dst + "\\orphan.txt", "o");
-    TreeSnapshot destinationBefore = Snapshot(trees.dst);
-    TreeSnapshot sourceBefore = Snapshot(trees.src);
-    ScriptedHost host;
+    MakeFile(dst + "\\orphan.txt", "o");
+    TreeSnapshot destinationBefore = Snapshot(dst);
+    TreeSnapshot sourceBefore = Snapshot(src);
     host.abortAtPump = 9;
-    CHECK(Run(host, Options(1, 0, 1, 0), trees.src, trees.dst) == 0);
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(host.rows.size() >= 3);
     CHECK(host.rows.size() < 20);
-    CheckNoPartialCopies(trees, destinationBefore);
-    CHECK(PathExists(trees.dst + "\\orphan.txt"));
+    CheckNoPartialCopies(*this, destinationBefore);
+    CHECK(PathExists(dst + "\\orphan.txt"));
 
     ScriptedHost again;
-    CHECK(Run(again, Options(1, 0, 1, 0), trees.src, trees.dst) == 1);
+    CHECK(Run(again, Options(1, 0, 1, 0), src, dst) == 1);
     CHECK(host.rows.size() + again.rows.size() == 12 + 12 + 1);
-    CHECK(FilesUnlikeSource(sourceBefore, Snapshot(trees.dst)).empty());
-    CHECK(Changes(sourceBefore, Snapshot(trees.src)).empty());
-    CHECK(Snapshot(trees.dst).size() == sourceBefore.size());
+    CHECK(FilesUnlikeSource(sourceBefore, Snapshot(dst)).empty());
+    CHECK(Changes(sourceBefore, Snapshot(src)).empty());
+    CHECK(Snapshot(dst).size() == sourceBefore.size());
 }
 
-TEST_CASE("a run killed during a copy leaves no half-written file under its name, and the next run completes it")
+TEST_CASE_FIXTURE(SyncTrees, "a run killed during a copy leaves no half-written file under its name, and the next run completes it")
 {
-    SyncTrees trees;
     // Large enough that the copy is still going when the run is killed.
     const std::size_t bigSize = 16u * 1024 * 1024;
-    MakeFile(trees.src + "\\big.bin", std::string(bigSize, 'b'), T);
-    MakeFile(trees.src + "\\small.txt", "s", T);
-    MakeFile(trees.dst + "\\big.bin", "the old big", T - 10 * S);
-    MakeFile(trees.src + "\\sub\\new big.bin", std::string(bigSize, 'n'), T);
+    MakeFile(src + "\\big.bin", std::string(bigSize, 'b'), T);
+    MakeFile(src + "\\small.txt", "s", T);
+    MakeFile(dst + "\\big.bin", "the old big", T - 10 * S);
+    MakeFile(src + "\\sub\\new big.bin", std::string(bigSize, 'n'), T);
     std::string bench = "\"" + TestBinaryFolder() + "\\syncbench.exe\" ";
     // A copy under way: its temporary file is in the folder.
     auto growing = [&](const std::string& folder) {
@@ -264,9 +246,9 @@ TEST_CASE("a run killed during a copy leaves no half-written file under its name
     };
 
     // Kill one run while it replaces big.bin, one while it copies the new one.
-    for (const std::string& folder : {trees.dst, trees.dst + "\\sub"}) {
+    for (const std::string& folder : {dst, dst + "\\sub"}) {
         CAPTURE(folder);
-        TestProcess run(bench + "\"" + trees.src + "\" \"" + trees.dst + "\"");
+        TestProcess run(bench + "\"" + src + "\" \"" + dst + "\"");
         REQUIRE(run.Started());
         bool caught = false;
         DWORD start = GetTickCount();
@@ -274,14 +256,14 @@ TEST_CASE("a run killed during a copy leaves no half-written file under its name
             caught = growing(folder);
         run.Kill();
         CHECK(caught);
-        std::string old = ReadWholeFile(trees.dst + "\\big.bin");
+        std::string old = ReadWholeFile(dst + "\\big.bin");
         CHECK((old == "the old big" || old.size() == bigSize));
-        std::string fresh = ReadWholeFile(trees.dst + "\\sub\\new big.bin");
+        std::string fresh = ReadWholeFile(dst + "\\sub\\new big.bin");
         CHECK((fresh.empty() || fresh.size() == bigSize));
     }
-    CHECK(RunToEnd(bench + "\"" + trees.src + "\" \"" + trees.dst + "\"", 60000) == 0);
+    CHECK(RunToEnd(bench + "\"" + src + "\" \"" + dst + "\"", 60000) == 0);
     // Only the temporary files of the killed copies may differ.
-    for (const std::string& path : FilesUnlikeSource(Snapshot(trees.src), Snapshot(trees.dst))) {
+    for (const std::string& path : FilesUnlikeSource(Snapshot(src), Snapshot(dst))) {
         CAPTURE(path);
         CHECK(IsTemporaryCopyName(path));
     }

@@ -23,51 +23,49 @@ std::string LastLine(const std::string& text)
 
 }
 
-TEST_CASE("syncbench runs a whole run and counts what it did")
+TEST_CASE_FIXTURE(SyncTrees, "syncbench runs a whole run and counts what it did")
 {
-    SyncTrees trees;
-    MakeFile(trees.src + "\\a.txt", "a", TicksOf(2022, 1, 1));
-    MakeFile(trees.src + "\\sub\\b.txt", "b");
-    MakeFile(trees.src + "\\x.obj", "x");
-    MakeFile(trees.dst + "\\new\\a.txt", "newer", TicksOf(2023, 1, 1));
-    MakeFile(trees.dst + "\\new\\old.txt", "o");
-    MakeFile(trees.dst + "\\new\\gone\\g.txt", "g");
-    std::string target = trees.dst + "\\new";
+    MakeFile(src + "\\a.txt", "a", TicksOf(2022, 1, 1));
+    MakeFile(src + "\\sub\\b.txt", "b");
+    MakeFile(src + "\\x.obj", "x");
+    MakeFile(dst + "\\new\\a.txt", "newer", TicksOf(2023, 1, 1));
+    MakeFile(dst + "\\new\\old.txt", "o");
+    MakeFile(dst + "\\new\\gone\\g.txt", "g");
+    std::string target = dst + "\\new";
     DWORD code = 0;
-    std::string output = RunBench(trees, "--delete --excludeobj --verbose " + trees.src + " " + target, &code);
+    std::string output = RunBench(*this, "--delete --excludeobj --verbose " + src + " " + target, &code);
     CHECK(code == 0);
     std::string last = LastLine(output);
     CHECK(last.rfind("copied 1, deleted 2, removed folders 1, created folders 1, result OK, seconds ", 0) == 0);
-    CHECK(output.find("copy\t" + trees.src + "\\sub\\b.txt\t" + target + "\\sub\\b.txt") != std::string::npos);
+    CHECK(output.find("copy\t" + src + "\\sub\\b.txt\t" + target + "\\sub\\b.txt") != std::string::npos);
     CHECK(output.find("rmdir\t" + target + "\\gone") != std::string::npos);
     CHECK(ReadWholeFile(target + "\\a.txt") == "newer");
 
     // --up runs the other way: the destination's newer a.txt comes back.
-    output = RunBench(trees, "--up " + trees.src + " " + target, &code);
+    output = RunBench(*this, "--up " + src + " " + target, &code);
     CHECK(code == 0);
     CHECK(LastLine(output).rfind("copied 1, deleted 0, removed folders 0, created folders 0, result OK", 0) == 0);
-    CHECK(ReadWholeFile(trees.src + "\\a.txt") == "newer");
+    CHECK(ReadWholeFile(src + "\\a.txt") == "newer");
 
     // A fresh destination counts as created, with its missing parents.
-    output = RunBench(trees, trees.src + " " + trees.temp / "p\\q", &code);
+    output = RunBench(*this, src + " " + temp / "p\\q", &code);
     CHECK(LastLine(output).rfind("copied 3, deleted 0, removed folders 0, created folders 3, result OK", 0) == 0);
 }
 
-TEST_CASE("syncbench tells why a run was refused or stopped and fails")
+TEST_CASE_FIXTURE(SyncTrees, "syncbench tells why a run was refused or stopped and fails")
 {
-    SyncTrees trees;
-    MakeFile(trees.src + "\\a.txt", "a");
+    MakeFile(src + "\\a.txt", "a");
     DWORD code = 0;
-    std::string output = RunBench(trees, trees.src + " " + trees.src + "\\inside", &code);
+    std::string output = RunBench(*this, src + " " + src + "\\inside", &code);
     CHECK(code != 0);
     CHECK(output.find("are the same folder, or one lies inside the other") != std::string::npos);
     CHECK(LastLine(output).find("result STOPPED") != std::string::npos);
-    CHECK_FALSE(PathExists(trees.src + "\\inside"));
+    CHECK_FALSE(PathExists(src + "\\inside"));
 
-    output = RunBench(trees, trees.temp / "none" + " " + trees.dst, &code);
+    output = RunBench(*this, temp / "none" + " " + dst, &code);
     CHECK(code != 0);
     CHECK(output.find("is not exist") != std::string::npos);
 
-    output = RunBench(trees, "--bogus " + trees.src + " " + trees.dst, &code);
+    output = RunBench(*this, "--bogus " + src + " " + dst, &code);
     CHECK(code == 2);
 }

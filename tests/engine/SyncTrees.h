@@ -1,6 +1,7 @@
 #ifndef OMBREL_SYNCTREES_H
 #define OMBREL_SYNCTREES_H
 
+#include "BoxRecorder.h"
 #include "ScriptedHost.h"
 #include "SyncRun.h"
 
@@ -11,11 +12,14 @@
 #include <string>
 #include <vector>
 
-// A source and a destination folder in a fresh temporary folder.
+// A source and a destination folder in a fresh temporary folder, the boxes
+// a run shows and the window stand-in it answers to.
 struct SyncTrees {
     TempFolder temp;
     std::string src = temp / "src";
     std::string dst = temp / "dst";
+    BoxRecorder boxes;
+    ScriptedHost host;
     SyncTrees()
     {
         MakeFolder(src);

@@ -20,25 +20,6 @@ std::string Join(const char* folder, const char* name)
 
 }
 
-TEST_CASE("suffixes, skipped names and program names")
-{
-    CHECK(HasSuffix("x\\a.OBJ", ".obj") == 1);
-    CHECK(HasSuffix(".obj", ".obj") == 0);
-    CHECK(HasSuffix("a.obja", ".obj") == 0);
-    CHECK(IsSkippedName(".") == 1);
-    CHECK(IsSkippedName("..") == 1);
-    CHECK(IsSkippedName("RECYCLED") == 1);
-    CHECK(IsSkippedName("recycled") == 1);
-    CHECK(IsSkippedName("Recycler") == 1);
-    CHECK(IsSkippedName("RECYCLE.BIN") == 0);
-    CHECK(IsSkippedName("...") == 0);
-    CHECK(IsSkippedName("RECYCLERS") == 0);
-    CHECK(IsProgramFile(".exe") == 0);
-    CHECK(IsProgramFile("A.COM") == 1);
-    CHECK(IsProgramFile("x\\LOADER.EXE") == 1);
-    CHECK(IsProgramFile("a.exe.txt") == 0);
-}
-
 TEST_CASE("joining, last components and splitting")
 {
     CHECK(Join("D:\\", "a") == "D:\\a");

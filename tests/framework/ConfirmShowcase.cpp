@@ -10,6 +10,7 @@
 #include "EConfirmDialog.h"
 #include "EFlags.h"
 #include "EProgram.h"
+#include "ShowcaseMarker.h"
 #include "resource.h"
 
 namespace {
@@ -49,21 +50,14 @@ public:
     // Drawn now: tell the screenshot taker where the dialog is.
     LRESULT OnShown(EMessage&)
     {
-        HWND window = dialog->Handle();
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        RECT r;
-        GetWindowRect(window, &r);
-        if (std::FILE* out = std::fopen(marker, "w")) {
-            std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-            std::fclose(out);
-        }
-        SetTimer(window, 1, 100, nullptr);
+        WriteWindowMarker(dialog->Handle(), marker);
+        SetTimer(dialog->Handle(), 1, 100, nullptr);
         return 1;
     }
 
     LRESULT OnTimer(EMessage&)
     {
-        if (GetFileAttributesA(marker) == INVALID_FILE_ATTRIBUTES)
+        if (MarkerTaken(marker))
             dialog->End(IDCANCEL);
         return 1;
     }

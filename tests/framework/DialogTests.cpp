@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "BoxAnswer.h"
+#include "DialogScript.h"
 #include "EConfirmDialog.h"
 #include "EFlags.h"
+#include "FlagScope.h"
 #include "FrameworkFixture.h"
 #include "resource.h"
 
@@ -89,46 +90,14 @@ int RunConfirm(const std::string& name, Script& script, EWindow* owner = nullptr
     return dialog.Run();
 }
 
-// Sets the Japanese flag for one test and puts it back.
-struct Language {
-    explicit Language(int japanese) : saved(EJapanese) { EJapanese = japanese; }
-    ~Language() { EJapanese = saved; }
-    int saved;
-};
-
 }
 
-TEST_CASE("dialogs: every button ends the dialog with its own id")
-{
-    ApplicationFixture app;
-    Language english(0);
-    struct Case {
-        const char* base;
-        int button;
-    } cases[] = {
-        {"EConfirmOKDialog", IDOK},
-        {"EConfirmYesNoDialog", IDYES},
-        {"EConfirmYesNoDialog", IDNO},
-        {"EConfirmYesAllNoCancelDialog", IDYESTOALL},
-        {"EConfirmYesAllNoCancelDialog", IDCANCEL},
-        {"EConfirmMultipleFileReplaceDialog", IDYES},
-        {"EConfirmMultipleFileReplaceDialog", IDYESTOALL},
-        {"EConfirmMultipleFileReplaceDialog", IDNO},
-        {"EConfirmMultipleFileReplaceDialog", IDCANCEL},
-        {"Success", IDOK},
-    };
-    for (const Case& c : cases) {
-        Script script(Script::Click, c.button);
-        INFO(c.base << " button " << c.button);
-        CHECK(RunConfirm(TemplateName(c.base), script) == c.button);
-        CHECK_FALSE(IsWindow(script.handle));
-    }
-}
-
+// Each button's own id comes back: the file confirmation and main window
+// tests press them all.
 TEST_CASE("dialogs: Esc, the close box and Enter")
 {
     ApplicationFixture app;
-    Language english(0);
+    FlagScope english(EJapanese, 0);
     Script escape(Script::Key, VK_ESCAPE);
     CHECK(RunConfirm("EConfirmYesNoDialog_E", escape) == IDCANCEL);  // no Cancel button there
     Script escapeReplace(Script::Key, VK_ESCAPE);
@@ -165,28 +134,12 @@ TEST_CASE("dialogs: id 1 without a control fires Action 1; a plain dialog stays 
     CHECK(dialog.Run() == IDCANCEL);
 }
 
-TEST_CASE("dialogs: the English template with the flag clear")
-{
-    ApplicationFixture app;
-    Language english(0);
-    Script script(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
-    CHECK(script.caption == "Confirm");
-    CHECK(script.yesText == "&Yes");
-    Script replace(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("EConfirmMultipleFileReplaceDialog"), replace);
-    CHECK(replace.caption == "Confirm File Replace");
-    Script success(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("Success"), success);
-    CHECK(success.caption == "Result of fodler update");
-}
-
 // Run by a Japanese-mode test process: the ANSI texts come back as Shift-JIS.
 TEST_CASE("dialogs Japanese: the Japanese template with the flag set")
 {
     REQUIRE(GetACP() == 932);
     ApplicationFixture app;
-    Language japanese(1);
+    FlagScope japanese(EJapanese, 1);
     Script script(Script::Key, VK_ESCAPE);
     RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
     CHECK(script.caption == "\x8a\x6d\x94\x46");                      // 確認
@@ -201,16 +154,17 @@ TEST_CASE("dialogs Japanese: the Japanese template with the flag set")
 TEST_CASE("dialogs: a missing template is reported once and never runs")
 {
     ApplicationFixture app;
-    Language english(0);
-    AnswerBoxes("Fatal", IDOK);
+    FlagScope english(EJapanese, 0);
+    DialogScript boxes({DialogScript::Press(IDOK), DialogScript::Press(IDOK)});
     EAttributeList list;
     list.Set(EKey::Template, "NoSuchDialog_E");
     EConfirmDialog dialog(nullptr, list);
-    CHECK(AnsweredBoxes() == 1);
-    CHECK(LastBoxText() == "Can't find dialog template 'NoSuchDialog_E'");
+    REQUIRE(boxes.seen.size() == 1);
+    CHECK(boxes.seen[0].caption == "Fatal");
+    CHECK(boxes.seen[0].text == "Can't find dialog template 'NoSuchDialog_E'");
     CHECK(dialog.Run() == -1);
     CHECK(dialog.Run() == -1);
-    CHECK(AnsweredBoxes() == 1);
+    CHECK(boxes.seen.size() == 1);
     CHECK(EApplication::pendingDialog == nullptr);
 
     // An absurdly long name is cut, not overrun.
@@ -218,75 +172,48 @@ TEST_CASE("dialogs: a missing template is reported once and never runs")
     EAttributeList longList;
     longList.Set(EKey::Template, longName.c_str());
     EConfirmDialog longDialog(nullptr, longList);
-    CHECK(AnsweredBoxes() == 2);
-    CHECK(LastBoxText().size() < 520);
-    StopAnswering();
-}
-
-TEST_CASE("dialogs: a menu command runs a dialog through RunHandler")
-{
-    ApplicationFixture app;
-    EAttributeList viewList;
-    EView view(nullptr, "owner", ViewList(viewList));
-    Script script(Script::Click, IDNO);
-    EHandler init(&script, &Script::OnInit);
-    EAttributeList list;
-    list.Set(EKey::Template, "EConfirmYesNoDialog_E").Set(EKey::InitHandler, &init);
-    EConfirmDialog dialog(&view, list);
-    view.AddEventHandler(EKey::MenuCommand, 901, &dialog, &EDialog::RunHandler);
-    CHECK(SendMessageA(view.Handle(), WM_COMMAND, 901, 0) == IDNO);
-    CHECK(script.handle != nullptr);
-    CHECK_FALSE(IsWindow(script.handle));
-    CHECK(IsWindowEnabled(view.Handle()));
+    REQUIRE(boxes.seen.size() == 2);
+    CHECK(boxes.seen[1].text.size() < 520);
 }
 
 TEST_CASE("dialogs: centred over the owner, kept on the screen")
 {
-    RECT dialog = {0, 0, 200, 100};
-    RECT owner = {100, 100, 500, 400};
-    POINT p = EDialogWindow::CentredPosition(dialog, &owner, 1280, 1024, false);
-    CHECK(p.x == 200);
-    CHECK(p.y == 200);
-
-    // Owner near the right and bottom edges: pushed back onto the screen.
-    RECT edge = {1200, 950, 1400, 1100};
-    p = EDialogWindow::CentredPosition(dialog, &edge, 1280, 1024, false);
-    CHECK(p.x == 1080);
-    CHECK(p.y == 924);
-
-    // Owner off the top-left: never negative.
-    RECT offLeft = {-500, -400, -100, -100};
-    p = EDialogWindow::CentredPosition(dialog, &offLeft, 1280, 1024, false);
-    CHECK(p.x == 0);
-    CHECK(p.y == 0);
-
-    // No owner: the top-left corner. A dialog wider than the screen: 0.
-    p = EDialogWindow::CentredPosition(dialog, nullptr, 1280, 1024, false);
-    CHECK(p.x == 0);
-    CHECK(p.y == 0);
-    RECT wide = {0, 0, 300, 100};
-    p = EDialogWindow::CentredPosition(wide, nullptr, 240, 320, true);
-    CHECK(p.x == 0);
-
-    // Small screen: centred on the part above the bottom 106 pixels.
-    RECT tall = {0, 0, 240, 320};
-    RECT small = {0, 0, 200, 60};
-    p = EDialogWindow::CentredPosition(small, &tall, 240, 320, true);
-    CHECK(p.x == 20);
-    CHECK(p.y == (214 - 60) / 2);
-    p = EDialogWindow::CentredPosition(small, &tall, 240, 320, false);
-    CHECK(p.y == 130);
-    // Odd differences round towards zero, also when negative.
-    RECT narrow = {10, 10, 111, 111};
-    RECT big = {0, 0, 104, 104};
-    p = EDialogWindow::CentredPosition(big, &narrow, 1280, 1024, false);
-    CHECK(p.x == 10 + (-3) / 2);
+    const RECT owner = {100, 100, 500, 400}, edge = {1200, 950, 1400, 1100}, offLeft = {-500, -400, -100, -100},
+               tall = {0, 0, 240, 320}, narrow = {10, 10, 111, 111};
+    struct {
+        RECT dialog;
+        const RECT* owner;
+        int screenWidth, screenHeight;
+        bool small;
+        LONG x, y;
+    } cases[] = {
+        {{0, 0, 200, 100}, &owner, 1280, 1024, false, 200, 200},
+        // Near the right and bottom edges: pushed back onto the screen.
+        {{0, 0, 200, 100}, &edge, 1280, 1024, false, 1080, 924},
+        // Off the top-left: never negative.
+        {{0, 0, 200, 100}, &offLeft, 1280, 1024, false, 0, 0},
+        // No owner: the top-left corner, also when wider than the screen.
+        {{0, 0, 200, 100}, nullptr, 1280, 1024, false, 0, 0},
+        {{0, 0, 300, 100}, nullptr, 240, 320, true, 0, 0},
+        // A small screen centres on the part above its bottom 106 pixels.
+        {{0, 0, 200, 60}, &tall, 240, 320, true, 20, (214 - 60) / 2},
+        {{0, 0, 200, 60}, &tall, 240, 320, false, 20, 130},
+        // Odd differences round towards zero, also when negative.
+        {{0, 0, 104, 104}, &narrow, 1280, 1024, false, 10 + (-3) / 2, 10 + (-3) / 2},
+    };
+    for (const auto& c : cases) {
+        long row = &c - cases;
+        CAPTURE(row);
+        POINT p = EDialogWindow::CentredPosition(c.dialog, c.owner, c.screenWidth, c.screenHeight, c.small);
+        CHECK(p.x == c.x);
+        CHECK(p.y == c.y);
+    }
 }
 
 TEST_CASE("dialogs: a real dialog over an owner at the screen's edge")
 {
     ApplicationFixture app;
-    Language english(0);
+    FlagScope english(EJapanese, 0);
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     EAttributeList viewList;

@@ -5,6 +5,7 @@
 
 #include "CurrentSet.h"
 #include "EFlags.h"
+#include "FlagScope.h"
 #include "SetLine.h"
 
 namespace {
@@ -27,18 +28,11 @@ CurrentSet Parse(std::initializer_list<const char*> lines)
     return current;
 }
 
-// Restores the double-byte flag when a test case ends.
-struct DoubleByte {
-    explicit DoubleByte(int on) : saved(EDoubleByte) { EDoubleByte = on; }
-    ~DoubleByte() { EDoubleByte = saved; }
-    int saved;
-};
-
 }
 
 TEST_CASE("set line: values are cleaned of brackets in names, of quotes everywhere, and end at CR or LF")
 {
-    DoubleByte off(0);
+    FlagScope off(EDoubleByte, 0);
     struct Case {
         const char* text;
         SetValueKind kind;
@@ -94,7 +88,7 @@ TEST_CASE("set line: Shift-JIS pairs are kept whole only with the double-byte fl
     // 0x81 0x5B is the long-vowel mark; its second byte is '['.
     SUBCASE("flag on")
     {
-        DoubleByte on(1);
+        FlagScope on(EDoubleByte, 1);
         CHECK(Clean("[ab\x81\x5b]", SetValueKind::Name) == "ab\x81\x5b");
         CHECK(Clean("\"C:\\\x81\x5b\"", SetValueKind::Folder) == "C:\\\x81\x5b");
         // A pair is copied unexamined, so a quote after a lead byte stays.
@@ -102,13 +96,13 @@ TEST_CASE("set line: Shift-JIS pairs are kept whole only with the double-byte fl
     }
     SUBCASE("flag off")
     {
-        DoubleByte off(0);
+        FlagScope off(EDoubleByte, 0);
         CHECK(Clean("[ab\x81\x5b]", SetValueKind::Name) == "ab\x81");
         CHECK(Clean("\"C:\\\x81\x5b\"", SetValueKind::Folder) == "C:\\\x81\x5b");
     }
     SUBCASE("a lead byte just before the terminator never reaches past it")
     {
-        DoubleByte on(1);
+        FlagScope on(EDoubleByte, 1);
         char text[] = {'[', 'a', '\x81', '\0', 'X', 'Y', '\0'};
         CHECK(CleanSetValue(text, SetValueKind::Name) == 2);
         CHECK(text[0] == 'a');
@@ -120,7 +114,7 @@ TEST_CASE("set line: Shift-JIS pairs are kept whole only with the double-byte fl
 
 TEST_CASE("set line: over-long values")
 {
-    DoubleByte on(1);
+    FlagScope on(EDoubleByte, 1);
     SUBCASE("a name is cut to 259 bytes between characters")
     {
         // 258 single bytes, then a pair that would straddle byte 259.

@@ -2,39 +2,14 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 
 #include "ERegKey.h"
+#include "FakeSettingsWindow.h"
+#include "ProgramSettings.h"
 #include "Settings.h"
-#include "SettingsWindow.h"
 
 namespace {
-
-const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
-
-// A window as plain numbers: its rectangle, moves and column widths.
-class FakeSettingsWindow : public SettingsWindow {
-public:
-    RECT rect = {100, 50, 588, 530};
-    int moves = 0;
-    std::map<int, int> widths;
-
-    RECT WindowRect() override { return rect; }
-    void MoveWindowTo(int left, int top, int width, int height) override
-    {
-        ++moves;
-        rect = {left, top, left + width, top + height};
-    }
-    int ColumnWidth(int column) override { return widths[column]; }
-    void SetColumnWidth(int column, int width) override { widths[column] = width; }
-};
-
-// Each case starts without the program's keys and leaves none behind.
-struct CleanKeys {
-    CleanKeys() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
-    ~CleanKeys() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
-};
 
 bool SettingsKeyExists()
 {
@@ -60,7 +35,7 @@ void StoreNumber(const char* name, DWORD value)
 
 TEST_CASE("settings: first start creates the key and changes nothing")
 {
-    CleanKeys clean;
+    CleanProgramSettings clean;
     FakeSettingsWindow window;
     std::string path = "C:\\stale.ini";
     LoadSettings(window, path);
@@ -79,7 +54,7 @@ TEST_CASE("settings: first start creates the key and changes nothing")
 
 TEST_CASE("settings: missing values keep their defaults; stored ones apply")
 {
-    CleanKeys clean;
+    CleanProgramSettings clean;
     FakeSettingsWindow window;
     std::string path = "C:\\stale.ini";
 
@@ -91,10 +66,7 @@ TEST_CASE("settings: missing values keep their defaults; stored ones apply")
         LoadSettings(window, path);
         CHECK(path.empty());
         CHECK(window.moves == 1);
-        CHECK(window.rect.left == 100);
-        CHECK(window.rect.bottom == 530);
-        CHECK(window.widths[1] == 300);
-        CHECK(window.widths[2] == 200);
+        CHECK(window.Shown() == "100 50 588 530, 300, 200");
     }
     SUBCASE("stored values; widths above 65535 by their low 16 bits")
     {
@@ -108,12 +80,7 @@ TEST_CASE("settings: missing values keep their defaults; stored ones apply")
         StoreNumber("Dst width", 70000);
         LoadSettings(window, path);
         CHECK(path == stored);
-        CHECK(window.rect.left == -20);
-        CHECK(window.rect.top == 30);
-        CHECK(window.rect.right == 680);
-        CHECK(window.rect.bottom == 530);
-        CHECK(window.widths[1] == 150);
-        CHECK(window.widths[2] == 70000 - 65536);
+        CHECK(window.Shown() == "-20 30 680 530, 150, " + std::to_string(70000 - 65536));
     }
     SUBCASE("a number stored as text is not half read")
     {
@@ -125,7 +92,7 @@ TEST_CASE("settings: missing values keep their defaults; stored ones apply")
 
 TEST_CASE("settings: an \"Ini file\" text that does not fit is taken as absent")
 {
-    CleanKeys clean;
+    CleanProgramSettings clean;
     FakeSettingsWindow window;
     std::string path = "C:\\stale.ini";
 
@@ -161,7 +128,7 @@ TEST_CASE("settings: an \"Ini file\" text that does not fit is taken as absent")
 
 TEST_CASE("settings: numbers of another type or size keep their defaults")
 {
-    CleanKeys clean;
+    CleanProgramSettings clean;
     FakeSettingsWindow window;
     std::string path;
     // Text of exactly four bytes would pass for a number by its size alone.
@@ -174,17 +141,12 @@ TEST_CASE("settings: numbers of another type or size keep their defaults")
     Store("Width", REG_DWORD, "", 0);
     Store("Height", REG_DWORD, "\x40\x01", 2);
     LoadSettings(window, path);
-    CHECK(window.rect.left == 100);
-    CHECK(window.rect.top == 50);
-    CHECK(window.rect.right == 588);
-    CHECK(window.rect.bottom == 530);
-    CHECK(window.widths[1] == 300);
-    CHECK(window.widths[2] == 200);
+    CHECK(window.Shown() == "100 50 588 530, 300, 200");
 }
 
 TEST_CASE("settings: an \"Ini file\" of another type or shape")
 {
-    CleanKeys clean;
+    CleanProgramSettings clean;
     FakeSettingsWindow window;
     std::string path = "C:\\stale.ini";
     auto loaded = [&](DWORD type, const std::string& bytes) {
@@ -204,7 +166,7 @@ TEST_CASE("settings: an \"Ini file\" of another type or shape")
 
 TEST_CASE("settings: saving writes every value, keeps an older path, and never recreates the key")
 {
-    CleanKeys clean;
+    CleanProgramSettings clean;
     FakeSettingsWindow window;
     window.rect = {-5, 10, 595, 410};
     window.widths[1] = 321;
@@ -238,14 +200,9 @@ TEST_CASE("settings: saving writes every value, keeps an older path, and never r
     FakeSettingsWindow next;
     LoadSettings(next, path);
     CHECK(path == "C:\\x.ini");
-    CHECK(next.rect.left == -5);
-    CHECK(next.rect.top == 10);
-    CHECK(next.rect.right == 595);
-    CHECK(next.rect.bottom == 410);
-    CHECK(next.widths[1] == 321);
-    CHECK(next.widths[2] == 123);
+    CHECK(next.Shown() == "-5 10 595 410, 321, 123");
 
-    RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
+    RemoveProgramSettings();
     SaveSettings(window, "C:\\x.ini");
     CHECK_FALSE(SettingsKeyExists());
 }

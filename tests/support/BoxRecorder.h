@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// Records every box while it lives instead of showing it, so error texts can
-// be checked and no test waits on a box.
+// Records every box while it lives instead of showing it, answering each with
+// answer, so error texts can be checked and no test waits on a box.
 class BoxRecorder : public EBoxReporter {
 public:
     struct Box {
@@ -16,7 +16,7 @@ public:
         UINT style;
     };
 
-    BoxRecorder() : previous(SetBoxReporter(this)) {}
+    explicit BoxRecorder(int answer = IDOK) : answer(answer), previous(SetBoxReporter(this)) {}
     ~BoxRecorder() override { SetBoxReporter(previous); }
     BoxRecorder(const BoxRecorder&) = delete;
     BoxRecorder& operator=(const BoxRecorder&) = delete;
@@ -24,11 +24,12 @@ public:
     int Report(HWND, const char* text, const char* caption, UINT style) override
     {
         boxes.push_back(Box{text, caption, style});
-        return IDOK;
+        return answer;
     }
     std::string LastText() const { return boxes.empty() ? std::string() : boxes.back().text; }
 
     std::vector<Box> boxes;
+    int answer;
 
 private:
     EBoxReporter* previous;

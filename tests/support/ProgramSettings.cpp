@@ -34,6 +34,6 @@ std::string SettingText(const char* name)
     char text[MAX_PATH * 2] = "";
     DWORD size = sizeof text;
     if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "";
+        return "<none>";
     return text;
 }

@@ -12,7 +12,7 @@ void RemoveProgramSettings();
 void RememberSetFile(const std::string& path);
 // A number of the settings; -1 when it is not there.
 long SettingNumber(const char* name);
-// A text of the settings; empty when it is not there.
+// A text of the settings; "<none>" when it is not there.
 std::string SettingText(const char* name);
 
 // No settings for the life of the object, none left after it.

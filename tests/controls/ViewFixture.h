@@ -1,5 +1,5 @@
-#ifndef OMBREL_BARSFIXTURE_H
-#define OMBREL_BARSFIXTURE_H
+#ifndef OMBREL_VIEWFIXTURE_H
+#define OMBREL_VIEWFIXTURE_H
 
 #include <windows.h>
 
@@ -8,9 +8,20 @@
 #include "EView.h"
 #include "FrameworkFixture.h"
 
+// Takes, when it goes, the quit message that a destroyed parentless view
+// posts, so that it cannot end a later test's dialog.
+struct QuitTaker {
+    ~QuitTaker()
+    {
+        int code;
+        TakeQuit(&code);
+    }
+};
+
 // A visible framework view holding the controls under test, in a process
 // with a window map.
 struct ViewFixture : ApplicationFixture {
+    QuitTaker quit;
     EAttributeList list;
     EView view;
     ViewFixture() : view(nullptr, "controls", ViewList(list).Set(EKey::Style, WS_VISIBLE).Set(EKey::Width, 660).Set(EKey::Height, 420)) {}
@@ -24,10 +35,8 @@ struct Canvas {
     COLORREF At(int x, int y) const { return GetPixel(dc.Handle(), x, y); }
 };
 
-// Sends the parent the WM_DRAWITEM the system would send for control,
-// painting into canvas: the way a paint goes through the framework.
-inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, UINT state, const RECT& rect,
-                              Canvas& canvas)
+// What the system asks an owner to paint for control, into canvas.
+inline DRAWITEMSTRUCT DrawRequest(HWND control, UINT type, UINT item, UINT state, const RECT& rect, Canvas& canvas)
 {
     DRAWITEMSTRUCT draw = {};
     draw.CtlType = type;
@@ -37,6 +46,15 @@ inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, U
     draw.hwndItem = control;
     draw.hDC = canvas.dc.Handle();
     draw.rcItem = rect;
+    return draw;
+}
+
+// Sends the parent the WM_DRAWITEM the system would send for control,
+// painting into canvas: the way a paint goes through the framework.
+inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, UINT state, const RECT& rect,
+                              Canvas& canvas)
+{
+    DRAWITEMSTRUCT draw = DrawRequest(control, type, item, state, rect, canvas);
     SendMessageA(parent, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }
 
@@ -44,8 +62,10 @@ inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, U
 inline void PumpMessages()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
         DispatchMessageA(&message);
+    }
 }
 
 #endif
