@@ -44,35 +44,28 @@ TEST_CASE("uninstall: a sibling product's key survives, and so does the maker ke
 
 TEST_CASE("uninstall: the maker key goes only when nothing else is left in it")
 {
-    CleanKeyTree clean(Maker);
-    SUBCASE("only the product and the program's own value")
-    {
-        MakeProduct();
-        MakeKey(Maker, "Force english");
-        CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_SUCCESS);
+    struct Case {
+        const char* label;
+        bool product;
+        const char* makerValue;
+        const char* makerPath;
+        LONG result;
+        bool makerKept;
+    } cases[] = {
+        {"only the product and the program's own value", true, "Force english", Maker, ERROR_SUCCESS, false},
+        {"a value the program does not own", true, "Other", Maker, ERROR_SUCCESS, true},
+        {"no maker path", true, nullptr, nullptr, ERROR_SUCCESS, true},
+        {"a missing product key stops the uninstall", false, nullptr, Maker, ERROR_FILE_NOT_FOUND, true},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.label);
+        CleanKeyTree clean(Maker);
+        if (c.product)
+            MakeProduct();
+        MakeKey(Maker, c.makerValue);
+        CHECK(UninstallKeys(HKEY_CURRENT_USER, c.makerPath, Product) == c.result);
         CHECK_FALSE(KeyExists(Product));
-        CHECK_FALSE(KeyExists(Maker));
-    }
-    SUBCASE("a value the program does not own")
-    {
-        MakeProduct();
-        MakeKey(Maker, "Other");
-        CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_SUCCESS);
-        CHECK_FALSE(KeyExists(Product));
-        CHECK(KeyExists(Maker));
-    }
-    SUBCASE("no maker path: the maker key stays")
-    {
-        MakeProduct();
-        CHECK(UninstallKeys(HKEY_CURRENT_USER, nullptr, Product) == ERROR_SUCCESS);
-        CHECK_FALSE(KeyExists(Product));
-        CHECK(KeyExists(Maker));
-    }
-    SUBCASE("a missing product key stops the uninstall")
-    {
-        MakeKey(Maker);
-        CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_FILE_NOT_FOUND);
-        CHECK(KeyExists(Maker));
+        CHECK(KeyExists(Maker) == c.makerKept);
     }
 }
 
