@@ -199,10 +199,7 @@ TEST_CASE_FIXTURE(SyncTrees, "links: never written through, never descended into
         MakeFolder(src + "\\link");
         TestLink link(temp / "outside", dst + "\\link");
         REQUIRE(link.Made());
-        SyncOptions options = Options(1, 0, 1, 0);
-        SyncRun run(host, options);
-        run.SetConfirm(0);
-        CHECK(run.PruneTree(src.c_str(), dst.c_str()) == 1);
+        CHECK(Prune(host, src, dst) == 1);
         CHECK(ReadWholeFile(temp / "outside\\precious.txt") == "p");
         CHECK(host.rows.empty());
     }
@@ -274,10 +271,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder that cannot be listed stops either
     CHECK(boxes.LastText() == expected);
 
     ScriptedHost prune;
-    SyncOptions options = Options(1, 0, 1, 0);
-    SyncRun run(prune, options);
-    run.SetConfirm(0);
-    CHECK(run.PruneTree(src.c_str(), dst.c_str()) == 0);
+    CHECK(Prune(prune, src, dst) == 0);
     CHECK(boxes.LastText() == expected);
     CHECK(Names(dst + "\\locked") == std::vector<std::string>{"f.txt", "g.txt"});
     CHECK(prune.rows.empty());
@@ -311,10 +305,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a name the code page cannot show stops the run ins
 
     // In the destination, the delete pass leaves it and stops.
     REQUIRE(MakeFileW(Wide(dst) + L"\\\u03A9.txt"));
-    SyncOptions options = Options(1, 0, 1, 0);
-    SyncRun run(host, options);
-    run.SetConfirm(0);
-    CHECK(run.PruneTree(src.c_str(), dst.c_str()) == 0);
+    CHECK(Prune(host, src, dst) == 0);
     CHECK(GetFileAttributesW((Wide(dst) + L"\\\u03A9.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
     // The folder's own clean-up goes by ANSI names and cannot reach these.
     DeleteFileW((Wide(dst) + L"\\\u03A9.txt").c_str());

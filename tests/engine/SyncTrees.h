@@ -48,6 +48,15 @@ inline int Run(ScriptedHost& host, const SyncOptions& options, const std::string
     return result;
 }
 
+// The delete pass alone, without questions.
+inline int Prune(ScriptedHost& host, const std::string& source, const std::string& destination)
+{
+    SyncOptions options = Options(1, 0, 1, 0);
+    SyncRun run(host, options);
+    run.SetConfirm(0);
+    return run.PruneTree(source.c_str(), destination.c_str());
+}
+
 inline std::vector<std::string> Names(const std::string& folder)
 {
     return FolderNames(folder);
