@@ -14,6 +14,15 @@ namespace {
 
 const EListColumn Columns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
 
+int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    REQUIRE(a.size() == b.size());
+    int count = 0;
+    for (std::size_t i = 0; i < a.size(); i++)
+        count += a[i] != b[i];
+    return count;
+}
+
 struct AppendFixture {
     LogList log;
     AppendFixture() : log(600, 200)
@@ -56,13 +65,8 @@ struct AppendFixture {
     {
         RECT rows = ListRowsArea(log.list);
         std::vector<DWORD> shown = ScreenPixels(log.list, rows);
-        std::vector<DWORD> repainted = RepaintedPixels(log.list, rows);
-        REQUIRE(shown.size() == repainted.size());
         REQUIRE_FALSE(shown.empty());
-        int count = 0;
-        for (std::size_t i = 0; i < shown.size(); i++)
-            count += shown[i] != repainted[i];
-        return count;
+        return Differing(shown, RepaintedPixels(log.list, rows));
     }
     // The newest row is the one selected, and on screen, if only in part
     // (the list accepts a row cut by its lower edge as in view).
@@ -94,15 +98,6 @@ struct AppendFixture {
         REQUIRE(Top() == 0);
     }
 };
-
-int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
-{
-    REQUIRE(a.size() == b.size());
-    int count = 0;
-    for (std::size_t i = 0; i < a.size(); i++)
-        count += a[i] != b[i];
-    return count;
-}
 
 }
 

@@ -5,6 +5,28 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace {
+
+// Read-only files are made writable first; a link is removed itself, never
+// followed.
+void RemoveTree(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        for (const std::string& name : FolderNames(path))
+            RemoveTree(path + "\\" + name);
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveDirectoryA(path.c_str());
+    else
+        DeleteFileA(path.c_str());
+}
+
+}
+
 TempFolder::TempFolder()
 {
     char base[MAX_PATH];
@@ -26,31 +48,6 @@ TempFolder::~TempFolder()
 {
     if (!path.empty())
         RemoveTree(path);
-}
-
-void RemoveTree(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
-    // A link is removed itself, never followed.
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        WIN32_FIND_DATAA data;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &data);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = data.cFileName;
-                if (name != "." && name != "..")
-                    RemoveTree(path + "\\" + name);
-            } while (FindNextFileA(search, &data));
-            FindClose(search);
-        }
-    }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveDirectoryA(path.c_str());
-    else
-        DeleteFileA(path.c_str());
 }
 
 std::vector<std::string> FolderNames(const std::string& folder)

@@ -24,7 +24,4 @@ private:
 // The names in a folder, sorted, without "." and "..".
 std::vector<std::string> FolderNames(const std::string& folder);
 
-// Removes a folder tree; read-only files are made writable first.
-void RemoveTree(const std::string& path);
-
 #endif
