@@ -58,7 +58,7 @@ TEST_CASE("uninstall: the maker key goes only when nothing else is left in it")
         {"a missing product key stops the uninstall", false, nullptr, Maker, ERROR_FILE_NOT_FOUND, true},
     };
     for (const Case& c : cases) {
-        CAPTURE(c.label);
+        INFO(c.label);
         CleanKeyTree clean(Maker);
         if (c.product)
             MakeProduct();

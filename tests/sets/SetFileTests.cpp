@@ -75,7 +75,7 @@ TEST_CASE("set file: written bytes are exact and read back to the same list")
     };
     TempFolder folder;
     for (const Case& c : cases) {
-        CAPTURE(c.label);
+        INFO(c.label);
         std::string path = folder / "sets.ini";
         DeleteFileA(path.c_str());
         SetList list;
@@ -311,7 +311,7 @@ TEST_CASE("set file: incomplete files are kept as .bak before they are replaced"
                                       "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
         };
         for (const Case& c : cases) {
-            CAPTURE(c.label);
+            INFO(c.label);
             DeleteFileA(backup.c_str());
             REQUIRE(WriteWholeFile(path, c.bytes));
             SetList list;
