@@ -2,14 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// How often a claim yields its processor before it sleeps: a few hundred
-// microseconds, about what a listing takes.
-const int ClaimYields = 300;
-
-}
-
 struct WorkAhead::Job {
     enum Kind { List, Copy };
     enum State { Queued, Running, Done };
@@ -143,14 +135,6 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
         jobs.erase(found);
         LeaveCriticalSection(&lock);
         return nullptr;   // dropped here, outside the lock
-    }
-    // Most waits are for a listing a helper is about to finish. A thread
-    // that sleeps leaves its processor idle, and waking an idle processor
-    // costs more than the rest of the wait: yield for a moment first.
-    for (int spin = 0; spin < ClaimYields && found->second->state != Job::Done; ++spin) {
-        LeaveCriticalSection(&lock);
-        SwitchToThread();
-        EnterCriticalSection(&lock);
     }
     while (found->second->state != Job::Done)
         SleepConditionVariableCS(&workDone, &lock, INFINITE);
