@@ -15,13 +15,11 @@ sh "$root/cmake/build.sh" x86_64 >/dev/null
 export WINEPREFIX="$root/build/x86_64/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX" "$work"
-# A persistent, booted server, so that every start costs the same ~0.05 s.
+mkdir -p "$work"
+# A fresh persistent, booted server, so that every start costs the same ~0.05 s.
 wineserver -k >/dev/null 2>&1 || true
-wineserver -f -p >/dev/null 2>&1 &
-server=$!
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $server 2>/dev/null || true; wait $server 2>/dev/null || true' EXIT INT TERM
-wineboot >/dev/null 2>&1
+trap 'sh "$root/cmake/wine-prefix.sh" stop' EXIT INT TERM
+sh "$root/cmake/wine-prefix.sh" start
 
 bench="$root/build/x86_64/bin/syncbench.exe"
 win() { printf 'Z:%s' "$1" | tr / '\\'; }

@@ -10,7 +10,7 @@ sh cmake/build.sh x86_64 >/dev/null
 export WINEPREFIX="$root/build/x86_64/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k >/dev/null 2>&1 || true; ombrel_stop_xvfb' EXIT INT TERM
+trap 'sh cmake/wine-prefix.sh stop; ombrel_stop_xvfb' EXIT INT TERM
 ombrel_start_xvfb
 sh cmake/wine-prefix.sh start
 
