@@ -5,6 +5,7 @@
 #include "FileQueries.h"
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
+#include "ListerProcess.h"
 #include "PathText.h"
 #include "TemporaryCopy.h"
 #include "TreeReports.h"
@@ -20,6 +21,9 @@ const int AheadThreads = 2;
 // started: enough to keep the helpers busy, few enough that little is
 // thrown away when the run stops.
 const std::size_t AheadEntries = 16;
+// The lister process starts once the pass has read this many destination
+// folders itself: a small tree is done before it would be up.
+const int ListerAfter = 32;
 // Larger files are copied when their turn comes: their copy takes long
 // enough by itself, and copies written ahead take room on the destination
 // disk before the files in front of them are done.
@@ -58,7 +62,10 @@ int SyncRun::UpdateTree(const char* source, const char* destination)
     DWORD sourceAttributes = GetFileAttributesA(source);
     DWORD destinationAttributes = GetFileAttributesA(destination);
     if (sourceAttributes != INVALID_FILE_ATTRIBUTES && (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ListerProcess lister(destination, ListerAfter, WorkAhead::FreshMs);
         WorkAhead work(AheadThreads);
+        if (destinationAttributes != INVALID_FILE_ATTRIBUTES)
+            work.SetDestinationSource(&lister);
         ahead = &work;
         place.clear();
         int result = UpdateFolder(source, destination, destinationAttributes, true, FolderTickets());
@@ -117,7 +124,7 @@ int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD des
     // listed before its copy is made, so that one renamed or removed since
     // its parent was listed leaves nothing behind.
     FolderIndex listing;
-    if (ahead->TakeListing(tickets.source, source, &listing) != FolderIndex::Listed) {
+    if (ahead->TakeListing(tickets.source, source, false, &listing) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), source, listing.Error());
         return 0;
     }
@@ -125,7 +132,7 @@ int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD des
     if (!PrepareDestination(destination, destinationAttributes, top, &created))
         return 0;
     FolderIndex existing;
-    if (!created && ahead->TakeListing(tickets.destination, destination, &existing) != FolderIndex::Listed) {
+    if (!created && ahead->TakeListing(tickets.destination, destination, true, &existing) != FolderIndex::Listed) {
         ReportUnreadableFolder(host.Owner(), destination, existing.Error());
         return 0;
     }
@@ -162,9 +169,9 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
             !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
             continue;
-        next.folder.source = guard->Keep(ahead->ListLater(PlaceOf(cursor->lists), sourceChild));
+        next.folder.source = guard->Keep(ahead->ListLater(PlaceOf(cursor->lists), sourceChild, false));
         if (next.counterpart && next.counterpart->IsFolder() && !next.counterpart->IsLink())
-            next.folder.destination = guard->Keep(ahead->ListLater(PlaceOf(cursor->lists), destinationChild));
+            next.folder.destination = guard->Keep(ahead->ListLater(PlaceOf(cursor->lists), destinationChild, true));
     }
     // Copies are not written past a folder or a large copy, in hand or
     // next: the pass may spend long there, and they would wait in the

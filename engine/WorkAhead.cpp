@@ -7,6 +7,7 @@ struct WorkAhead::Job {
     enum State { Queued, Running, Done };
 
     Kind kind;
+    bool destination = false;
     std::string first;    // the folder to list, or the file to copy
     std::string second;   // where the copy goes
     State state = Queued;
@@ -59,17 +60,34 @@ void WorkAhead::Serve()
             SleepConditionVariableCS(&workQueued, &lock, INFINITE);
         if (stopping)
             break;
-        Job* job = queue.begin()->second;
-        queue.erase(queue.begin());
+        // With another source of destination listings, the helpers read the
+        // source side ahead and leave the destination side to it; a
+        // destination listing still queued when the pass needs it is taken
+        // from there or read by the pass itself.
+        auto next = queue.begin();
+        if (destinationSource && destinationSource->Active()) {
+            while (next != queue.end() && next->second->destination)
+                ++next;
+            if (next == queue.end()) {
+                // Looked at again when work comes, or soon if the source stops.
+                SleepConditionVariableCS(&workQueued, &lock, 20);
+                continue;
+            }
+        }
+        Job* job = next->second;
+        queue.erase(next);
         job->state = Job::Running;
         LeaveCriticalSection(&lock);
-        if (job->kind == Job::List)
-            job->status = job->listing.Read(job->first.c_str());
-        else
+        ULONGLONG doneAt;
+        if (job->kind == Job::List) {
+            job->status = ReadListing(job->first.c_str(), job->destination, &job->listing, &doneAt);
+        } else {
             job->copy.Write(job->first.c_str(), job->second.c_str(), &job->cancel);
+            doneAt = GetTickCount64();
+        }
         EnterCriticalSection(&lock);
         job->state = Job::Done;
-        job->doneAt = GetTickCount64();
+        job->doneAt = doneAt;
         if (job->orphaned) {
             LeaveCriticalSection(&lock);
             delete job;
@@ -102,10 +120,21 @@ WorkAhead::Ticket WorkAhead::Queue(const Place& place, std::unique_ptr<Job> job)
     return ticket;
 }
 
-WorkAhead::Ticket WorkAhead::ListLater(const Place& place, const char* folder)
+FolderIndex::Status WorkAhead::ReadListing(const char* folder, bool destination, FolderIndex* listing,
+                                           ULONGLONG* doneAt)
+{
+    if (destination && destinationSource && destinationSource->Take(folder, listing, doneAt))
+        return FolderIndex::Listed;
+    FolderIndex::Status status = listing->Read(folder);
+    *doneAt = GetTickCount64();
+    return status;
+}
+
+WorkAhead::Ticket WorkAhead::ListLater(const Place& place, const char* folder, bool destination)
 {
     std::unique_ptr<Job> job(new Job);
     job->kind = Job::List;
+    job->destination = destination;
     job->first = folder;
     return Queue(place, std::move(job));
 }
@@ -146,11 +175,13 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
     return job;
 }
 
-FolderIndex::Status WorkAhead::TakeListing(Ticket ticket, const char* folder, FolderIndex* listing)
+FolderIndex::Status WorkAhead::TakeListing(Ticket ticket, const char* folder, bool destination,
+                                           FolderIndex* listing)
 {
     std::unique_ptr<Job> job = Claim(ticket);
+    ULONGLONG doneAt;
     if (!job)
-        return listing->Read(folder);
+        return ReadListing(folder, destination, listing, &doneAt);
     *listing = std::move(job->listing);
     return job->status;
 }

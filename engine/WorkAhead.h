@@ -2,6 +2,7 @@
 #define OMBREL_WORKAHEAD_H
 
 #include "FolderIndex.h"
+#include "ListingSource.h"
 #include "TemporaryCopy.h"
 
 #include <windows.h>
@@ -39,12 +40,16 @@ public:
     // places, which is the order in which a depth-first pass reaches it.
     typedef std::vector<unsigned> Place;
 
-    Ticket ListLater(const Place& place, const char* folder);
+    // Destination listings are taken from source when it has them; it must
+    // outlive this object.
+    void SetDestinationSource(ListingSource* source) { destinationSource = source; }
+
+    Ticket ListLater(const Place& place, const char* folder, bool destination);
     Ticket CopyLater(const Place& place, const char* source, const char* destination);
 
     // The listing of folder: the one read ahead under ticket if it is fresh,
     // otherwise one read now (also for NoTicket). The ticket is used up.
-    FolderIndex::Status TakeListing(Ticket ticket, const char* folder, FolderIndex* listing);
+    FolderIndex::Status TakeListing(Ticket ticket, const char* folder, bool destination, FolderIndex* listing);
     // The copy of source to destination: the one written ahead under ticket
     // if it succeeded and is fresh, otherwise one written now (also for
     // NoTicket). The ticket is used up; the caller commits the copy.
@@ -63,9 +68,13 @@ private:
     // Waits for the job of ticket and takes it out of the books; nullptr
     // when it was still queued (then it is dropped) or ran too long ago.
     std::unique_ptr<Job> Claim(Ticket ticket);
+    // Lists folder here and now, or takes its listing from the destination
+    // source; doneAt is when the listing was finished.
+    FolderIndex::Status ReadListing(const char* folder, bool destination, FolderIndex* listing, ULONGLONG* doneAt);
 
     const int threadCount;
     const DWORD freshMs;
+    ListingSource* destinationSource = nullptr;
     std::vector<HANDLE> threads;
     CRITICAL_SECTION lock;
     CONDITION_VARIABLE workQueued;

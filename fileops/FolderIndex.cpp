@@ -20,10 +20,9 @@ bool IsAscii(const wchar_t* text, std::size_t length)
     return true;
 }
 
-FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
+FolderEntry MakeEntry(const wchar_t* wide, DWORD attributes, FILETIME writeTime, ULONGLONG size)
 {
-    FolderEntry entry{std::string(), data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, false,
-                      (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
+    FolderEntry entry{std::string(), wide, attributes, writeTime, false, size};
     // Every ANSI code page keeps ASCII as it is: most names need no conversion.
     if (IsAscii(entry.wide.data(), entry.wide.size())) {
         entry.name.assign(entry.wide.begin(), entry.wide.end());
@@ -32,7 +31,7 @@ FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
     }
     char name[EPathSize];
     BOOL usedDefault = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, data.cFileName, -1, name, sizeof name, nullptr,
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, name, sizeof name, nullptr,
                                      &usedDefault);
     if (length > 0) {
         entry.name.assign(name, static_cast<std::size_t>(length - 1));
@@ -43,6 +42,12 @@ FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
     return entry;
 }
 
+FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
+{
+    return MakeEntry(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime,
+                     (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+}
+
 bool IsDots(const wchar_t* name)
 {
     return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
@@ -50,12 +55,28 @@ bool IsDots(const wchar_t* name)
 
 }
 
-FolderIndex::Status FolderIndex::Read(const char* folder)
+void FolderIndex::Clear()
 {
     entries.clear();
     byName.clear();
     indexed = false;
     error = 0;
+}
+
+void FolderIndex::Add(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size)
+{
+    if (IsDots(name))
+        return;
+    FolderEntry entry = MakeEntry(name, attributes, writeTime, size);
+    if (!IsSkippedName(entry.name.c_str())) {
+        entries.push_back(std::move(entry));
+        indexed = false;
+    }
+}
+
+FolderIndex::Status FolderIndex::Read(const char* folder)
+{
+    Clear();
     std::wstring pattern = ToWide(folder);
     if (folder[0] && pattern.empty()) {   // longer than any path
         error = ERROR_FILENAME_EXCED_RANGE;
@@ -79,11 +100,8 @@ FolderIndex::Status FolderIndex::Read(const char* folder)
         return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? Missing : Unreadable;
     }
     do {
-        if (IsDots(data.cFileName))
-            continue;
-        FolderEntry entry = MakeEntry(data);
-        if (!IsSkippedName(entry.name.c_str()))
-            entries.push_back(std::move(entry));
+        Add(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime,
+            (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
     } while (FindNextFileW(search, &data));
     error = GetLastError();
     FindClose(search);

@@ -35,6 +35,11 @@ public:
     Status Read(const char* folder);
     DWORD Error() const { return error; }
 
+    // Fills the listing from entries read elsewhere, one by one, as Read
+    // would have kept them: dots and skipped names are left out.
+    void Clear();
+    void Add(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size);
+
     const std::vector<FolderEntry>& Entries() const { return entries; }
     // The entry of that name (as the file system holds it), or nullptr.
     const FolderEntry* Find(const std::wstring& name) const;

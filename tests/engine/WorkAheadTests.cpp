@@ -40,22 +40,22 @@ TEST_CASE("listings and copies taken from the helpers are what doing them at onc
     WorkAhead work(2);
     std::vector<WorkAhead::Ticket> tickets;
     for (unsigned folder = 0; folder < 6; ++folder)
-        tickets.push_back(work.ListLater(At(folder), (temp / ("src\\d" + std::to_string(folder))).c_str()));
-    WorkAhead::Ticket missing = work.ListLater(At(6), (temp / "src\\none").c_str());
+        tickets.push_back(work.ListLater(At(folder), (temp / ("src\\d" + std::to_string(folder))).c_str(), false));
+    WorkAhead::Ticket missing = work.ListLater(At(6), (temp / "src\\none").c_str(), false);
     for (unsigned folder = 0; folder < 6; ++folder) {
         std::string path = temp / ("src\\d" + std::to_string(folder));
         FolderIndex ahead;
         FolderIndex now;
-        REQUIRE(work.TakeListing(tickets[folder], path.c_str(), &ahead) == FolderIndex::Listed);
+        REQUIRE(work.TakeListing(tickets[folder], path.c_str(), false, &ahead) == FolderIndex::Listed);
         REQUIRE(now.Read(path.c_str()) == FolderIndex::Listed);
         CHECK(NamesOf(ahead) == NamesOf(now));
         CHECK(ahead.Entries().size() == folder + 1);
     }
     FolderIndex none;
-    CHECK(work.TakeListing(missing, (temp / "src\\none").c_str(), &none) == FolderIndex::Missing);
+    CHECK(work.TakeListing(missing, (temp / "src\\none").c_str(), false, &none) == FolderIndex::Missing);
     // A ticket is used up by taking it.
     FolderIndex again;
-    CHECK(work.TakeListing(tickets[0], (temp / "src\\d5").c_str(), &again) == FolderIndex::Listed);
+    CHECK(work.TakeListing(tickets[0], (temp / "src\\d5").c_str(), false, &again) == FolderIndex::Listed);
     CHECK(again.Entries().size() == 6);
 
     std::string source = temp / "src\\d0\\f0.txt";
@@ -108,7 +108,7 @@ TEST_CASE("work finished too long before it is taken is done again")
     MakeFolder(temp / "dst");
     // Nothing done ahead is fresh enough: every take reads anew.
     WorkAhead work(2, 0);
-    WorkAhead::Ticket listing = work.ListLater(At(0), (temp / "src").c_str());
+    WorkAhead::Ticket listing = work.ListLater(At(0), (temp / "src").c_str(), false);
     WorkAhead::Ticket copy = work.CopyLater(At(1), (temp / "src\\a.txt").c_str(), (temp / "dst\\a.txt").c_str());
     // Both are done with what was there before the change.
     for (int wait = 0; wait < 500 && work.Busy(); ++wait)
@@ -117,7 +117,7 @@ TEST_CASE("work finished too long before it is taken is done again")
     MakeFile(temp / "src\\b.txt", "b");
     MakeFile(temp / "src\\a.txt", "second");
     FolderIndex index;
-    REQUIRE(work.TakeListing(listing, (temp / "src").c_str(), &index) == FolderIndex::Listed);
+    REQUIRE(work.TakeListing(listing, (temp / "src").c_str(), false, &index) == FolderIndex::Listed);
     CHECK(index.Entries().size() == 2);
     TemporaryCopy taken;
     work.TakeCopy(copy, (temp / "src\\a.txt").c_str(), (temp / "dst\\a.txt").c_str(), &taken);

@@ -1,0 +1,49 @@
+// OmbrelLister MAPPING RUN: lists the folders of the tree the exchange behind
+// the inherited handle MAPPING names, into that exchange, for the run in the
+// process behind the inherited handle RUN. A run starts it; it has no
+// window, and ends when the tree is listed, the run says stop, or the run's
+// process is gone.
+
+#include "EFlags.h"
+#include "ListerWalk.h"
+#include "ListingExchange.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+HANDLE HandleOf(const char* text)
+{
+    char* end = nullptr;
+    unsigned long long value = std::strtoull(text, &end, 10);
+    return (end != text && *end == 0) ? reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(value)) : nullptr;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return 2;
+    HANDLE mapping = HandleOf(argv[1]);
+    HANDLE run = HandleOf(argv[2]);
+    if (!mapping || !run)
+        return 2;
+    // Paths are built as the run builds them, character by character.
+    CPINFO codePage;
+    EDoubleByte = GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize == 2 ? 1 : 0;
+    std::unique_ptr<ListingExchange> exchange(ListingExchange::Open(mapping));
+    if (!exchange)
+        return 1;
+    ListerWalk walk(*exchange, run);
+    std::string root = exchange->Root();
+    if (root.empty())
+        return 1;
+    walk.Run(root.c_str());
+    return 0;
+}
