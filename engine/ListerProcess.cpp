@@ -44,8 +44,11 @@ ListerProcess::~ListerProcess()
         // The lister only reads: ending it is safe, and the run does not
         // wait on a folder it is still reading.
         exchange->Stop();
-        if (WaitForSingleObject(process, 100) != WAIT_OBJECT_0)
+        if (WaitForSingleObject(process, 100) != WAIT_OBJECT_0) {
             TerminateProcess(process, 1);
+            // Its folder handles are closed by the time the delete pass comes.
+            WaitForSingleObject(process, 1000);
+        }
         CloseHandle(process);
     }
     DeleteCriticalSection(&lock);
@@ -72,8 +75,10 @@ void ListerProcess::Start()
     STARTUPINFOA startup;
     std::memset(&startup, 0, sizeof startup);
     startup.cb = sizeof startup;
-    // None of the run's standard handles: the lister writes nowhere.
-    startup.dwFlags = STARTF_USESTDHANDLES;
+    // None of the run's standard handles: the lister writes nowhere. It does
+    // inherit every other inheritable handle of the program; the program
+    // makes none but these two.
+    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_FORCEOFFFEEDBACK;
     PROCESS_INFORMATION info;
     if (CreateProcessA(program, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
                        &info)) {

@@ -4,6 +4,9 @@
 
 namespace {
 
+// Listings left for the run at most, read ahead of it.
+const int MaxWaiting = 32;
+
 // Whether path is folder or lies below it.
 bool Holds(const std::string& folder, const std::string& path)
 {
@@ -16,6 +19,18 @@ bool Holds(const std::string& folder, const std::string& path)
     for (const char* p = last; *p; p = NextChar(p))
         last = p;
     return *last == '\\';
+}
+
+// The child of folder on the way to path, which folder holds.
+std::string ChildHolding(const std::string& folder, const std::string& path)
+{
+    std::size_t start = folder.size();
+    if (start < path.size() && path[start] == '\\')
+        ++start;
+    const char* p = path.c_str() + start;
+    while (*p && *p != '\\')
+        p = NextChar(p);
+    return path.substr(0, static_cast<std::size_t>(p - path.c_str()));
 }
 
 }
@@ -43,16 +58,10 @@ bool ListerWalk::Passed(const std::string& folder, const std::string& frontier)
         if (node == nodes.end() || node->second.parent.empty())
             return false;
         const std::string& above = node->second.parent;
-        auto aboveNode = nodes.find(above);
-        if (aboveNode == nodes.end())
-            return false;
         if (Holds(above, frontier)) {
-            const std::vector<std::string>& order = aboveNode->second.subfolders;
-            for (std::size_t i = 0; i < order.size(); ++i) {
-                if (Holds(order[i], frontier))
-                    return node->second.place.back() < i;
-            }
-            return false;
+            auto other = nodes.find(ChildHolding(above, frontier));
+            return other != nodes.end() && other->second.parent == above &&
+                   node->second.place.back() < other->second.place.back();
         }
         below = above;
     }
@@ -84,9 +93,11 @@ bool ListerWalk::PublishWhenRoom(const std::string& folder, const FolderIndex& l
 {
     // Slots free up as the run takes listings; while it is busy elsewhere
     // (a large copy, a question to the user) the lister waits, ever more
-    // patiently.
+    // patiently. It keeps only a few listings waiting, so that a slow run
+    // still finds them fresh.
     for (int attempt = 0;; ++attempt) {
-        if (exchange.Publish(folder.c_str(), listing, doneAt) != ListingExchange::NoRoom)
+        if (exchange.ReadyCount() < MaxWaiting &&
+            exchange.Publish(folder.c_str(), listing, doneAt) != ListingExchange::NoRoom)
             return true;
         if (RunGone())
             return false;
@@ -107,6 +118,8 @@ void ListerWalk::Serve()
         while (!ending && pending.empty() && working > 0)
             SleepConditionVariableCS(&changed, &lock, INFINITE);
         if (ending || pending.empty())
+            break;
+        if (exchange.Stopping() || (++listed % 64 == 0 && RunGone()))
             break;
         std::string folder = std::move(pending.begin()->second);
         pending.erase(pending.begin());

@@ -52,6 +52,7 @@ private:
     // Folders to list, first the one the run will reach first.
     std::map<Place, std::string> pending;
     int working = 0;
+    unsigned listed = 0;
     bool ending = false;
 };
 

@@ -128,10 +128,20 @@ ListingExchange::PublishResult ListingExchange::Publish(const char* folder, cons
     return NoRoom;
 }
 
+int ListingExchange::ReadyCount() const
+{
+    int ready = 0;
+    for (int i = 0; i < Slots; ++i)
+        ready += Load(&SlotAt(i)->state) == Ready ? 1 : 0;
+    return ready;
+}
+
 std::string ListingExchange::Frontier() const
 {
+    // A run that died while writing it leaves it half-written for good:
+    // after a while it is taken as saying nothing.
     char copy[EPathSize];
-    for (;;) {
+    for (int attempt = 0; attempt < 10000; ++attempt) {
         LONG before = Load(&header->frontierSequence);
         if (before & 1) {
             YieldProcessor();
@@ -139,11 +149,12 @@ std::string ListingExchange::Frontier() const
         }
         std::memcpy(copy, header->frontier, sizeof copy);
         MemoryBarrier();
-        if (Load(&header->frontierSequence) == before)
-            break;
+        if (Load(&header->frontierSequence) == before) {
+            copy[EPathSize - 1] = 0;
+            return copy;
+        }
     }
-    copy[EPathSize - 1] = 0;
-    return copy;
+    return std::string();
 }
 
 void ListingExchange::SetRoot(const char* folder)
@@ -222,10 +233,10 @@ bool ListingExchange::Take(const char* folder, DWORD freshMs, FolderIndex* listi
         // A look before taking the slot, confirmed once it is this thread's
         // and its bytes no longer change.
         if (Load(&slot->state) != Ready ||
-            (now - slot->doneAt < freshMs && std::strncmp(slot->folder, folder, EPathSize) != 0) ||
+            (slot->doneAt + freshMs > now && std::strncmp(slot->folder, folder, EPathSize) != 0) ||
             InterlockedCompareExchange(&slot->state, Taking, Ready) != Ready)
             continue;
-        if (now - slot->doneAt >= freshMs)
+        if (slot->doneAt + freshMs <= now)
             InterlockedExchange(&slot->state, Free);
         else if (std::strncmp(slot->folder, folder, EPathSize) == 0)
             taken = slot;

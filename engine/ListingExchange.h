@@ -37,7 +37,10 @@ public:
     // (GetTickCount64), in a free slot.
     enum PublishResult { Published, NoRoom, TooLarge };
     PublishResult Publish(const char* folder, const FolderIndex& listing, ULONGLONG doneAt);
-    // The folder whose destination listing the run asked for last.
+    // How many listings wait for the run.
+    int ReadyCount() const;
+    // The folder whose destination listing the run asked for last; empty
+    // when that cannot be told.
     std::string Frontier() const;
     bool Stopping() const;
 

@@ -170,7 +170,7 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
     job = std::move(found->second);
     jobs.erase(found);
     LeaveCriticalSection(&lock);
-    if (GetTickCount64() - job->doneAt >= freshMs)
+    if (job->doneAt + freshMs <= GetTickCount64())
         job.reset();
     return job;
 }

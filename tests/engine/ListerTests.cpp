@@ -105,11 +105,14 @@ TEST_CASE("the lister reads a destination tree as the run would, leaving out lin
     MakeFile(root + "\\a\\sub\\two.txt", "22");
     MakeFile(root + "\\b\\\xE9t\xE9.txt", "3");
     MakeFolder(root + "\\b\\empty");
+    // A sibling whose name begins with another's.
+    MakeFile(root + "\\ab\\z.txt", "z");
     MakeFile(root + "\\RECYCLER\\inside\\r.txt", "r");
     MakeFile(temp / "outside\\deep\\precious.txt", "p");
     TestLink link(temp / "outside", root + "\\link");
     REQUIRE(link.Made());
-    CheckListerReads(root, {root, root + "\\a", root + "\\a\\sub", root + "\\b", root + "\\b\\empty"},
+    CheckListerReads(root,
+                     {root, root + "\\a", root + "\\a\\sub", root + "\\ab", root + "\\b", root + "\\b\\empty"},
                      {root + "\\RECYCLER\\inside", root + "\\link", root + "\\link\\deep"});
 }
 
@@ -169,6 +172,11 @@ TEST_CASE("the exchange never hands over a stale, used-up or damaged listing")
         {
             DWORD more = 3;
             std::memcpy(slot + 24, &more, 4);
+        }
+        SUBCASE("fewer entries than it holds")
+        {
+            DWORD fewer = 1;
+            std::memcpy(slot + 24, &fewer, 4);
         }
         SUBCASE("a name with a terminator inside")
         {
