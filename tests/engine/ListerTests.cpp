@@ -3,6 +3,7 @@
 #include "ListerProcess.h"
 #include "ListerWalk.h"
 #include "ListingExchange.h"
+#include "LockedPath.h"
 #include "SyncTrees.h"
 #include "TestProcess.h"
 
@@ -111,9 +112,14 @@ TEST_CASE("the lister reads a destination tree as the run would, leaving out lin
     MakeFile(temp / "outside\\deep\\precious.txt", "p");
     TestLink link(temp / "outside", root + "\\link");
     REQUIRE(link.Made());
+    // A folder another program holds: the lister cannot read it, and an
+    // empty listing in its place would hide what it holds.
+    MakeFile(root + "\\locked\\kept.txt", "k");
+    LockedPath locked(root + "\\locked");
+    REQUIRE(locked.Held());
     CheckListerReads(root,
                      {root, root + "\\a", root + "\\a\\sub", root + "\\ab", root + "\\b", root + "\\b\\empty"},
-                     {root + "\\RECYCLER\\inside", root + "\\link", root + "\\link\\deep"});
+                     {root + "\\RECYCLER\\inside", root + "\\link", root + "\\link\\deep", root + "\\locked"});
 }
 
 TEST_CASE("the lister reads Japanese folders whose trail byte is a backslash")
