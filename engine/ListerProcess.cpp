@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 const char* const ListerProcess::ProgramName = "OmbrelLister.exe";
 
@@ -72,16 +73,27 @@ void ListerProcess::Start()
     char command[EPathSize + 64];
     std::snprintf(command, sizeof command, "\"%s\" %llu %llu", program, NumberOf(shared->Mapping()),
                   NumberOf(self));
-    STARTUPINFOA startup;
+    // The lister inherits these two handles and no other the program may
+    // hold, and none of its standard handles: it writes nowhere.
+    HANDLE inherited[2] = {shared->Mapping(), self};
+    SIZE_T listBytes = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &listBytes);
+    std::vector<char> list(listBytes);
+    auto* attributes = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(list.data());
+    if (listBytes == 0 || !InitializeProcThreadAttributeList(attributes, 1, 0, &listBytes)) {
+        CloseHandle(self);
+        return;
+    }
+    STARTUPINFOEXA startup;
     std::memset(&startup, 0, sizeof startup);
-    startup.cb = sizeof startup;
-    // None of the run's standard handles: the lister writes nowhere. It does
-    // inherit every other inheritable handle of the program; the program
-    // makes none but these two.
-    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_FORCEOFFFEEDBACK;
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES | STARTF_FORCEOFFFEEDBACK;
+    startup.lpAttributeList = attributes;
     PROCESS_INFORMATION info;
-    if (CreateProcessA(program, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                       &info)) {
+    if (UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, inherited, sizeof inherited,
+                                  nullptr, nullptr) &&
+        CreateProcessA(program, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT,
+                       nullptr, nullptr, &startup.StartupInfo, &info)) {
         CloseHandle(info.hThread);
         process = info.hProcess;
         // Later children of the program need not see the exchange.
@@ -89,6 +101,7 @@ void ListerProcess::Start()
         exchange = std::move(shared);
         active = 1;
     }
+    DeleteProcThreadAttributeList(attributes);
     CloseHandle(self);
 }
 

@@ -265,3 +265,30 @@ TEST_CASE_FIXTURE(SyncTrees, "a run with the lister beside it brings the tree up
     CHECK(ReadWholeFile(dst + "\\d150\\added.txt") == "added");
     CHECK(boxes.boxes.empty());
 }
+
+TEST_CASE("the lister holds none of the program's other handles")
+{
+    TempFolder temp;
+    std::string root = temp / "dst";
+    // More folders than the lister leaves waiting: it stays, waiting for
+    // the run, while the file is looked at.
+    for (int i = 0; i < 40; ++i)
+        MakeFolder(root + "\\d" + std::to_string(i));
+    std::string held = temp / "held.txt";
+    MakeFile(held, "h");
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE file = CreateFileA(held.c_str(), GENERIC_READ, 0, &inherit, OPEN_EXISTING, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    ListerProcess lister(root.c_str(), 1, 60000);
+    FolderIndex listing;
+    ULONGLONG doneAt;
+    CHECK_FALSE(lister.Take((root + "\\none").c_str(), &listing, &doneAt));
+    REQUIRE(lister.Process() != nullptr);
+    CloseHandle(file);
+    // Once this program lets the file go, another may open it alone.
+    HANDLE again = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    CHECK(again != INVALID_HANDLE_VALUE);
+    if (again != INVALID_HANDLE_VALUE)
+        CloseHandle(again);
+    CHECK(WaitForSingleObject(lister.Process(), 0) == WAIT_TIMEOUT);
+}
