@@ -119,7 +119,7 @@ void ListerWalk::Serve()
             SleepConditionVariableCS(&changed, &lock, INFINITE);
         if (ending || pending.empty())
             break;
-        if (exchange.Stopping() || (++listed % 64 == 0 && RunGone()))
+        if (exchange.Stopping() || (++taken % 64 == 0 && RunGone()))
             break;
         std::string folder = std::move(pending.begin()->second);
         pending.erase(pending.begin());
@@ -147,7 +147,6 @@ void ListerWalk::Serve()
 
 void ListerWalk::Run(const char* root)
 {
-    nodes[root] = Node();
     pending.clear();
     pending.emplace(Place(), root);
     ending = false;

@@ -52,7 +52,7 @@ private:
     // Folders to list, first the one the run will reach first.
     std::map<Place, std::string> pending;
     int working = 0;
-    unsigned listed = 0;
+    unsigned taken = 0;   // folders taken from pending
     bool ending = false;
 };
 

@@ -7,12 +7,21 @@ namespace {
 
 enum SlotState : LONG { Free, Writing, Ready, Taking };
 const LONG Magic = 0x4F4C5831;   // "OLX1"
+// The header's page, then the slots.
+const std::size_t HeaderBytes = 4096;
+const DWORD MappingBytes = HeaderBytes + ListingExchange::Slots * ListingExchange::SlotBytes;
 // A slot published this many before the one taken was passed by the run.
 const LONG64 PassedMargin = 8;
 
 LONG Load(volatile LONG* value)
 {
     return InterlockedCompareExchange(value, 0, 0);
+}
+
+void CopyPath(char* out, const char* text)
+{
+    std::strncpy(out, text, EPathSize - 1);
+    out[EPathSize - 1] = 0;
 }
 
 }
@@ -39,25 +48,17 @@ struct ListingExchange::Slot {
 
 ListingExchange::ListingExchange(HANDLE mapping, void* view) : mapping(mapping), header(static_cast<Header*>(view))
 {
-    InitializeCriticalSection(&frontierLock);
 }
 
 ListingExchange::~ListingExchange()
 {
-    DeleteCriticalSection(&frontierLock);
     UnmapViewOfFile(header);
     CloseHandle(mapping);
 }
 
-namespace {
-
-const DWORD MappingBytes = 4096 + ListingExchange::Slots * ListingExchange::SlotBytes;
-
-}
-
 ListingExchange* ListingExchange::Create()
 {
-    static_assert(sizeof(Header) <= 4096 && sizeof(Slot) <= SlotBytes, "the layout outgrew the mapping");
+    static_assert(sizeof(Header) <= HeaderBytes && sizeof(Slot) <= SlotBytes, "the layout outgrew the mapping");
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, &inherit, PAGE_READWRITE, 0, MappingBytes, nullptr);
     if (!mapping)
@@ -87,7 +88,7 @@ ListingExchange* ListingExchange::Open(HANDLE mapping)
 
 ListingExchange::Slot* ListingExchange::SlotAt(int index) const
 {
-    return reinterpret_cast<Slot*>(reinterpret_cast<char*>(header) + 4096 + std::size_t(index) * SlotBytes);
+    return reinterpret_cast<Slot*>(reinterpret_cast<char*>(header) + HeaderBytes + std::size_t(index) * SlotBytes);
 }
 
 ListingExchange::PublishResult ListingExchange::Publish(const char* folder, const FolderIndex& listing,
@@ -159,8 +160,7 @@ std::string ListingExchange::Frontier() const
 
 void ListingExchange::SetRoot(const char* folder)
 {
-    std::strncpy(header->root, folder, EPathSize - 1);
-    header->root[EPathSize - 1] = 0;
+    CopyPath(header->root, folder);
 }
 
 std::string ListingExchange::Root() const
@@ -175,12 +175,9 @@ bool ListingExchange::Stopping() const
 
 void ListingExchange::SetFrontier(const char* folder)
 {
-    EnterCriticalSection(&frontierLock);
     InterlockedIncrement(&header->frontierSequence);
-    std::strncpy(header->frontier, folder, EPathSize - 1);
-    header->frontier[EPathSize - 1] = 0;
+    CopyPath(header->frontier, folder);
     InterlockedIncrement(&header->frontierSequence);
-    LeaveCriticalSection(&frontierLock);
 }
 
 void ListingExchange::Stop()

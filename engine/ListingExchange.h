@@ -45,9 +45,11 @@ public:
     bool Stopping() const;
 
     // The run's side. The listing of folder, and when it was finished, if a
-    // slot holds one finished less than freshMs ago; the slot is freed. Slots of listings finished
-    // long before it, which the run went past, are freed as well.
+    // slot holds one finished less than freshMs ago; the slot is freed.
+    // Slots of listings finished long before it, which the run went past,
+    // are freed as well.
     bool Take(const char* folder, DWORD freshMs, FolderIndex* listing, ULONGLONG* doneAt);
+    // One thread at a time.
     void SetFrontier(const char* folder);
     void Stop();
 
@@ -59,7 +61,6 @@ private:
 
     HANDLE mapping;
     Header* header;
-    CRITICAL_SECTION frontierLock;
 };
 
 #endif

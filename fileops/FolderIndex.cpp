@@ -42,10 +42,14 @@ FolderEntry MakeEntry(const wchar_t* wide, DWORD attributes, FILETIME writeTime,
     return entry;
 }
 
+ULONGLONG SizeOf(const WIN32_FIND_DATAW& data)
+{
+    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
 {
-    return MakeEntry(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime,
-                     (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+    return MakeEntry(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
 }
 
 bool IsDots(const wchar_t* name)
@@ -100,8 +104,7 @@ FolderIndex::Status FolderIndex::Read(const char* folder)
         return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? Missing : Unreadable;
     }
     do {
-        Add(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime,
-            (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+        Add(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
     } while (FindNextFileW(search, &data));
     error = GetLastError();
     FindClose(search);

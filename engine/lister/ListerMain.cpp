@@ -5,6 +5,7 @@
 // process is gone.
 
 #include "EFlags.h"
+#include "ELanguage.h"
 #include "ListerWalk.h"
 #include "ListingExchange.h"
 
@@ -45,8 +46,7 @@ int main(int argc, char** argv)
     if (!mapping || !run)
         return 2;
     // Paths are built as the run builds them, character by character.
-    CPINFO codePage;
-    EDoubleByte = GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize == 2 ? 1 : 0;
+    EDoubleByte = EIsDoubleByteCodePage() ? 1 : 0;
     std::unique_ptr<ListingExchange> exchange(ListingExchange::Open(mapping));
     if (!exchange)
         return 1;

@@ -60,12 +60,6 @@ bool EChooseJapanese(LANGID systemLanguage, LONG forceStatus, DWORD forceEnglish
     return forceStatus != ERROR_SUCCESS || forceEnglish == 0;
 }
 
-bool EIsDoubleByteCodePage()
-{
-    CPINFO info;
-    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 2;
-}
-
 HMODULE ELoadCodeConversion()
 {
     char folder[MAX_PATH];
