@@ -1,5 +1,6 @@
 #include "SyncRun.h"
 
+#include "EngineReports.h"
 #include "FileActions.h"
 #include "FolderIndex.h"
 #include "PathText.h"
@@ -9,25 +10,22 @@ int SyncRun::PruneTree(const char* source, const char* destination)
 {
     if (!Step())
         return 0;
-    // Only what is known to be absent goes: a source that cannot be asked
-    // (access denied, a vanished share) stops the run instead.
+    sourceRoot = source;
+    // Only what a listing of the source has shown absent goes: a source
+    // that is not there (renamed away, unplugged) or cannot be asked says
+    // nothing of what it held, and stops the run instead.
     DWORD sourceAttributes = GetFileAttributesA(source);
     if (sourceAttributes == INVALID_FILE_ATTRIBUTES) {
-        DWORD code = GetLastError();
-        if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) {
-            ReportUnreadableFolder(host.Owner(), source, code);
-            return 0;
-        }
+        ReportSourceMissing(host.Owner(), source, GetLastError());
+        return 0;
     }
+    // The top destination is the user's choice and is never removed, also
+    // not when it is a folder beside a source file.
     DWORD destinationAttributes = GetFileAttributesA(destination);
-    if (destinationAttributes == INVALID_FILE_ATTRIBUTES || !(destinationAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        if (sourceAttributes != INVALID_FILE_ATTRIBUTES)
-            return 1;
-        return PruneFile(destination);
-    }
-    if (sourceAttributes != INVALID_FILE_ATTRIBUTES && (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return PruneFolder(source, destination);
-    return RemoveOrphanFolder(destination);
+    if (destinationAttributes == INVALID_FILE_ATTRIBUTES || !(destinationAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        !(sourceAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 1;
+    return PruneFolder(source, destination);
 }
 
 int SyncRun::PruneFolder(const char* source, const char* destination)
@@ -39,39 +37,63 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
     if (existing.Read(destination) != FolderIndex::Listed)
         return 1;
     FolderIndex counterparts;
-    if (counterparts.Read(source) == FolderIndex::Unreadable) {
-        ReportUnreadableFolder(owner, source, counterparts.Error());
+    if (counterparts.Read(source) != FolderIndex::Listed) {
+        ReportSourceMissing(owner, source, counterparts.Error());
         return 0;
     }
     for (const FolderEntry& entry : existing.Entries()) {
         if (!Step())
             return 0;
-        const char* name = entry.name.c_str();
-        if (!entry.representable) {
-            ReportUnrepresentableName(owner, destination);
+        if (!entry.Usable()) {
+            ReportUnusableName(owner, destination, entry);
             return 0;
         }
         char sourceChild[EPathSize];
         char destinationChild[EPathSize];
-        if (!JoinBoth(sourceChild, source, destinationChild, destination, name))
+        if (!JoinBoth(sourceChild, source, destinationChild, destination, entry.name.c_str()))
             return 0;
         const FolderEntry* counterpart = counterparts.Find(entry.wide);
         int result = 1;
-        if (!entry.IsFolder())
-            result = counterpart ? 1 : PruneFile(destinationChild);
-        else if (!counterpart || !counterpart->IsFolder())
-            result = RemoveOrphanFolder(destinationChild);
-        // A link in the destination is never descended: what it holds is
-        // not part of this tree.
-        else if (!entry.IsLink())
+        if (!entry.IsFolder()) {
+            result = counterpart ? 1 : PruneFile(sourceChild, destinationChild);
+        } else if (!counterpart || !counterpart->IsFolder()) {
+            result = RemoveOrphanFolder(sourceChild, destinationChild);
+        } else if (!entry.IsLink()) {
+            // A link in the destination is never descended: what it holds is
+            // not part of this tree. Nor is a folder that either of two
+            // source case twins could stand for.
+            const FolderEntry* twin = counterpart->wide == entry.wide ? nullptr : counterparts.CaseTwin(*counterpart);
+            if (twin) {
+                ReportCaseTwins(owner, source, counterpart->name.c_str(), twin->name.c_str());
+                return 0;
+            }
             result = PruneFolder(sourceChild, destinationChild);
+        }
         if (!result)
             return 0;
     }
     return 1;
 }
 
-int SyncRun::PruneFile(const char* path)
+int SyncRun::SourceStillLacks(const char* sourceChild, bool folder)
+{
+    DWORD top = GetFileAttributesA(sourceRoot);
+    if (top == INVALID_FILE_ATTRIBUTES || !(top & FILE_ATTRIBUTE_DIRECTORY)) {
+        ReportSourceMissing(host.Owner(), sourceRoot, top == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0);
+        return -1;
+    }
+    DWORD attributes = GetFileAttributesA(sourceChild);
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return folder && !(attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+    DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND)
+        return 1;
+    // Not found along the way: a source folder above it went away.
+    ReportSourceMissing(host.Owner(), sourceChild, code);
+    return -1;
+}
+
+int SyncRun::PruneFile(const char* sourceChild, const char* path)
 {
     if (options.excludeObj && HasSuffix(path, ".obj"))
         return 1;
@@ -82,20 +104,30 @@ int SyncRun::PruneFile(const char* path)
         if (act == 0)
             return 1;
     }
+    // The question may have been up for long: what is deleted is what the
+    // source lacks now, and a file, not what came in its place.
+    int lacks = SourceStillLacks(sourceChild, false);
+    if (lacks <= 0)
+        return lacks == 0;
+    FolderEntry now;
+    if (!ReadFolderEntry(path, &now) || now.IsFolder())
+        return 1;
     host.LogOperation("del", path, "");
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileWithReport(host.Owner(), path))
+    if (!DeleteFileWithReport(host.Owner(), path, true))
         return 0;
     ++counts.deleted;
     return 1;
 }
 
-int SyncRun::RemoveOrphanFolder(const char* path)
+int SyncRun::RemoveOrphanFolder(const char* sourceChild, const char* path)
 {
     host.ShowStatus(path);
     // No on a folder stops the run as well.
     if (confirm && Answer(host.ConfirmRemoveFolder(path), 1) < 0)
         return 0;
+    int lacks = SourceStillLacks(sourceChild, true);
+    if (lacks <= 0)
+        return lacks == 0;
     host.LogOperation("rmdir", path, "");
-    return DeleteTree(host.Owner(), path, &counts);
+    return DeleteTree(host.Owner(), path, &counts, options.excludeObj != 0);
 }

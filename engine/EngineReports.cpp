@@ -2,6 +2,7 @@
 
 #include "BilingualText.h"
 #include "MessageBoxes.h"
+#include "TreeReports.h"
 
 void ReportNotFullPath(HWND owner, const char* path)
 {
@@ -45,4 +46,18 @@ void ReportFileInTheWay(HWND owner, const char* path)
              Bilingual("Can't create the folder '%s': a file of that name exists. The run was stopped.",
                        "同じ名前のﾌｧｲﾙがあるため、ﾌｫﾙﾀﾞ '%s' を作成できません。処理を中止しました。"),
              path);
+}
+
+void ReportSourceMissing(HWND owner, const char* folder, DWORD code)
+{
+    if (code != 0 && code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) {
+        ReportUnreadableFolder(owner, folder, code);
+        return;
+    }
+    ErrorBox(owner,
+             Bilingual("The source folder '%s' can no longer be found, so what it lacks is not known. Nothing more "
+                       "was deleted; the run was stopped.",
+                       "転送元のﾌｫﾙﾀﾞ '%s' が見つからないため、削除してよいものが分かりません。"
+                       "これ以上は削除せず、処理を中止しました。"),
+             folder);
 }

@@ -12,6 +12,9 @@ void ReportDestinationLink(HWND owner, const char* link);
 // A link in the source leads back to a folder that holds it, or to the
 // destination or one of its parents.
 void ReportSourceLink(HWND owner, const char* link);
+// The delete pass found a source folder gone (code: file or path not found,
+// or 0 when a file stands there) or unreadable (any other code).
+void ReportSourceMissing(HWND owner, const char* folder, DWORD code);
 // A file stands where the run must make a folder.
 void ReportFileInTheWay(HWND owner, const char* path);
 

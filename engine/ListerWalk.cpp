@@ -72,7 +72,7 @@ void ListerWalk::Learn(const std::string& folder, const FolderIndex& listing)
     Node& parent = nodes[folder];
     char child[EPathSize];
     for (const FolderEntry& entry : listing.Entries()) {
-        if (!entry.IsFolder() || entry.IsLink() || !entry.representable ||
+        if (!entry.IsFolder() || entry.IsLink() || !entry.Usable() ||
             !JoinPath(child, folder.c_str(), entry.name.c_str()))
             continue;
         Node& node = nodes[child];

@@ -32,13 +32,17 @@ int SyncRun::Step()
 
 int SyncRun::Answer(int button, int noStops)
 {
-    if (button == IDCANCEL)
-        return -1;
-    if (button == IDNO)
-        return noStops ? -1 : 0;
-    if (button == SyncYesToAll)
+    switch (button) {
+    case IDYES:
+        return 1;
+    case SyncYesToAll:
         confirm = 0;
-    return 1;
+        return 1;
+    case IDNO:
+        return noStops ? -1 : 0;
+    default:
+        return -1;
+    }
 }
 
 int SyncRun::JoinBoth(char* sourceChild, const char* source, char* destinationChild, const char* destination,

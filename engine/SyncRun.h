@@ -70,18 +70,36 @@ private:
     int UpdateFile(const char* source, const FolderEntry& sourceEntry, const char* destination,
                    const FolderEntry* existing, WorkAhead::Ticket ticket);
     int SourceLinkIsSafe(const char* link, const char* holder);
+    // 0, after a message, when entry or its destination counterpart has a
+    // twin differing only in letter case that a path could reach instead.
+    int CaseTwinsAreSafe(const char* source, const FolderIndex& listing, const FolderEntry& entry,
+                         const char* destination, const FolderIndex& existing, const FolderEntry* counterpart);
     int PruneFolder(const char* source, const char* destination);
-    int PruneFile(const char* path);
-    int RemoveOrphanFolder(const char* path);
+    // Each deletes a destination entry whose source counterpart (sourceChild)
+    // a listing has shown missing.
+    int PruneFile(const char* sourceChild, const char* path);
+    int RemoveOrphanFolder(const char* sourceChild, const char* path);
+    // Asks the source again just before a deletion: 1 it still lacks the
+    // entry (a folder of that name, with folder), 0 it has it now, -1 the
+    // source's top folder or a folder above the entry has gone (shown).
+    int SourceStillLacks(const char* sourceChild, bool folder);
+    // The destination file as it is now, after the listing it was decided
+    // on: 1 with *current set (nullptr when there is none) to go on with the
+    // copy, 0 when the copy is no longer wanted.
+    int RecheckDestination(const FolderEntry& sourceEntry, const char* destination, const FolderEntry* listed,
+                           FolderEntry* now, const FolderEntry** current) const;
     int JoinBoth(char* sourceChild, const char* source, char* destinationChild, const char* destination,
                  const char* name);
     // Applies an answer of a confirmation: 1 act, 0 leave it (No), -1 stop.
+    // Only Yes and Yes to All act: anything else that ends a question (its
+    // window destroyed, the program closing) stops the run like Cancel.
     int Answer(int button, int noStops);
 
     SyncHost& host;
     const SyncOptions options;
     int confirm = 1;
     const char* destinationRoot = "";
+    const char* sourceRoot = "";
     OperationCounts counts;
     // The update pass's helpers while it runs, and where in the tree it is.
     WorkAhead* ahead = nullptr;

@@ -143,6 +143,8 @@ int SyncRun::UpdateFolder(const char* source, const char* destination, DWORD des
         if (!Step())
             return 0;
         QueueAhead(source, destination, entries, created ? nullptr : &existing, at, &cursor, &work, &guard);
+        if (!CaseTwinsAreSafe(source, listing, entries[at], destination, existing, work[at].counterpart))
+            return 0;
         place.push_back(static_cast<unsigned>(at));
         int result = UpdateEntry(source, entries[at], destination, work[at]);
         place.pop_back();
@@ -165,7 +167,7 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
         const FolderEntry& entry = entries[cursor->lists];
         EntryWork& next = (*work)[cursor->lists];
         next.counterpart = existing ? existing->Find(entry.wide) : nullptr;
-        if (!entry.IsFolder() || entry.IsLink() || !entry.representable ||
+        if (!entry.IsFolder() || entry.IsLink() || !entry.Usable() ||
             !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
             continue;
@@ -186,7 +188,7 @@ void SyncRun::QueueAhead(const char* source, const char* destination, const std:
                 break;
             continue;
         }
-        if (!copied || !entry.representable || (next.counterpart && confirm) ||
+        if (!copied || !entry.Usable() || (next.counterpart && confirm) ||
             (next.counterpart && next.counterpart->IsFolder()) ||
             !JoinPath(sourceChild, source, entry.name.c_str()) ||
             !JoinPath(destinationChild, destination, entry.name.c_str()))
@@ -210,8 +212,8 @@ int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, con
     const char* name = entry.name.c_str();
     // The code page has no exact form of the name: acting on what it shows
     // ('?', a wildcard, or a look-alike) could reach another file.
-    if (!entry.representable) {
-        ReportUnrepresentableName(owner, sourceFolder);
+    if (!entry.Usable()) {
+        ReportUnusableName(owner, sourceFolder, entry);
         return 0;
     }
     char source[EPathSize];
@@ -239,6 +241,24 @@ int SyncRun::UpdateEntry(const char* sourceFolder, const FolderEntry& entry, con
     FolderEntry insideEntry;
     bool exists = ReadFolderEntry(inside, &insideEntry) && !insideEntry.IsFolder();
     return UpdateFile(source, entry, inside, exists ? &insideEntry : nullptr, WorkAhead::NoTicket);
+}
+
+int SyncRun::CaseTwinsAreSafe(const char* source, const FolderIndex& listing, const FolderEntry& entry,
+                              const char* destination, const FolderIndex& existing, const FolderEntry* counterpart)
+{
+    // An exact counterpart is the entry's own, whatever twins stand beside it.
+    if (counterpart && counterpart->wide == entry.wide)
+        return 1;
+    // Otherwise its path reaches whichever twin the file system picks.
+    if (const FolderEntry* twin = listing.CaseTwin(entry)) {
+        ReportCaseTwins(host.Owner(), source, entry.name.c_str(), twin->name.c_str());
+        return 0;
+    }
+    if (const FolderEntry* twin = counterpart ? existing.CaseTwin(*counterpart) : nullptr) {
+        ReportCaseTwins(host.Owner(), destination, counterpart->name.c_str(), twin->name.c_str());
+        return 0;
+    }
+    return 1;
 }
 
 int SyncRun::SourceLinkIsSafe(const char* link, const char* holder)
@@ -275,6 +295,11 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
         if (act <= 0)
             return act == 0;
     }
+    // The listing may be long past: another program may have saved the
+    // destination since, during a question or an earlier large copy.
+    FolderEntry now;
+    if (!RecheckDestination(sourceEntry, destination, existing, &now, &existing))
+        return 1;
     host.LogOperation("copy", source, destination);
     HWND owner = host.Owner();
     TemporaryCopy copy;
@@ -282,10 +307,15 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
         ahead->TakeCopy(ticket, source, destination, &copy);
     else
         copy.Write(source, destination);
+    // And once more after this copy, which may have taken long itself.
+    FolderEntry later;
+    if (copy.Written() && !RecheckDestination(sourceEntry, destination, existing, &later, &existing))
+        return 1;
     // Read-only, hidden and system would keep the copy from replacing it.
-    // They are cleared only where present, and put back when the copy fails.
+    // They are cleared only where present, and put back when the copy fails;
+    // never through a link, where they belong to its target.
     const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    bool cleared = copy.Written() && existing && (existing->attributes & blocking) &&
+    bool cleared = copy.Written() && existing && (existing->attributes & blocking) && !IsLinkAt(destination) &&
                    SetAttributesWithReport(owner, destination, FILE_ATTRIBUTE_NORMAL);
     if (!CommitCopyWithReport(owner, copy, source, destination, existing != nullptr)) {
         if (cleared)
@@ -293,5 +323,26 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
         return 0;
     }
     ++counts.copied;
+    return 1;
+}
+
+int SyncRun::RecheckDestination(const FolderEntry& sourceEntry, const char* destination, const FolderEntry* listed,
+                                FolderEntry* now, const FolderEntry** current) const
+{
+    if (!ReadFolderEntry(destination, now)) {
+        *current = nullptr;
+        return 1;
+    }
+    if (listed && now->attributes == listed->attributes && now->size == listed->size &&
+        CompareFileTime(&now->writeTime, &listed->writeTime) == 0) {
+        *current = listed;
+        return 1;
+    }
+    // Changed or new: replaced only while still older than the source, and
+    // a file that came since the listing only where nothing is asked, since
+    // its question was never put. A folder in its place waits for the next run.
+    if (now->IsFolder() || (!listed && confirm) || !NeedsCopy(sourceEntry, now))
+        return 0;
+    *current = now;
     return 1;
 }

@@ -1,9 +1,12 @@
 #include "FileActions.h"
 
 #include "BilingualText.h"
+#include "FolderIdentity.h"
+#include "FolderIndex.h"
 #include "MessageBoxes.h"
 #include "PathText.h"
 #include "TemporaryCopy.h"
+#include "TreeReports.h"
 
 namespace {
 
@@ -87,14 +90,25 @@ int SetAttributesWithReport(HWND owner, const char* path, DWORD attributes)
     return 0;
 }
 
-int DeleteFileWithReport(HWND owner, const char* path)
+int DeleteFileWithReport(HWND owner, const char* path, bool clearAttributes)
 {
+    // Wine deletes what a link to a file points to, and leaves the link.
+    bool link = IsLinkAt(path) != 0;
+    if (link && !CanRemoveLinkItself(path)) {
+        ReportLinkKept(owner, path, false);
+        return 0;
+    }
+    // Attributes set through a link would land on its target.
+    if (clearAttributes && !link)
+        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
     DWORD code = ERROR_ACCESS_DENIED;
+    FolderEntry left;
     if (!DeleteFileA(path))
         code = GetLastError();
     // A write-protected mount under Wine answers success and keeps the
-    // file: only a name that is gone counts as deleted.
-    else if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+    // file: only an entry that is gone counts as deleted. The search looks
+    // at the entry itself, not at what a link leads to.
+    else if (!ReadFolderEntry(path, &left))
         return 1;
     ErrorBox(owner, "Error DeleteFile %d", static_cast<int>(code));
     return 0;

@@ -21,7 +21,11 @@ int CopyFileOver(HWND owner, const char* source, const char* destination, bool d
 int CommitCopyWithReport(HWND owner, TemporaryCopy& copy, const char* source, const char* destination,
                          bool destinationExists);
 int SetAttributesWithReport(HWND owner, const char* path, DWORD attributes);
-int DeleteFileWithReport(HWND owner, const char* path);
+// Deletes the entry at path, with its read-only, hidden and system flags
+// cleared first when clearAttributes is set. A link goes by itself or, where
+// that would reach its target, stays and the failure is reported. Success
+// only when the entry itself is gone.
+int DeleteFileWithReport(HWND owner, const char* path, bool clearAttributes = false);
 // One level only: a missing parent fails.
 int CreateFolderWithReport(HWND owner, const char* path, LPSECURITY_ATTRIBUTES security);
 int RemoveFolderWithReport(HWND owner, const char* path);

@@ -28,9 +28,17 @@ int EnsureFolder(HWND owner, const char* prefix, LPSECURITY_ATTRIBUTES security,
     return 1;
 }
 
-int DeleteEntry(HWND owner, const char* path, DWORD attributes, OperationCounts* counts);
+// What a removal walk carries along; spared is set once anything stays.
+struct TreeRemoval {
+    HWND owner;
+    OperationCounts* counts;
+    bool spareObj;
+    bool spared;
+};
 
-int DeleteFolderContents(HWND owner, const char* folder, OperationCounts* counts)
+int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes);
+
+int DeleteFolderContents(TreeRemoval& removal, const char* folder)
 {
     // A folder that cannot be listed is left to RemoveFolderWithReport,
     // which then tells that it is not empty.
@@ -39,42 +47,52 @@ int DeleteFolderContents(HWND owner, const char* folder, OperationCounts* counts
         return 1;
     for (const FolderEntry& entry : listing.Entries()) {
         char child[EPathSize];
-        if (!entry.representable) {
-            ReportUnrepresentableName(owner, folder);
+        if (!entry.Usable()) {
+            ReportUnusableName(removal.owner, folder, entry);
             return 0;
         }
         if (!JoinPath(child, folder, entry.name.c_str())) {
-            ReportPathTooLong(owner, folder);
+            ReportPathTooLong(removal.owner, folder);
             return 0;
         }
-        if (!DeleteEntry(owner, child, entry.attributes, counts))
+        if (!DeleteEntry(removal, child, entry.attributes))
             return 0;
     }
     return 1;
 }
 
-int DeleteEntry(HWND owner, const char* path, DWORD attributes, OperationCounts* counts)
+int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes)
 {
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-        if (!DeleteFileWithReport(owner, path))
+        if (removal.spareObj && HasSuffix(path, ".obj")) {
+            removal.spared = true;
+            return 1;
+        }
+        if (!DeleteFileWithReport(removal.owner, path, true))
             return 0;
-        Count(counts, &OperationCounts::deleted);
+        Count(removal.counts, &OperationCounts::deleted);
         return 1;
     }
     // A link goes by itself: what it points to is not part of this tree.
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         if (!CanRemoveLinkItself(path)) {
-            ReportLinkKept(owner, path);
+            ReportLinkKept(removal.owner, path, true);
             return 0;
         }
-    } else if (!DeleteFolderContents(owner, path, counts)) {
-        return 0;
+    } else {
+        bool sparedBefore = removal.spared;
+        removal.spared = false;
+        if (!DeleteFolderContents(removal, path))
+            return 0;
+        bool keep = removal.spared;
+        removal.spared = sparedBefore || keep;
+        if (keep)
+            return 1;
     }
     SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    if (!RemoveFolderWithReport(owner, path))
+    if (!RemoveFolderWithReport(removal.owner, path))
         return 0;
-    Count(counts, &OperationCounts::removedFolders);
+    Count(removal.counts, &OperationCounts::removedFolders);
     return 1;
 }
 
@@ -117,7 +135,8 @@ int CreatePath(HWND owner, const char* path, LPSECURITY_ATTRIBUTES security, Ope
     return 1;
 }
 
-int DeleteTree(HWND owner, const char* path, OperationCounts* counts)
+int DeleteTree(HWND owner, const char* path, OperationCounts* counts, bool spareObj)
 {
-    return DeleteEntry(owner, path, GetFileAttributesA(path), counts);
+    TreeRemoval removal{owner, counts, spareObj, false};
+    return DeleteEntry(removal, path, GetFileAttributesA(path));
 }

@@ -17,8 +17,10 @@ struct OperationCounts {
 int CreatePath(HWND owner, const char* path, LPSECURITY_ATTRIBUTES security, OperationCounts* counts = nullptr);
 
 // Removes a file, or a folder with all it holds (attributes cleared first).
-// A folder that is a link is removed itself, never descended into. Stops at
-// the first failure, after its box. counts may be nullptr.
-int DeleteTree(HWND owner, const char* path, OperationCounts* counts = nullptr);
+// A link is removed itself, never descended into, or the walk stops where
+// that cannot be done safely. With spareObj, files ending in ".obj" stay, and
+// so do the folders that still hold them. Stops at the first failure, after
+// its box. counts may be nullptr.
+int DeleteTree(HWND owner, const char* path, OperationCounts* counts = nullptr, bool spareObj = false);
 
 #endif

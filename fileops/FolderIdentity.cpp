@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -20,6 +21,25 @@ void FullPath(const char* path, char* full)
     std::size_t n = std::strlen(full);
     if (n > 3 && BaseName(full)[0] == '\0')
         full[n - 1] = '\0';
+}
+
+// Where the system says the entry at path really is; empty when it cannot
+// be opened.
+std::wstring FinalPath(const char* path)
+{
+    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::wstring();
+    std::wstring final(EPathSize, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(handle, &final[0], static_cast<DWORD>(final.size()), 0);
+    if (length >= final.size()) {
+        final.resize(length);
+        length = GetFinalPathNameByHandleW(handle, &final[0], static_cast<DWORD>(final.size()), 0);
+    }
+    CloseHandle(handle);
+    final.resize(length < final.size() ? length : 0);
+    return final;
 }
 
 bool SameText(const char* a, const char* b)
@@ -70,6 +90,29 @@ int IsSameOrInside(const char* inner, const char* outer)
             return 1;
     } while (CutLastComponent(walk));
     return 0;
+}
+
+int IsLinkAt(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return 1;
+    char folder[EPathSize];
+    std::strcpy(folder, path);
+    if (!CutLastComponent(folder))
+        return 0;
+    std::wstring entry = FinalPath(path);
+    std::wstring holder = FinalPath(folder);
+    // What cannot be opened cannot be told apart; the action on it fails by itself.
+    if (entry.empty() || holder.empty())
+        return 0;
+    wchar_t name[EPathSize];
+    if (!MultiByteToWideChar(CP_ACP, 0, BaseName(path), -1, name, EPathSize))
+        return 0;
+    if (holder.back() != L'\\')
+        holder += L'\\';
+    // Compared exactly: a link to its own case twin differs in case alone.
+    return entry != holder + name ? 1 : 0;
 }
 
 int CanRemoveLinkItself(const char* path)

@@ -21,6 +21,11 @@ bool operator==(const FolderId& a, const FolderId& b);
 // identity; inner need not exist yet (its nearest existing ancestor counts).
 int IsSameOrInside(const char* inner, const char* outer);
 
+// 1 when the entry at path is a link, to a folder or to a file. Wine lists a
+// link to a file as a plain file; opened, it resolves to a path other than
+// its own folder's joined with its own name, and that is what gives it away.
+int IsLinkAt(const char* path);
+
 // 1 when removing the link at path removes the link alone. Where the platform
 // opens a link as the folder it points to (Wine), removing it would remove
 // that folder instead, so it must be left alone.

@@ -1,5 +1,6 @@
 #include "FolderIndex.h"
 
+#include "ExactNames.h"
 #include "PathText.h"
 
 namespace {
@@ -23,6 +24,7 @@ bool IsAscii(const wchar_t* text, std::size_t length)
 FolderEntry MakeEntry(const wchar_t* wide, DWORD attributes, FILETIME writeTime, ULONGLONG size)
 {
     FolderEntry entry{std::string(), wide, attributes, writeTime, false, size};
+    entry.exactName = PathCallsKeepName(entry.wide) != 0;
     // Every ANSI code page keeps ASCII as it is: most names need no conversion.
     if (IsAscii(entry.wide.data(), entry.wide.size())) {
         entry.name.assign(entry.wide.begin(), entry.wide.end());
@@ -63,6 +65,7 @@ void FolderIndex::Clear()
 {
     entries.clear();
     byName.clear();
+    byFolded.clear();
     indexed = false;
     error = 0;
 }
@@ -116,16 +119,44 @@ FolderIndex::Status FolderIndex::Read(const char* folder)
     return Listed;
 }
 
+void FolderIndex::Index() const
+{
+    if (indexed)
+        return;
+    byName.clear();
+    byFolded.clear();
+    byName.reserve(entries.size());
+    byFolded.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        byName.emplace(entries[i].wide, i);
+        auto folded = byFolded.emplace(FoldedName(entries[i].wide), std::make_pair(i, false));
+        if (!folded.second)
+            folded.first->second.second = true;
+    }
+    indexed = true;
+}
+
 const FolderEntry* FolderIndex::Find(const std::wstring& name) const
 {
-    if (!indexed) {
-        byName.reserve(entries.size());
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            byName.emplace(FoldedName(entries[i].wide), i);
-        indexed = true;
+    Index();
+    auto exact = byName.find(name);
+    if (exact != byName.end())
+        return &entries[exact->second];
+    auto found = byFolded.find(FoldedName(name));
+    return found == byFolded.end() ? nullptr : &entries[found->second.first];
+}
+
+const FolderEntry* FolderIndex::CaseTwin(const FolderEntry& entry) const
+{
+    Index();
+    auto found = byFolded.find(FoldedName(entry.wide));
+    if (found == byFolded.end() || !found->second.second)
+        return nullptr;
+    for (const FolderEntry& other : entries) {
+        if (&other != &entry && other.wide != entry.wide && FoldedName(other.wide) == found->first)
+            return &other;
     }
-    auto found = byName.find(FoldedName(name));
-    return found == byName.end() ? nullptr : &entries[found->second];
+    return nullptr;
 }
 
 int ReadFolderEntry(const char* path, FolderEntry* entry)

@@ -17,14 +17,19 @@ struct FolderEntry {
     // would hand back '?' or a look-alike, which may be another file's name.
     bool representable;
     ULONGLONG size;
+    // False when path calls would take the name for another (see ExactNames.h).
+    bool exactName = true;
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+    // Whether a path built from name reaches this entry and no other.
+    bool Usable() const { return representable && exactName; }
 };
 
 // The entries of one folder, listed once, in the file system's order, without
-// the skipped names. Names are looked up as the file system matches them:
-// letter case ignored over the whole character set.
+// the skipped names. A file system may hold names that differ only in letter
+// case (case twins); a name is matched exactly first, and with letter case
+// ignored over the whole character set only where no entry has it exactly.
 class FolderIndex {
 public:
     enum Status { Listed, Missing, Unreadable };
@@ -41,12 +46,19 @@ public:
     void Add(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size);
 
     const std::vector<FolderEntry>& Entries() const { return entries; }
-    // The entry of that name (as the file system holds it), or nullptr.
+    // The entry of exactly that name; else the first whose name differs only
+    // in letter case; else nullptr.
     const FolderEntry* Find(const std::wstring& name) const;
+    // An entry other than entry whose name differs from it only in letter case.
+    const FolderEntry* CaseTwin(const FolderEntry& entry) const;
 
 private:
+    void Index() const;
+
     std::vector<FolderEntry> entries;
     mutable std::unordered_map<std::wstring, std::size_t> byName;
+    // Folded name to its first entry, and whether more than one has it.
+    mutable std::unordered_map<std::wstring, std::pair<std::size_t, bool>> byFolded;
     mutable bool indexed = false;
     DWORD error = 0;
 };

@@ -1,6 +1,7 @@
 #include "TreeReports.h"
 
 #include "BilingualText.h"
+#include "FolderIndex.h"
 #include "MessageBoxes.h"
 
 void ReportPathTooLong(HWND owner, const char* folder)
@@ -11,12 +12,33 @@ void ReportPathTooLong(HWND owner, const char* folder)
              folder);
 }
 
-void ReportUnrepresentableName(HWND owner, const char* folder)
+void ReportUnusableName(HWND owner, const char* folder, const FolderEntry& entry)
+{
+    if (!entry.representable) {
+        ErrorBox(owner,
+                 Bilingual("The folder '%s' holds a name that the system's code page cannot show ('%s'). "
+                           "The run was stopped.",
+                           "ﾌｫﾙﾀﾞ '%s' にｼｽﾃﾑのｺｰﾄﾞﾍﾟｰｼﾞで表せない名前 ('%s') があります。処理を中止しました。"),
+                 folder, entry.name.c_str());
+        return;
+    }
+    ErrorBox(owner,
+             Bilingual("The folder '%s' holds the name '%s', which Windows would take for another name (it ends "
+                       "in a dot or a space, holds a reserved character or names a device). It was left alone; "
+                       "the run was stopped.",
+                       "ﾌｫﾙﾀﾞ '%s' の名前 '%s' は、Windows では別の名前として扱われます (末尾がﾋﾟﾘｵﾄﾞか空白、"
+                       "使用できない文字、またはﾃﾞﾊﾞｲｽ名)。この名前には何もせず、処理を中止しました。"),
+             folder, entry.name.c_str());
+}
+
+void ReportCaseTwins(HWND owner, const char* holder, const char* name, const char* other)
 {
     ErrorBox(owner,
-             Bilingual("The folder '%s' holds a name that the system's code page cannot show. The run was stopped.",
-                       "ﾌｫﾙﾀﾞ '%s' にｼｽﾃﾑのｺｰﾄﾞﾍﾟｰｼﾞで表せない名前があります。処理を中止しました。"),
-             folder);
+             Bilingual("'%s' and '%s' in '%s' differ only in letter case, and one could be taken for the other. "
+                       "Nothing was done to them; the run was stopped.",
+                       "'%s' と '%s' (ﾌｫﾙﾀﾞ '%s') は大文字と小文字だけが違うため、取り違えるおそれがあります。"
+                       "何もせず、処理を中止しました。"),
+             name, other, holder);
 }
 
 void ReportUnreadableFolder(HWND owner, const char* folder, DWORD code)
@@ -27,8 +49,17 @@ void ReportUnreadableFolder(HWND owner, const char* folder, DWORD code)
              folder, static_cast<int>(code));
 }
 
-void ReportLinkKept(HWND owner, const char* path)
+void ReportLinkKept(HWND owner, const char* path, bool folder)
 {
+    if (!folder) {
+        ErrorBox(owner,
+                 Bilingual("'%s' is a link to a file. It was left in place, since removing it here could remove "
+                           "the file it points to. The run was stopped.",
+                           "'%s' はﾌｧｲﾙへのﾘﾝｸです。ﾘﾝｸ先のﾌｧｲﾙを削除するおそれがあるため、"
+                           "ﾘﾝｸは削除しませんでした。処理を中止しました。"),
+                 path);
+        return;
+    }
     ErrorBox(owner,
              Bilingual("'%s' is a link to another folder. It was left in place, since removing it here could "
                        "remove the folder it points to. The run was stopped.",

@@ -30,15 +30,18 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass removes orphan files and folders, 
     run.SetConfirm(0);
     CHECK(run.PruneTree(src.c_str(), dst.c_str()) == 1);
     const OperationCounts& counts = run.Counts();
-    CHECK(Names(dst) == std::vector<std::string>{"RECYCLED", "kept.txt", "stray.OBJ", "was folder"});
+    CHECK(Names(dst) == std::vector<std::string>{"RECYCLED", "gone", "kept.txt", "stray.OBJ", "was folder"});
+    // Object files stay inside orphan folders too, and so do the folders holding them.
+    CHECK(Names(dst + "\\gone") == std::vector<std::string>{"inner"});
+    CHECK(ReadWholeFile(dst + "\\gone\\inner\\x.obj") == "x");
     CHECK(ReadWholeFile(dst + "\\kept.txt") == "d, newer and longer");
     CHECK(ReadWholeFile(dst + "\\was folder") == "file");
     CHECK(Contains(host.rows, "del " + dst + "\\orphan.txt"));
     CHECK(Contains(host.rows, "rmdir " + dst + "\\gone"));
     CHECK(Contains(host.rows, "rmdir " + dst + "\\was file"));
     CHECK_FALSE(Contains(host.rows, "del " + dst + "\\stray.OBJ"));
-    CHECK(counts.deleted == 2 + 2 + 1);
-    CHECK(counts.removedFolders == 3);
+    CHECK(counts.deleted == 2 + 1 + 1);
+    CHECK(counts.removedFolders == 1);
     CHECK(host.questions.empty());
 }
 

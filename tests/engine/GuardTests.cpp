@@ -146,6 +146,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a path that would outgrow 260 bytes stops the run 
     MakeFolder(temp / "deep dst\\" + std::string(100, 'x'));
     REQUIRE(RunUnixShell("mkdir -p '" + UnixPath(temp / "deep dst") + "/orphan" + deep + "'"));
     ScriptedHost prune;
+    MakeFolder(temp / "empty src");
     CHECK(Run(prune, Options(1, 0, 1, 0), temp / "empty src", temp / "deep dst") == 0);
     CHECK(Has(boxes, "is longer than 259 characters"));
     REQUIRE(RunUnixShell("rm -rf '" + UnixPath(temp / "deep src") + "' '" + UnixPath(temp / "deep dst") +
@@ -300,7 +301,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a name the code page cannot show stops the run ins
     MakeFile(src + "\\a.txt", "a");
     CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
     CHECK(boxes.LastText() == "The folder '" + src +
-                                  "' holds a name that the system's code page cannot show. The run was stopped.");
+                                  "' holds a name that the system's code page cannot show ('?.txt'). The run was stopped.");
     CHECK_FALSE(PathExists(dst + "\\?.txt"));
 
     // In the destination, the delete pass leaves it and stops.

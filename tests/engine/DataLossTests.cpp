@@ -1,0 +1,206 @@
+// Trees a hostile user or another program can make, on which a run used to
+// lose files while reporting success. Each case checks that the files at
+// risk are still there, whole, after the run.
+
+#include "SyncTrees.h"
+
+#include "TestProcess.h"
+#include "TreeSnapshot.h"
+
+#include <doctest/doctest.h>
+
+#include <cstring>
+
+namespace {
+
+const unsigned long long T = TicksOf(2022, 6, 1, 9, 0, 0);
+const unsigned long long S = TicksPerSecond;
+
+bool Has(const BoxRecorder& boxes, const std::string& part)
+{
+    return boxes.LastText().find(part) != std::string::npos;
+}
+
+// Makes an entry under a Windows path on the Linux side, where names Windows
+// calls would rewrite or fold can exist: "f" a file, "d" a folder.
+bool MakeUnix(const std::string& folder, const std::string& name, char kind, const std::string& content = "")
+{
+    std::string path = UnixPath(folder) + "/" + name;
+    return RunUnixShell(kind == 'd' ? "mkdir '" + path + "'" : "printf '%s' '" + content + "' > '" + path + "'");
+}
+
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "a link to a file is never followed when the delete pass meets it")
+{
+    MakeFile(temp / "outside\\thesis.tex", "three years of work");
+    MakeFile(src + "\\keep.txt", "k");
+    struct Row {
+        const char* link;
+    } rows[] = {{"thesis-link.tex"}, {"old\\deeper\\thesis-link.tex"}};
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.link));
+        MakeFolder(dst + "\\old\\deeper");
+        TestLink link(temp / "outside\\thesis.tex", dst + "\\" + row.link);
+        REQUIRE(link.Made());
+        CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+        CHECK(Has(boxes, row.link));
+        CHECK(Has(boxes, "is a link to a file. It was left in place"));
+        CHECK(ReadWholeFile(temp / "outside\\thesis.tex") == "three years of work");
+    }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "names that path calls would rewrite stop the run and leave their look-alikes whole")
+{
+    MakeFile(src + "\\data\\f.txt", "f", T);
+    MakeFile(src + "\\data\\f2.txt", "f2", T);
+    MakeFile(src + "\\notes", "notes", T);
+    MakeFile(src + "\\report", "report", T);
+    MakeFile(dst + "\\data\\f.txt", "user's f", T);
+    MakeFile(dst + "\\data\\f2.txt", "user's f2", T);
+    MakeFile(dst + "\\notes", "user's notes", T);
+    MakeFile(dst + "\\report", "user's report", T);
+    struct Row {
+        bool inSource;
+        const char* name;
+        char kind;
+    } rows[] = {
+        {false, "data.", 'd'},   {false, "notes.", 'f'}, {false, "report ", 'f'},
+        {false, "data\\f2.txt", 'f'}, {false, "CON.txt", 'f'}, {true, "notes.", 'f'},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.name));
+        std::string folder = row.inSource ? src : dst;
+        TreeSnapshot before = Snapshot(dst);
+        REQUIRE(MakeUnix(folder, row.name, row.kind));
+        CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+        CHECK(Has(boxes, "which Windows would take for another name"));
+        CHECK(Has(boxes, row.name));
+        REQUIRE(RunUnixShell("rm -rf '" + UnixPath(folder) + "/" + row.name + "'"));
+        CHECK(Changes(before, Snapshot(dst)).empty());
+    }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "the delete pass deletes only what a source that is still there lacks")
+{
+    std::string gone = temp / "gone";
+    // The source unplugged once the update pass has copied its last file.
+    MakeFile(src + "\\a.txt", "new", T + 10 * S);
+    MakeFile(dst + "\\a.txt", "old", T);
+    MakeFile(dst + "\\sub\\mine.txt", "m", T);
+    host.onPump = [&](int) {
+        if (!PathExists(gone) && ReadWholeFile(dst + "\\a.txt") == "new")
+            MoveFileA(src.c_str(), gone.c_str());
+    };
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(Has(boxes, "can no longer be found"));
+    CHECK(ReadWholeFile(dst + "\\sub\\mine.txt") == "m");
+    REQUIRE(MoveFileA(gone.c_str(), src.c_str()));
+
+    // Another program acts while the first deletion is asked about.
+    struct Row {
+        const char* name;
+        const char* moved;  // moved away from below the source; nullptr: the orphan comes back instead
+        const char* expected;
+        std::vector<std::string> kept;
+    } rows[] = {
+        {"the source gone", "", "can no longer be found", {"orphan.txt", "sub\\mine.txt"}},
+        {"a source folder gone", "\\sub", "can no longer be found", {"sub\\mine.txt"}},
+        {"the orphan back in the source", nullptr, nullptr, {"orphan.txt"}},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.name));
+        TempFolder trees;
+        std::string source = trees / "src";
+        std::string destination = trees / "dst";
+        MakeFile(source + "\\sub\\x.txt", "x", T);
+        MakeFile(destination + "\\sub\\x.txt", "x", T);
+        MakeFile(destination + "\\sub\\mine.txt", "m", T);
+        MakeFile(destination + "\\orphan.txt", "o", T);
+        ScriptedHost asked;
+        asked.answers = {IDYES, IDYES};
+        asked.onQuestion = [&](const std::string& question) {
+            if (row.moved && asked.questions.size() == 1)
+                MoveFileA((source + row.moved).c_str(), (trees / "gone").c_str());
+            else if (!row.moved && question.find("orphan.txt") != std::string::npos)
+                MakeFile(source + "\\orphan.txt", "back", T);
+        };
+        int result = Run(asked, Options(1, 0, 0, 0), source, destination);
+        if (row.expected) {
+            CHECK(result == 0);
+            CHECK(Has(boxes, row.expected));
+        }
+        for (const std::string& kept : row.kept)
+            CHECK(PathExists(destination + "\\" + kept));
+    }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is replaced only if still older")
+{
+    MakeFile(src + "\\notes.txt", "week-old source", T + 10 * S);
+    struct Row {
+        const char* name;
+        bool confirm;
+        const char* at;
+    } rows[] = {{"saved while its question is up", true, "replace"}, {"saved during its copy", false, "copy"}};
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.name));
+        MakeFile(dst + "\\notes.txt", "old", T);
+        ScriptedHost host;
+        host.answers = {IDYES};
+        auto save = [&](const std::string& what) {
+            if (what.compare(0, std::strlen(row.at), row.at) == 0)
+                MakeFile(dst + "\\notes.txt", "the user's new text", T + 20 * S);
+        };
+        host.onQuestion = save;
+        host.onRow = save;
+        CHECK(Run(host, Options(0, 0, row.confirm ? 0 : 1, 0), src, dst) == 1);
+        CHECK(ReadWholeFile(dst + "\\notes.txt") == "the user's new text");
+        CHECK(Names(dst) == std::vector<std::string>{"notes.txt"});
+    }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
+{
+    // X.txt newer in the source, x.txt newer in the destination.
+    struct Twin {
+        const std::string& folder;
+        const char* name;
+        const char* content;
+        unsigned long long ticks;
+    } twins[] = {{src, "X.txt", "new", T + 10 * S}, {src, "x.txt", "old x", T},
+                 {dst, "X.txt", "old X", T},         {dst, "x.txt", "mine", T + 10 * S}};
+    for (const Twin& twin : twins) {
+        REQUIRE(MakeUnix(twin.folder, twin.name, 'f', twin.content));
+        SetWriteTicks(twin.folder + "\\" + twin.name, twin.ticks);
+    }
+    OperationCounts counts;
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst, &counts) == 1);
+    CHECK(counts.copied == 1);
+    CHECK(RunUnixShell("grep -qx new '" + UnixPath(dst) + "/X.txt' && grep -qx mine '" + UnixPath(dst) + "/x.txt'"));
+
+    // Twins in the source with no exact counterpart: one would land on the other.
+    REQUIRE(RunUnixShell("rm '" + UnixPath(dst) + "/X.txt' '" + UnixPath(dst) + "/x.txt'"));
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(Has(boxes, "differ only in letter case"));
+    CHECK(Names(dst).empty());
+    REQUIRE(RunUnixShell("rm '" + UnixPath(src) + "/X.txt' '" + UnixPath(src) + "/x.txt'"));
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "a question that ends without Yes never lets a file go")
+{
+    MakeFile(src + "\\a.txt", "new", T + 10 * S);
+    MakeFile(dst + "\\a.txt", "old", T);
+    MakeFile(dst + "\\orphan.txt", "o", T);
+    // 0: its window destroyed; -1: the dialog failed; IDOK and 42: no answer of a question.
+    for (int answer : {0, -1, IDOK, 42}) {
+        CAPTURE(answer);
+        for (bool replace : {true, false}) {
+            ScriptedHost host;
+            host.answers = {replace ? answer : IDNO, answer};
+            CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 0);
+            CHECK(ReadWholeFile(dst + "\\a.txt") == "old");
+            CHECK(ReadWholeFile(dst + "\\orphan.txt") == "o");
+        }
+    }
+}
