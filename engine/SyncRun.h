@@ -83,10 +83,10 @@ private:
     // entry (a folder of that name, with folder), 0 it has it now, -1 the
     // source's top folder or a folder above the entry has gone (shown).
     int SourceStillLacks(const char* sourceChild, bool folder);
-    // The destination file as it is now, after the listing it was decided
-    // on: 1 with *current set (nullptr when there is none) to go on with the
-    // copy, 0 when the copy is no longer wanted.
-    int RecheckDestination(const FolderEntry& sourceEntry, const char* destination, const FolderEntry* listed,
+    // The destination file listed as listed, as it is now: 1 with *current
+    // set (nullptr when it has gone) to go on with the copy, 0 when the copy
+    // is no longer wanted.
+    int RecheckDestination(const FolderEntry& sourceEntry, const char* destination, const FolderEntry& listed,
                            FolderEntry* now, const FolderEntry** current) const;
     int JoinBoth(char* sourceChild, const char* source, char* destinationChild, const char* destination,
                  const char* name);

@@ -297,8 +297,10 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
     }
     // The listing may be long past: another program may have saved the
     // destination since, during a question or an earlier large copy.
+    // A file that was missing needs no second look: the copy never replaces
+    // one that came meanwhile (see CommitCopyWithReport).
     FolderEntry now;
-    if (!RecheckDestination(sourceEntry, destination, existing, &now, &existing))
+    if (existing && !RecheckDestination(sourceEntry, destination, *existing, &now, &existing))
         return 1;
     host.LogOperation("copy", source, destination);
     HWND owner = host.Owner();
@@ -309,7 +311,7 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
         copy.Write(source, destination);
     // And once more after this copy, which may have taken long itself.
     FolderEntry later;
-    if (copy.Written() && !RecheckDestination(sourceEntry, destination, existing, &later, &existing))
+    if (copy.Written() && existing && !RecheckDestination(sourceEntry, destination, *existing, &later, &existing))
         return 1;
     // Read-only, hidden and system would keep the copy from replacing it.
     // They are cleared only where present, and put back when the copy fails;
@@ -326,22 +328,21 @@ int SyncRun::UpdateFile(const char* source, const FolderEntry& sourceEntry, cons
     return 1;
 }
 
-int SyncRun::RecheckDestination(const FolderEntry& sourceEntry, const char* destination, const FolderEntry* listed,
+int SyncRun::RecheckDestination(const FolderEntry& sourceEntry, const char* destination, const FolderEntry& listed,
                                 FolderEntry* now, const FolderEntry** current) const
 {
     if (!ReadFolderEntry(destination, now)) {
         *current = nullptr;
         return 1;
     }
-    if (listed && now->attributes == listed->attributes && now->size == listed->size &&
-        CompareFileTime(&now->writeTime, &listed->writeTime) == 0) {
-        *current = listed;
+    if (now->attributes == listed.attributes && now->size == listed.size &&
+        CompareFileTime(&now->writeTime, &listed.writeTime) == 0) {
+        *current = &listed;
         return 1;
     }
-    // Changed or new: replaced only while still older than the source, and
-    // a file that came since the listing only where nothing is asked, since
-    // its question was never put. A folder in its place waits for the next run.
-    if (now->IsFolder() || (!listed && confirm) || !NeedsCopy(sourceEntry, now))
+    // Changed: replaced only while still older than the source. A folder in
+    // its place waits for the next run.
+    if (now->IsFolder() || !NeedsCopy(sourceEntry, now))
         return 0;
     *current = now;
     return 1;
