@@ -14,10 +14,10 @@ enum { EMaxArguments = 128 };
 void EStartProgram();
 
 // The start-up of a windowed program's process entry: EStartProgram, then
-// records the entry's values, the small-screen flag, initialises the common
-// controls and the rich edit library, and splits the command line. On return *argv holds the
-// module path followed by the arguments (null after the last); both live
-// until the process ends.
+// records the entry's values, sets the small-screen flag, initialises the
+// common controls and the rich edit library, and splits the command line.
+// On return *argv holds the module path followed by the arguments (null
+// after the last); both live until the process ends.
 void EStartup(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand,
               int* argc, char*** argv);
 
