@@ -64,6 +64,7 @@ MainWindow::MainWindow(EApplication* application, const char* title, EAttributeL
     ConnectCommands();
     AddMessageHandler(WM_PAINT, this, &MainWindow::OnPaint);
     AddMessageHandler(WM_GETMINMAXINFO, this, &MainWindow::OnMinMaxInfo);
+    AddMessageHandler(WM_ENDSESSION, this, &MainWindow::OnEndSession);
     SetFonts();
 
     frameSettings.reset(new FrameSettings(Handle(), log->Handle()));
@@ -103,6 +104,15 @@ void MainWindow::OnQuit()
     runs.WindowClosing();
     if (session)
         session->SaveOnClose();
+}
+
+// The session ends: the process may be gone as soon as this returns, so a
+// run in progress stops and a question still open counts as Cancel.
+LRESULT MainWindow::OnEndSession(EMessage& message)
+{
+    if (message.wParam)
+        runs.WindowClosing();
+    return 0;
 }
 
 LRESULT MainWindow::OnActivate(EMessage& message)

@@ -107,6 +107,7 @@ private:
     LRESULT OnControlColor(EMessage& message);
     LRESULT OnPaint(EMessage& message);
     LRESULT OnMinMaxInfo(EMessage& message);
+    LRESULT OnEndSession(EMessage& message);
     LRESULT OnNameKey(EMessage& message);
     LRESULT OnNameChar(EMessage& message);
 

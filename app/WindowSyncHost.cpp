@@ -10,17 +10,33 @@ HWND WindowSyncHost::Owner()
 
 int WindowSyncHost::ConfirmReplace(const char* newFile, const char* existingFile)
 {
-    return closed ? IDCANCEL : window.ConfirmReplace(newFile, existingFile);
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmReplace(newFile, existingFile));
 }
 
 int WindowSyncHost::ConfirmDeleteFile(const char* path)
 {
-    return closed ? IDCANCEL : window.ConfirmDeleteFile(path);
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmDeleteFile(path));
 }
 
 int WindowSyncHost::ConfirmRemoveFolder(const char* path)
 {
-    return closed ? IDCANCEL : window.ConfirmRemoveFolder(path);
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmRemoveFolder(path));
+}
+
+int WindowSyncHost::UserAnswer(int button) const
+{
+    // A close request or the session's end met while the question was open
+    // destroyed it: whatever it returned, nobody answered.
+    if (closed)
+        return IDCANCEL;
+    switch (button) {
+    case IDYES:
+    case SyncYesToAll:
+    case IDNO:
+        return button;
+    default:
+        return IDCANCEL;
+    }
 }
 
 void WindowSyncHost::LogOperation(const char* operation, const char* first, const char* second)

@@ -7,8 +7,9 @@ class RunWindow;
 
 // The engine's view of the main window: forwards to the window and keeps
 // the abort flag. Once the window is closing, nothing reaches it any more:
-// confirmations answer Cancel, rows and texts are dropped and no message is
-// pumped, so a run that outlives its window only unwinds.
+// confirmations answer Cancel (also one that was open as the close came),
+// rows and texts are dropped and no message is pumped, so a run that
+// outlives its window only unwinds.
 class WindowSyncHost : public SyncHost {
 public:
     // The window is borrowed and must outlive the host or be closed first.
@@ -31,6 +32,10 @@ public:
     bool Closed() const { return closed; }
 
 private:
+    // The button the user pressed, or IDCANCEL for a question that ended
+    // any other way.
+    int UserAnswer(int button) const;
+
     RunWindow& window;
     int abort = 0;
     bool closed = false;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "EListRows.h"
+#include "EStartup.h"
 
 namespace {
 
@@ -142,6 +143,7 @@ void Report(const char* what, double early, double late, int window)
 
 int main(int argc, char** argv)
 {
+    EStartProgram();
     int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int window = 500;
     if (rows < 6 * window)

@@ -2,6 +2,7 @@
 // Runs one whole run without confirmations and prints what it did.
 
 #include "BenchHost.h"
+#include "EStartup.h"
 #include "FileActions.h"
 #include "FileQueries.h"
 #include "MessageBoxes.h"
@@ -25,6 +26,7 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    EStartProgram();
     SyncOptions options;
     options.force = 1;
     bool up = false;

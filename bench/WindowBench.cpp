@@ -18,7 +18,7 @@
 #include "BenchHost.h"
 #include "EApplication.h"
 #include "EBitmapButton.h"
-#include "ELanguage.h"
+#include "EStartup.h"
 #include "EOwnerDrawListView.h"
 #include "FileActions.h"
 #include "FileTrees.h"
@@ -154,7 +154,7 @@ int main(int argc, char** argv)
     int files = argc > 1 ? std::atoi(argv[1]) : 10000;
     EApplication application("OmbrelWindowBench", argc, argv);
     EApplication::instance = GetModuleHandleA(nullptr);
-    EDetectPlatform();
+    EStartProgram();
     PrintingReporter reporter;
     SetBoxReporter(&reporter);
 

@@ -51,10 +51,17 @@ int Ask(HWND owner, const char* templateBase, Question& question)
     list.Set(EKey::Template, name).Set(EKey::InitHandler, &init);
     EWindow* parent = owner && EApplication::windowMap ? EApplication::windowMap->Find(owner) : nullptr;
     EConfirmDialog dialog(parent, list);
-    int answer = dialog.Run();
-    // -1: the dialog never showed (a missing template is reported as the
-    // dialog is made). Going on would replace or delete without asking.
-    return answer < 0 ? IDCANCEL : answer;
+    // Only a button the user pressed is an answer. Anything else, such as
+    // -1 for a dialog that never showed or 0 for one destroyed with its
+    // owner, would let the run replace or delete without asking.
+    switch (int answer = dialog.Run()) {
+    case IDYES:
+    case EConfirmDialog::YesToAll:
+    case IDNO:
+        return answer;
+    default:
+        return IDCANCEL;
+    }
 }
 
 // The details line and the shell icon of one file of the replace question.

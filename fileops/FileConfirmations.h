@@ -9,8 +9,9 @@ class FileIcons;
 // The questions asked before a file is replaced or deleted and before a
 // folder is removed. Each runs modally over owner (a framework window, or
 // null) and returns the id of the button that ended it: IDYES, 20 (Yes to
-// All), IDNO or IDCANCEL (also Esc and the close box). A dialog that could
-// not be shown answers IDCANCEL, so nothing is done unasked.
+// All), IDNO or IDCANCEL (also Esc and the close box). A question that ends
+// without one of these (never shown, or destroyed with its owner) answers
+// IDCANCEL, so nothing is done unasked.
 int ConfirmFileReplace(HWND owner, const char* newFile, const char* existingFile);
 int ConfirmFileDelete(HWND owner, const char* path);
 int ConfirmFolderDelete(HWND owner, const char* path);

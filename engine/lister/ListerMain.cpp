@@ -4,8 +4,7 @@
 // window, and ends when the tree is listed, the run says stop, or the run's
 // process is gone.
 
-#include "EFlags.h"
-#include "ELanguage.h"
+#include "EStartup.h"
 #include "ListerWalk.h"
 #include "ListingExchange.h"
 
@@ -46,7 +45,7 @@ int main(int argc, char** argv)
     if (!mapping || !run)
         return 2;
     // Paths are built as the run builds them, character by character.
-    EDoubleByte = EIsDoubleByteCodePage() ? 1 : 0;
+    EStartProgram();
     std::unique_ptr<ListingExchange> exchange(ListingExchange::Open(mapping));
     if (!exchange)
         return 1;

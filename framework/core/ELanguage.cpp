@@ -2,12 +2,17 @@
 
 #include <cstring>
 
-#include "EApplication.h"
-#include "EFlags.h"
-
 namespace {
 
 const char CodeConversionName[] = "MIRSOL.DLL";
+
+void LookUpEntryPoints(HMODULE module)
+{
+    // Only whether the library loads matters; missing entry points are fine.
+    GetProcAddress(module, "unicode2sjis");
+    GetProcAddress(module, "sjis2unicode");
+    GetProcAddress(module, "jis2unicode");
+}
 
 // Loads name from folder when the joined path fits; full paths never search.
 HMODULE LoadFrom(const char* folder, std::size_t folderLength)
@@ -20,15 +25,10 @@ HMODULE LoadFrom(const char* folder, std::size_t folderLength)
     std::memcpy(path + folderLength + 1, CodeConversionName, sizeof CodeConversionName);
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return nullptr;
-    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
-
-void LookUpEntryPoints(HMODULE module)
-{
-    // Only whether the library loads matters; missing entry points are fine.
-    GetProcAddress(module, "unicode2sjis");
-    GetProcAddress(module, "sjis2unicode");
-    GetProcAddress(module, "jis2unicode");
+    HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (module)
+        LookUpEntryPoints(module);
+    return module;
 }
 
 }
@@ -75,25 +75,4 @@ HMODULE ELoadCodeConversion()
     if (length > 0 && length < sizeof folder)
         return LoadFrom(folder, length);
     return nullptr;
-}
-
-void EDetectPlatform()
-{
-    ESmallScreen = GetSystemMetrics(SM_CXSCREEN) <= 240 ? 1 : 0;
-    EDoubleByte = EIsDoubleByteCodePage() ? 1 : 0;
-
-    LANGID language = GetSystemDefaultLangID();
-    DWORD forceEnglish = 0;
-    LONG status = ERROR_FILE_NOT_FOUND;
-    if (PRIMARYLANGID(language) == LANG_JAPANESE)
-        status = ERegReadNumber(HKEY_CURRENT_USER, "Software\\KorvaneSoft", "Force english", &forceEnglish);
-    EJapanese = EChooseJapanese(language, status, forceEnglish) ? 1 : 0;
-    if (EJapanese)
-        return;
-
-    if (!EApplication::codeConversion) {
-        EApplication::codeConversion = ELoadCodeConversion();
-        if (EApplication::codeConversion)
-            LookUpEntryPoints(EApplication::codeConversion);
-    }
 }

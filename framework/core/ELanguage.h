@@ -18,11 +18,8 @@ bool EChooseJapanese(LANGID systemLanguage, LONG forceStatus, DWORD forceEnglish
 bool EIsDoubleByteCodePage();
 
 // Loads the optional code-conversion library from the program's folder or
-// the system folder only; never from the current folder or PATH.
+// the system folder only, never from the current folder or PATH, and looks
+// up its entry points.
 HMODULE ELoadCodeConversion();
-
-// Sets the Japanese, double-byte and small-screen flags and tries the
-// code-conversion library where the design asks for it.
-void EDetectPlatform();
 
 #endif

@@ -5,7 +5,7 @@
 
 #include "EApplication.h"
 #include "ECommandLine.h"
-#include "ELanguage.h"
+#include "EFlags.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ void EStartup(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int sho
     EApplication::windowMap = nullptr;
     EApplication::mainWindow = nullptr;
 
-    EDetectPlatform();
+    EStartProgram();
+    ESmallScreen = GetSystemMetrics(SM_CXSCREEN) <= 240 ? 1 : 0;
     InitCommonControls();
     EApplication::richEdit = LoadLibraryA("RICHED32.DLL");
 

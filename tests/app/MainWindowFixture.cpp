@@ -7,7 +7,7 @@
 #include "DialogScript.h"
 #include "EComboBox.h"
 #include "EDropDownCombo.h"
-#include "ELanguage.h"
+#include "EStartup.h"
 #include "EOwnerDrawListView.h"
 #include "TestProcess.h"
 
@@ -37,7 +37,7 @@ MainWindowFixture::MainWindowFixture(const std::string& setFileText) : applicati
 {
     EApplication::instance = GetModuleHandleA(nullptr);
     // The language of this test process, as the program's start finds it.
-    EDetectPlatform();
+    EStartProgram();
     RemoveProgramSettings();
     if (!setFileText.empty()) {
         setFile = folder / "sets.ini";

@@ -21,6 +21,7 @@
 #include "EStatusBar.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
+#include "TreeSnapshot.h"
 
 // Lists of texts print as lists when a check fails.
 namespace doctest {
@@ -313,6 +314,53 @@ TEST_CASE("main window: closing during a run saves once and leaves the window al
     CHECK(!f.window->Runs().Running());
     f.Pump();
     CHECK(f.quit);
+}
+
+TEST_CASE("main window: a question ended by a close, its own end or the session's end is Cancel")
+{
+    enum Ending { CloseRequest, DialogDestroyed, SessionEnds };
+    struct Case {
+        const char* caption;
+        Ending ending;
+    } cases[] = {{ReplaceCaption, CloseRequest}, {ReplaceCaption, DialogDestroyed}, {ReplaceCaption, SessionEnds},
+                 {DeleteCaption, CloseRequest},  {DeleteCaption, DialogDestroyed},  {DeleteCaption, SessionEnds}};
+    for (const Case& c : cases) {
+        std::string caption = c.caption;
+        CAPTURE(caption);
+        CAPTURE(c.ending);
+        TempFolder trees;
+        std::string source = trees / "src";
+        std::string destination = trees / "dst";
+        MakeFolder(source);
+        // An older file to replace, or an orphan to delete.
+        if (caption == ReplaceCaption)
+            MakeFile(source + "\\notes.txt", "new", TicksOf(2024, 1, 1));
+        MakeFile(destination + "\\notes.txt", "the user's", TicksOf(2020, 1, 1));
+        TreeSnapshot before = Snapshot(destination);
+        MainWindowFixture f(
+            SetText("Ask", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+        f.Open();
+
+        S script({[&](HWND dialog) {
+            if (c.ending == CloseRequest)
+                PostMessageA(f.handle, WM_CLOSE, 0, 0);
+            else if (c.ending == DialogDestroyed)
+                DestroyWindow(dialog);
+            else
+                SendMessageA(f.handle, WM_ENDSESSION, TRUE, 0);
+            // A Yes after the session's end comes too late to count.
+            return c.ending != SessionEnds || S::Press(IDYES)(dialog);
+        }});
+        f.Click(f.window->DownButton());
+        CHECK(script.Captions() == Texts{caption});
+        CHECK(Changes(before, Snapshot(destination)).empty());
+        CHECK(!f.window->Runs().Running());
+        CHECK(IsWindow(f.handle) == (c.ending != CloseRequest));
+        if (c.ending == DialogDestroyed)
+            CHECK(f.Enabled(f.window->DownButton()));
+        f.Close();
+        CHECK(f.quit);
+    }
 }
 
 TEST_CASE("main window: the name box, its keys and edits kept at close")

@@ -69,3 +69,19 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench tells why a run was refused or stopped a
     output = RunBench(*this, "--bogus " + src + " " + dst, &code);
     CHECK(code == 2);
 }
+
+TEST_CASE_FIXTURE(SyncTrees, "syncbench cuts Japanese names as the window program does: only the orphan goes")
+{
+    REQUIRE(GetACP() == 932);
+    // 表 ends in 5C: read byte by byte, dst\表\notes.txt would name 表notes.txt.
+    MakeFolder(src + "\\表");
+    MakeFile(src + "\\表notes.txt", "the user's", TicksOf(2022, 1, 1));
+    MakeFile(dst + "\\表notes.txt", "the user's", TicksOf(2022, 1, 1));
+    MakeFile(dst + "\\表\\notes.txt", "orphan");
+    DWORD code = 0;
+    std::string output = RunBench(*this, "--delete " + src + " " + dst, &code);
+    CHECK(code == 0);
+    CHECK(ReadWholeFile(dst + "\\表notes.txt") == "the user's");
+    CHECK_FALSE(PathExists(dst + "\\表\\notes.txt"));
+    CHECK(LastLine(output).rfind("copied 0, deleted 1, removed folders 0, created folders 0, result OK", 0) == 0);
+}
