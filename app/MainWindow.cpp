@@ -64,6 +64,7 @@ MainWindow::MainWindow(EApplication* application, const char* title, EAttributeL
     ConnectCommands();
     AddMessageHandler(WM_PAINT, this, &MainWindow::OnPaint);
     AddMessageHandler(WM_GETMINMAXINFO, this, &MainWindow::OnMinMaxInfo);
+    AddMessageHandler(WM_CLOSE, this, &MainWindow::OnCloseRequest);
     SetFonts();
 
     frameSettings.reset(new FrameSettings(Handle(), log->Handle()));
@@ -103,6 +104,19 @@ void MainWindow::OnQuit()
     runs.WindowClosing();
     if (session)
         session->SaveOnClose();
+}
+
+// The set shown is committed before the window goes; a name the set file
+// cannot hold keeps the window open, to be corrected. A run committed its
+// set when it started.
+LRESULT MainWindow::OnCloseRequest(EMessage& message)
+{
+    if (!runs.Running()) {
+        if (!sets.CommitBeforeSave())
+            return 0;
+        sets.SelectTop();
+    }
+    return DefaultProc(message);
 }
 
 LRESULT MainWindow::OnActivate(EMessage& message)

@@ -165,6 +165,8 @@ TEST_CASE("set-file session: the File menu's open and save")
     WriteWholeFile(f.path, TwoSets);
     REQUIRE(f.session.Start() == 0);
     f.sets.NewSet();
+    // The new set is not saved anywhere: each open asks first, and No drops it.
+    BoxRecorder boxes(IDNO);
 
     // Cancelled dialogs change nothing.
     f.window.choices = {{0, ""}, {0, ""}};
@@ -178,6 +180,7 @@ TEST_CASE("set-file session: the File menu's open and save")
     f.session.Open();
     CHECK(f.sets.Count() == 2);
     CHECK(f.session.Path() == f.path);
+    CHECK(boxes.boxes.size() == 2);
 
     // A name that does not exist yet opens as an empty list and is created
     // when the window closes.

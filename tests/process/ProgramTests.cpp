@@ -177,6 +177,30 @@ TEST_CASE("program: a second start brings the first window forward and ends")
     CHECK(first.Close());
 }
 
+TEST_CASE("program: two starts at once open one window, and the later one ends")
+{
+    CleanProgramSettings settings;
+    TempFolder folder;
+    std::string sets = folder / "sets.ini";
+    WriteWholeFile(sets, OneSet);
+    RememberSetFile(sets);
+    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
+    Program first;
+    Program second;
+    REQUIRE(first.process.Started());
+    REQUIRE(second.process.Started());
+    auto ended = [](Program& program) { return program.process.ExitCode() != STILL_ACTIVE; };
+    CHECK(WaitUntil([&] { return ended(first) || ended(second); }, 15000));
+    Program& kept = ended(first) ? second : first;
+    CHECK(!ended(kept));
+    REQUIRE(kept.Window() != nullptr);
+    CHECK(CountWindowsOfClass("Ombrel") == 1);
+    CHECK(kept.Close());
+    Program& other = &kept == &first ? second : first;
+    if (!ended(other))
+        other.process.Kill();
+}
+
 TEST_CASE("program: the mutex alone does not stop a start")
 {
     CleanProgramSettings settings;
