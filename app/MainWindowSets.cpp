@@ -65,9 +65,18 @@ void MainWindow::AppendNames(const std::vector<const char*>& names)
     std::size_t bytes = 0;
     for (const char* name : names)
         bytes += std::strlen(name) + 1;
-    SendMessageA(nameBox->Handle(), CB_INITSTORAGE, names.size(), bytes);
+    HWND box = nameBox->Handle();
+    SendMessageA(box, CB_INITSTORAGE, names.size(), bytes);
+    // Nothing is drawn or scrolled item by item: the list is hidden anyway.
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    HWND list = GetComboBoxInfo(box, &info) ? info.hwndList : nullptr;
+    if (list)
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const char* name : names)
         nameBox->AppendItem(name);
+    if (list)
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void MainWindow::RefuseName(const char* name)

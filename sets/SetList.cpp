@@ -30,8 +30,12 @@ void SetList::Clear()
 {
     entries.clear();
     records.Clear();
-    if (view)
+    // Fields left from the sets cleared away would be taken for a new set.
+    current = CurrentSet();
+    if (view) {
         view->ClearNames();
+        view->ShowFields(current);
+    }
 }
 
 void SetList::ResetToNewSet()

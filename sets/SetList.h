@@ -27,7 +27,7 @@ public:
     const char* NameAt(int index) const { return entries[index].name.c_str(); }
     const SyncSet& RecordAt(int index) const { return *entries[index].record; }
 
-    // Empties the list, destroying every record.
+    // Empties the list, destroying every record, and the fields.
     void Clear();
 
     // Current set := the defaults of a new set in the interface language.

@@ -188,6 +188,8 @@ TEST_CASE("set-file session: the File menu's open and save")
     f.window.choices = {{1, fresh}};
     f.session.Open();
     CHECK(f.sets.Count() == 0);
+    // The fields of the file left are not a set of this one.
+    CHECK(std::string(f.view.fields.source).empty());
     f.view.Type("First", "C:\\a", "D:\\a");
     f.session.SaveOnClose();
     CHECK(ReadWholeFile(fresh).find("[First]\r\n") == 0);
