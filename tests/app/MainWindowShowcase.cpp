@@ -32,9 +32,9 @@ namespace {
 typedef DialogScript S;
 
 // Writes the rectangle, then keeps the window alive until the picture is taken.
-void Shot(HWND window, const char* marker)
+void Shot(HWND window, const char* marker, HWND other = nullptr)
 {
-    WriteWindowMarker(window, marker);
+    WriteWindowMarker(window, marker, other);
     DWORD start = GetTickCount();
     while (!MarkerTaken(marker) && GetTickCount() - start < 60000) {
         MSG message;
@@ -69,7 +69,10 @@ void ShowQuestion(const char* marker, bool refusedName)
     MainWindowFixture f(SampleSets());
     f.Open();
     f.Pump();
-    S script({[&](HWND dialog) { Shot(f.handle, marker); return S::Press(refusedName ? IDOK : IDCANCEL)(dialog); }});
+    S script({[&](HWND dialog) {
+        Shot(f.handle, marker, dialog);
+        return S::Press(refusedName ? IDOK : IDCANCEL)(dialog);
+    }});
     if (refusedName) {
         f.Type(f.window->NameBox(), "[Work] \"new\"");
         f.Click(f.window->NewButton());
