@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchClock.h"
 #include "BenchHost.h"
 #include "EApplication.h"
 #include "ELanguage.h"
@@ -25,14 +26,6 @@ namespace {
 const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
 const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
 
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 std::string SetFileOf(int sets)
 {
     std::string bytes;
@@ -42,14 +35,6 @@ std::string SetFileOf(int sets)
                  "\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n\r\n";
     }
     return bytes;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 // Seconds from the window's construction to its return; the name box then

@@ -17,6 +17,7 @@
 #include "SetFileSession.h"
 #include "SyncSet.h"
 #include "TestProcess.h"
+#include "TextListMaker.h"
 #include "TreeBuilder.h"
 
 // What the window does with the set shown when the user leaves it: New,
