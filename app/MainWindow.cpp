@@ -65,6 +65,7 @@ MainWindow::MainWindow(EApplication* application, const char* title, EAttributeL
     AddMessageHandler(WM_PAINT, this, &MainWindow::OnPaint);
     AddMessageHandler(WM_GETMINMAXINFO, this, &MainWindow::OnMinMaxInfo);
     AddMessageHandler(WM_ENDSESSION, this, &MainWindow::OnEndSession);
+    AddMessageHandler(WM_CLOSE, this, &MainWindow::OnCloseRequest);
     SetFonts();
 
     frameSettings.reset(new FrameSettings(Handle(), log->Handle()));
@@ -113,6 +114,19 @@ LRESULT MainWindow::OnEndSession(EMessage& message)
     if (message.wParam)
         runs.WindowClosing();
     return 0;
+}
+
+// The set shown is committed before the window goes; a name the set file
+// cannot hold keeps the window open, to be corrected. A run committed its
+// set when it started.
+LRESULT MainWindow::OnCloseRequest(EMessage& message)
+{
+    if (!runs.Running()) {
+        if (!sets.CommitBeforeSave())
+            return 0;
+        sets.SelectTop();
+    }
+    return DefaultProc(message);
 }
 
 LRESULT MainWindow::OnActivate(EMessage& message)

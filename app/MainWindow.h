@@ -71,10 +71,12 @@ public:
     void ReadFields(CurrentSet& current) override;
     void ShowFields(const CurrentSet& current) override;
     void InsertNameAtTop(const char* name) override;
+    void AppendNames(const std::vector<const char*>& names) override;
     void DeleteNameAt(int index) override;
     void ClearNames() override;
     void SelectTop() override;
     int Selection() override;
+    void RefuseName(const char* name) override;
 
     SetList& Sets() { return sets; }
     RunControl& Runs() { return runs; }
@@ -110,6 +112,7 @@ private:
     LRESULT OnEndSession(EMessage& message);
     LRESULT OnNameKey(EMessage& message);
     LRESULT OnNameChar(EMessage& message);
+    LRESULT OnCloseRequest(EMessage& message);
 
     LRESULT OnMenuCommand(EEvent& event);
     LRESULT OnChooseSet(EEvent& event);

@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
+#include "BilingualText.h"
 #include "EFileDialog.h"
 #include "EFolderBrowser.h"
 #include "ELineEdit.h"
+#include "MessageBoxes.h"
 #include "SetFileSession.h"
 
 // The menu's commands, and "New" and "Del", which are 201 and 202. While a
@@ -98,11 +100,22 @@ LRESULT MainWindow::OnAbortRun(EEvent&)
 int MainWindow::ChooseSetFile(Dialog dialog, std::string& path)
 {
     fileDialog->SetTitle(SetFileDialogTitle(dialog));
-    int chosen = dialog == OpenDialog ? fileDialog->Open() : fileDialog->Save();
-    if (!chosen)
-        return 0;
-    path = fileDialog->FileName();
-    return 1;
+    for (;;) {
+        int chosen = dialog == OpenDialog ? fileDialog->Open() : fileDialog->Save();
+        if (chosen != EFileDialog::NotInCodePage) {
+            if (chosen)
+                path = fileDialog->FileName();
+            return chosen ? 1 : 0;
+        }
+        // The program's files are named in the code page: any other name
+        // would reach another file, or none. The dialog comes back.
+        ErrorBox(Handle(),
+                 Bilingual("The name '%s' holds characters that this system's code page can't show "
+                           "(shown as '?'). Choose a name without them.",
+                           "名前 '%s' には、このｼｽﾃﾑのｺｰﾄﾞﾍﾟｰｼﾞで表せない文字があります('?' の箇所)。"
+                           "それらを含まない名前を選んでください。"),
+                 fileDialog->RefusedName());
+    }
 }
 
 void MainWindow::Repaint()

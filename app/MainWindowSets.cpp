@@ -2,10 +2,12 @@
 
 #include <cstring>
 
+#include "BilingualText.h"
 #include "CurrentSet.h"
 #include "ECheckBox.h"
 #include "EDropDownCombo.h"
 #include "ELineEdit.h"
+#include "MessageBoxes.h"
 
 namespace {
 
@@ -55,6 +57,42 @@ void MainWindow::ShowFields(const CurrentSet& current)
 void MainWindow::InsertNameAtTop(const char* name)
 {
     nameBox->InsertItem(0, name);
+}
+
+void MainWindow::AppendNames(const std::vector<const char*>& names)
+{
+    // Room for all at once: the list then grows once, not item by item.
+    std::size_t bytes = 0;
+    for (const char* name : names)
+        bytes += std::strlen(name) + 1;
+    HWND box = nameBox->Handle();
+    SendMessageA(box, CB_INITSTORAGE, names.size(), bytes);
+    // Nothing is drawn or scrolled item by item: the list is hidden anyway.
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    HWND list = GetComboBoxInfo(box, &info) ? info.hwndList : nullptr;
+    if (list)
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (const char* name : names)
+        nameBox->AppendItem(name);
+    if (list)
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+}
+
+void MainWindow::RefuseName(const char* name)
+{
+    ErrorBox(Handle(),
+             Bilingual("The set name '%s' can't be kept in the set file. A set name must not be empty "
+                       "and must not hold these characters: \" [ ]",
+                       "ｾｯﾄ名 '%s' は設定ﾌｧｲﾙに保存できません。ｾｯﾄ名は空にできず、"
+                       "次の文字は使えません: \" [ ]"),
+             name);
+    // The name stays as typed, to be corrected.
+    nameBox->Select(-1);
+    SetWindowTextA(nameBox->Handle(), name);
+    shownName = name;
+    SetFocus(nameBox->Handle());
+    SendMessageA(nameBox->Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
 void MainWindow::DeleteNameAt(int index)

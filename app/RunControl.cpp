@@ -32,7 +32,10 @@ int RunControl::Run(bool forward)
     // The set that runs is what the fields show, stored as entry 0 even
     // when the checks refuse the run. The folders are copied: messages
     // pumped by the questions could change the current set.
-    sets.CommitFields();
+    if (!sets.CommitFields()) {
+        checking = false;
+        return 0;
+    }
     sets.SelectTop();
     const CurrentSet& current = sets.Current();
     std::string source = forward ? current.source : current.destination;

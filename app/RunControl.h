@@ -19,8 +19,9 @@ public:
 
     // "DOWN": commits the fields, checks the folders and runs the set from
     // source to destination. "UP": the other way, same options. A request
-    // while a run or its checks are going is ignored. 1 when a run started
-    // and ended without stopping.
+    // while a run or its checks are going is ignored, and so is one whose
+    // set name cannot be stored. 1 when a run started and ended without
+    // stopping.
     int RunForward();
     int RunBackward();
     // "Abort": the running pass stops at its next file or folder.
@@ -38,7 +39,9 @@ public:
     // ask, reports success, clears the status text and unlocks the window.
     int RunSet(const char* source, const char* destination, int deleteOption, int forceOption);
 
-    bool Running() const { return active != nullptr; }
+    // From the click to the end of the run: the folder checks and their
+    // questions count, so nothing may change the set about to run.
+    bool Running() const { return active != nullptr || checking; }
     bool AbortRequested() { return host.AbortRequested(); }
     // The confirmation flag of the run in progress (0 when idle).
     int Confirming() const;

@@ -5,6 +5,7 @@
 #include "BilingualText.h"
 #include "MessageBoxes.h"
 #include "SetFile.h"
+#include "SetFileText.h"
 #include "SetFileWindow.h"
 #include "SetList.h"
 #include "Settings.h"
@@ -38,6 +39,7 @@ int SetFileSession::Start()
 void SetFileSession::Read()
 {
     unread = !ReadSetFile(sets, path.c_str());
+    saved = FormatSetFile(sets);
 }
 
 int SetFileSession::Choose(int dialog)
@@ -53,24 +55,57 @@ int SetFileSession::Choose(int dialog)
 
 void SetFileSession::Open()
 {
+    if (!sets.CommitBeforeSave() || !SettleChanges())
+        return;
     if (Choose(SetFileWindow::OpenDialog))
         Read();
 }
 
+int SetFileSession::SettleChanges()
+{
+    if (FormatSetFile(sets) == saved)
+        return 1;
+    const char* name = path.empty() ? Bilingual("(no set file)", "(設定ﾌｧｲﾙなし)") : path.c_str();
+    switch (QuestionBox(window.Owner(),
+                        Bilingual("The sets have changes that are not saved in '%s'. Save them first?",
+                                  "ｾｯﾄの変更が '%s' に保存されていません。先に保存しますか?"),
+                        name)) {
+    case IDYES:
+        return SaveChanges();
+    case IDNO:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int SetFileSession::SaveChanges()
+{
+    if (!path.empty() && MayReplace())
+        return Write();
+    return Choose(SetFileWindow::SaveDialog) && Write();
+}
+
 void SetFileSession::SaveAs()
 {
+    if (!sets.CommitBeforeSave())
+        return;
     // The dialog asked before an existing file is overwritten.
     if (Choose(SetFileWindow::SaveDialog))
         Write();
 }
 
-void SetFileSession::Write()
+int SetFileSession::Write()
 {
-    if (!WriteSetFile(sets, path.c_str()))
+    if (!WriteSetFile(sets, path.c_str())) {
         ErrorBox(window.Owner(),
                  Bilingual("Can't write the set file '%s'. The file was left as it was.",
                            "設定ﾌｧｲﾙ '%s' に書き込めません。ﾌｧｲﾙは元のままです。"),
                  path.c_str());
+        return 0;
+    }
+    saved = FormatSetFile(sets);
+    return 1;
 }
 
 bool SetFileSession::MayReplace() const

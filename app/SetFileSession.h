@@ -21,7 +21,10 @@ public:
     // Loads the settings, then reads the remembered set file. 0 when no set
     // file is known: the caller then posts "Open INI file" to itself.
     int Start();
-    // "Open INI file" and "Save INI file". A cancelled dialog changes nothing.
+    // "Open INI file" and "Save INI file". Both commit the fields first; a
+    // name that cannot be stored stops them. Open asks first whether to
+    // save changes not yet saved (Yes, No, Cancel). A cancelled dialog
+    // changes nothing.
     void Open();
     void SaveAs();
     // Writes the set file (asking for a name when none is known) and the
@@ -35,8 +38,12 @@ public:
 private:
     void Read();
     int Choose(int dialog);
-    void Write();
+    int Write();
     bool MayReplace() const;
+    // 1 when the sets may be left: saved, unchanged, or the user said not
+    // to save them.
+    int SettleChanges();
+    int SaveChanges();
 
     SetList& sets;
     SetFileWindow& window;
@@ -44,6 +51,9 @@ private:
     std::string path;
     // The file at path could not be read: it is not ours to replace.
     bool unread = false;
+    // The set file's bytes for the sets as last read or written: the
+    // session holds changes when the list formats to anything else.
+    std::string saved;
     bool closed = false;
 };
 

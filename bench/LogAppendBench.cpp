@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchClock.h"
 #include "EListRows.h"
 #include "EStartup.h"
 
@@ -45,14 +46,6 @@ struct Log {
     }
     ~Log() { DestroyWindow(parent); }
 };
-
-double Now()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Bytes in use in the process's heaps (Wine reports no private bytes).
 unsigned long long HeapBytes()

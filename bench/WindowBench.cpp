@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "BenchHost.h"
 #include "EApplication.h"
 #include "EBitmapButton.h"
@@ -30,22 +31,6 @@ namespace {
 
 const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
 const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 // FILES small files, a hundred to a folder.
 void MakeTree(const std::string& source, int files)

@@ -24,5 +24,7 @@ int ErrorBox(HWND owner, const char* format, ...);
 int WarningBox(HWND owner, const char* format, ...);
 int FatalBox(HWND owner, const char* format, ...);
 int ConfirmationBox(HWND owner, const char* format, ...);
+// Yes, No and Cancel: IDYES, IDNO or IDCANCEL.
+int QuestionBox(HWND owner, const char* format, ...);
 
 #endif

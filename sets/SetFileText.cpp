@@ -67,13 +67,14 @@ void ParseSetFile(const char* bytes, std::size_t size, SetList& list)
         if (line[0] == '[') {
             // The previous section is complete; one without a name is dropped.
             if (current.name[0])
-                list.InsertCurrentAtTop();
+                list.AppendCurrentUnshown();
             list.ClearCurrent();
         }
         ParseSetLine(line, current);
     }
     if (current.name[0])
-        list.InsertCurrentAtTop();
+        list.AppendCurrentUnshown();
+    list.FinishLoading();
     list.SelectTop();
     list.LoadSetAt(0);
     list.ShowCurrent();

@@ -1,6 +1,7 @@
 #include "SetLine.h"
 
 #include <cstring>
+#include <string>
 
 #include "CurrentSet.h"
 #include "EFlags.h"
@@ -110,4 +111,15 @@ int ParseSetLine(char* line, CurrentSet& current)
     else if (StartsWithKey(line, "EXCLUDEOBJ="))
         StoreFlag(line + 11, current.excludeObjectFlag);
     return 1;
+}
+
+bool IsStorableName(const char* name)
+{
+    std::size_t length = std::strlen(name);
+    if (length == 0 || length > FieldLimit)
+        return false;
+    // The name line exactly as the writer makes it.
+    std::string line = std::string("[") + name + "]\r\n";
+    CurrentSet read;
+    return ParseSetLine(&line[0], read) && std::strcmp(read.name, name) == 0;
 }

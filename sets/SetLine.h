@@ -19,4 +19,9 @@ std::size_t CleanSetValue(char* text, SetValueKind kind);
 // (a name is then cut at 259 bytes, a folder left empty), else 1.
 int ParseSetLine(char* line, CurrentSet& current);
 
+// True when a set of this name is written and read back under the same name:
+// not empty, at most 259 bytes, and nothing the reader drops ('"', '[', ']',
+// CR, LF). Asks the reader itself, so the two never disagree.
+bool IsStorableName(const char* name);
+
 #endif

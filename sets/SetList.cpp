@@ -1,9 +1,11 @@
 #include "SetList.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
 #include "EFlags.h"
+#include "SetLine.h"
 #include "SetListView.h"
 #include "SyncSet.h"
 
@@ -28,8 +30,12 @@ void SetList::Clear()
 {
     entries.clear();
     records.Clear();
-    if (view)
+    // Fields left from the sets cleared away would be taken for a new set.
+    current = CurrentSet();
+    if (view) {
         view->ClearNames();
+        view->ShowFields(current);
+    }
 }
 
 void SetList::ResetToNewSet()
@@ -46,20 +52,54 @@ void SetList::ClearCurrent()
     current = CurrentSet();
 }
 
-int SetList::InsertCurrentAtTop()
+namespace {
+
+// A record of the set, owned by records; null when memory ran out.
+SyncSet* MakeRecord(const CurrentSet& current, EObjectList& records)
 {
     SyncSet* record = new (std::nothrow) SyncSet(current.source, current.destination, current.deleteFlag,
                                                  current.dosTimeFlag, current.forceFlag, current.excludeObjectFlag);
     if (!record)
-        return 0;
+        return nullptr;
     if (!record->Valid() || !records.Append(record)) {
         delete record;
-        return 0;
+        return nullptr;
     }
+    return record;
+}
+
+}
+
+int SetList::InsertCurrentAtTop()
+{
+    SyncSet* record = MakeRecord(current, records);
+    if (!record)
+        return 0;
     entries.insert(entries.begin(), Entry{current.name, record});
     if (view)
         view->InsertNameAtTop(current.name);
     return 1;
+}
+
+int SetList::AppendCurrentUnshown()
+{
+    SyncSet* record = MakeRecord(current, records);
+    if (!record)
+        return 0;
+    entries.push_back(Entry{current.name, record});
+    return 1;
+}
+
+void SetList::FinishLoading()
+{
+    std::reverse(entries.begin(), entries.end());
+    if (!view)
+        return;
+    std::vector<const char*> names;
+    names.reserve(entries.size());
+    for (const Entry& entry : entries)
+        names.push_back(entry.name.c_str());
+    view->AppendNames(names);
 }
 
 void SetList::RemoveSetAt(int index)
@@ -106,11 +146,22 @@ void SetList::SelectTop()
         view->SelectTop();
 }
 
-void SetList::CommitFields()
+int SetList::StoreFields(bool tellRefusal)
 {
     ReadFields();
+    if (!IsStorableName(current.name)) {
+        if (tellRefusal && view)
+            view->RefuseName(current.name);
+        return 0;
+    }
     RemoveSetAt(0);
     InsertCurrentAtTop();
+    return 1;
+}
+
+int SetList::CommitFields()
+{
+    return StoreFields(true);
 }
 
 bool SetList::ShowsDeletedLastSet() const
@@ -122,24 +173,34 @@ bool SetList::ShowsDeletedLastSet() const
            !current.dosTimeFlag && !current.forceFlag && !current.excludeObjectFlag;
 }
 
-void SetList::CommitBeforeSave()
+bool SetList::FieldsHoldSet() const
 {
-    if (!view)
-        return;
-    if (Count() == 0) {
-        ReadFields();
-        if (!current.name[0] || ShowsDeletedLastSet())
-            return;
-    }
-    CommitFields();
+    return (current.name[0] || current.source[0] || current.destination[0] || current.deleteFlag ||
+            current.dosTimeFlag || current.forceFlag || current.excludeObjectFlag) &&
+           !ShowsDeletedLastSet();
 }
 
-void SetList::NewSet()
+int SetList::CommitBeforeSave()
 {
+    if (!view)
+        return 1;
+    if (Count() == 0) {
+        ReadFields();
+        if (!FieldsHoldSet())
+            return 1;
+    }
+    return CommitFields();
+}
+
+int SetList::NewSet()
+{
+    if (!CommitBeforeSave())
+        return 0;
     ResetToNewSet();
     InsertCurrentAtTop();
     ShowCurrent();
     SelectTop();
+    return 1;
 }
 
 void SetList::DeleteSet()
@@ -150,24 +211,27 @@ void SetList::DeleteSet()
     SelectTop();
 }
 
-void SetList::ChooseSet()
+int SetList::ChooseSet()
 {
     int chosen = view ? view->Selection() : -1;
     if (chosen < 0)
-        return;
+        return 1;
     // Replacing entry 0 in place keeps every other index, so chosen still
     // names the chosen set.
-    CommitFields();
+    if (!CommitFields())
+        return 0;
     LoadSetAt(chosen);
     RemoveSetAt(chosen);
     InsertCurrentAtTop();
     ShowCurrent();
     SelectTop();
+    return 1;
 }
 
 void SetList::RefreshTopSet()
 {
-    CommitFields();
+    if (!StoreFields(false))
+        return;
     ShowCurrent();
     SelectTop();
 }

@@ -1,6 +1,8 @@
 #ifndef OMBREL_SETLISTVIEW_H
 #define OMBREL_SETLISTVIEW_H
 
+#include <vector>
+
 struct CurrentSet;
 
 // What the set list needs from the window that shows it: the name box (an
@@ -22,11 +24,17 @@ public:
 
     // The name box's list, kept equal to the set list's names.
     virtual void InsertNameAtTop(const char* name) = 0;
+    // Adds the names after the last one, in this order.
+    virtual void AppendNames(const std::vector<const char*>& names) = 0;
     virtual void DeleteNameAt(int index) = 0;
     virtual void ClearNames() = 0;
     virtual void SelectTop() = 0;
     // The selected entry, or a negative number when none is.
     virtual int Selection() = 0;
+    // Tells the user that a set cannot be stored under this name (empty, or
+    // holding characters the set file cannot hold); the name stays in the
+    // box to be corrected.
+    virtual void RefuseName(const char* name) = 0;
 };
 
 #endif

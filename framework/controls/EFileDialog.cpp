@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "EApplication.h"
 #include "EFlags.h"
@@ -24,6 +25,39 @@ char* CopyFilter(const char* filter)
 const char* TextValue(const EAttributeList& list, unsigned key)
 {
     return reinterpret_cast<const char*>(list.Get(key));
+}
+
+// The code page's bytes as UTF-16; length bytes, or up to the NUL.
+std::wstring Widen(const char* text, int length = -1)
+{
+    if (!text)
+        return std::wstring();
+    int size = MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
+    std::wstring wide(size > 0 ? size : 0, L'\0');
+    if (size > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, length, &wide[0], size);
+    if (length < 0 && !wide.empty())
+        wide.pop_back();
+    return wide;
+}
+
+// The path in the code page; false when no exact form exists. Best-fit
+// look-alikes are off, and the bytes must give the path back.
+bool Narrow(const wchar_t* path, std::string& narrow)
+{
+    BOOL usedDefault = FALSE;
+    int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path, -1, nullptr, 0, nullptr, &usedDefault);
+    narrow.assign(size > 0 ? size : 0, '\0');
+    if (size <= 0 ||
+        !WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path, -1, &narrow[0], size, nullptr, &usedDefault))
+        return false;
+    narrow.pop_back();
+    return !usedDefault && Widen(narrow.c_str()) == path;
+}
+
+const wchar_t* OrNull(const std::wstring& text, const char* given)
+{
+    return given ? text.c_str() : nullptr;
 }
 
 }
@@ -88,23 +122,58 @@ void EFileDialog::SetTitle(const char* text)
 
 int EFileDialog::Open()
 {
-    return Choose(GetOpenFileNameA, OFN_EXPLORER | OFN_PATHMUSTEXIST);
+    return Choose(GetOpenFileNameW, OFN_EXPLORER | OFN_PATHMUSTEXIST);
 }
 
 int EFileDialog::Save()
 {
-    return Choose(GetSaveFileNameA, OFN_EXPLORER | OFN_OVERWRITEPROMPT);
+    return Choose(GetSaveFileNameW, OFN_EXPLORER | OFN_OVERWRITEPROMPT);
 }
 
 int EFileDialog::Choose(Chooser chooser, DWORD runFlags)
 {
-    // A failed run may write into the buffer (a too-small buffer gets the
-    // size it needs): the last chosen path must survive it.
-    std::string last(fileBuffer);
     request.hwndOwner = OwnerHandle();
     request.Flags = flags | runFlags;
-    if (chooser(&request))
-        return 1;
-    std::memcpy(fileBuffer, last.c_str(), last.size() + 1);
-    return 0;
+    std::wstring wideFilter = Widen(filter, static_cast<int>(EFilterLength(filter)));
+    std::wstring wideTitle = Widen(title);
+    std::wstring wideFolder = Widen(initialDir);
+    std::wstring wideExtension = Widen(defaultExt);
+    std::wstring wideTemplate;
+    // The buffer proposes the last path; a failed run may write into it.
+    std::vector<wchar_t> file(fileBufferSize, L'\0');
+    std::wstring last = Widen(fileBuffer);
+    last.copy(file.data(), fileBufferSize - 1);
+
+    OPENFILENAMEW wide = {};
+    wide.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    wide.hwndOwner = request.hwndOwner;
+    wide.hInstance = request.hInstance;
+    wide.lpstrFilter = wideFilter.c_str();
+    wide.nFilterIndex = request.nFilterIndex;
+    wide.lpstrFile = file.data();
+    wide.nMaxFile = fileBufferSize;
+    wide.lpstrInitialDir = OrNull(wideFolder, initialDir);
+    wide.lpstrTitle = OrNull(wideTitle, title);
+    wide.lpstrDefExt = OrNull(wideExtension, defaultExt);
+    wide.Flags = request.Flags;
+    wide.lpfnHook = request.lpfnHook;
+    if (IS_INTRESOURCE(request.lpTemplateName)) {
+        wide.lpTemplateName = reinterpret_cast<LPCWSTR>(request.lpTemplateName);
+    } else {
+        wideTemplate = Widen(request.lpTemplateName);
+        wide.lpTemplateName = wideTemplate.c_str();
+    }
+    if (!chooser(&wide))
+        return 0;
+    request.nFilterIndex = wide.nFilterIndex;
+    std::string chosen;
+    if (!Narrow(file.data(), chosen) || chosen.size() >= fileBufferSize) {
+        int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, file.data(), -1, nullptr, 0, "?", nullptr);
+        refused.assign(size > 0 ? size : 1, '\0');
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, file.data(), -1, &refused[0], size, "?", nullptr);
+        refused.resize(std::strlen(refused.c_str()));
+        return NotInCodePage;
+    }
+    std::memcpy(fileBuffer, chosen.c_str(), chosen.size() + 1);
+    return 1;
 }

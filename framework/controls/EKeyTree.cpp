@@ -65,14 +65,53 @@ bool IsLeftEmpty(HKEY root, const char* path)
     return empty;
 }
 
+typedef LONG(NTAPI* DeleteKeyFunction)(HANDLE key);
+
+// A key made with REG_OPTION_CREATE_LINK, opened as itself: its target is
+// named by this value, of type REG_LINK.
+bool IsLink(HKEY key)
+{
+    DWORD type = REG_NONE;
+    return RegQueryValueExA(key, "SymbolicLinkValue", nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
+           type == REG_LINK;
+}
+
+// Every Reg* call that takes a subkey's name opens it following the link,
+// so deleting by name would delete the target: the link goes by its handle.
+LONG DeleteLink(HKEY link)
+{
+    FARPROC found = GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey");
+    if (!found)
+        return ERROR_CALL_NOT_IMPLEMENTED;
+    DeleteKeyFunction deleteKey = reinterpret_cast<DeleteKeyFunction>(reinterpret_cast<void*>(found));
+    return deleteKey(link) == 0 ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+// Deletes root\path when it is a link and answers true; false (nothing
+// done, *status untouched) for a plain key or one that cannot be opened.
+bool DeleteIfLink(HKEY root, const char* path, LONG* status)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, path, REG_OPTION_OPEN_LINK, KEY_QUERY_VALUE | DELETE, &key) != ERROR_SUCCESS)
+        return false;
+    bool link = IsLink(key);
+    if (link)
+        *status = DeleteLink(key);
+    RegCloseKey(key);
+    return link;
+}
+
 }
 
 LONG DeleteKeyTree(HKEY root, const char* path)
 {
     if (!path || !*path)
         return ERROR_INVALID_PARAMETER;
+    LONG status;
+    if (DeleteIfLink(root, path, &status))
+        return status;
     HKEY key;
-    LONG status = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &key);
+    status = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &key);
     if (status != ERROR_SUCCESS)
         return status;
     DWORD subKeys = 0;

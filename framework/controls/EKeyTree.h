@@ -6,7 +6,9 @@
 // Deletes root\path with everything below it, leaves first. Returns the
 // system error code, 0 on success. Errors below the key are passed over; the
 // final deletion of the key itself then reports them. A null or empty path
-// is refused (it would name the root itself).
+// is refused (it would name the root itself). A registry link (a key made
+// with REG_OPTION_CREATE_LINK), at the top or anywhere below, is deleted
+// itself; what it points to is never opened.
 LONG DeleteKeyTree(HKEY root, const char* path);
 
 // True when root\path can be read and holds at least one subkey.

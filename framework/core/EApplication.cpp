@@ -43,17 +43,31 @@ EApplication::~EApplication()
 
 bool EApplication::FindRunningInstance(const char* instanceName)
 {
-    HANDLE existing = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, instanceName);
-    if (existing) {
-        CloseHandle(existing);
-        if (HWND other = FindWindowA(instanceName, nullptr)) {
+    // Owned by this thread until the process ends. Creating is the one
+    // atomic step: of two starts at once, exactly one makes it.
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, instanceName);
+    if (!mutex || GetLastError() != ERROR_ALREADY_EXISTS)
+        return false;
+    // Another start holds it, and its window may not be there yet.
+    DWORD start = GetTickCount();
+    for (;;) {
+        HWND other = FindWindowA(instanceName, nullptr);
+        bool waited = GetTickCount() - start >= InstanceWaitMilliseconds;
+        if (other && (IsWindowVisible(other) || waited)) {
             SetForegroundWindow(other);
+            CloseHandle(mutex);
             return true;
         }
+        if (waited) {
+            CloseHandle(mutex);
+            return true;
+        }
+        // Owned by no one (the holder ended, or only kept the name open):
+        // this start is the one, and keeps it.
+        DWORD wait = WaitForSingleObject(mutex, 50);
+        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED)
+            return false;
     }
-    // Held until the process ends: its existence is the signal.
-    CreateMutexA(nullptr, FALSE, instanceName);
-    return false;
 }
 
 int EApplication::RunMessageLoop()

@@ -31,8 +31,13 @@ public:
     static EDialog* pendingDialog;
     static HMODULE codeConversion;
 
-    // True when another instance's main window (class `name`) was found and
-    // brought forward; otherwise creates the named mutex and answers false.
+    // How long a second start waits for the first one's window.
+    enum { InstanceWaitMilliseconds = 5000 };
+
+    // The named mutex, owned by the running instance, keeps to one instance
+    // per user. False when this start now owns it and goes on. True when
+    // another instance owns it: its main window (class `name`) was brought
+    // forward once shown, or did not show within the wait; this start ends.
     static bool FindRunningInstance(const char* name);
 
     // Runs until WM_QUIT and returns its exit code.

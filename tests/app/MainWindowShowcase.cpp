@@ -1,11 +1,15 @@
 // Shows the program's window for screenshots:
 //   main_window_showcase window <marker>
 //   main_window_showcase run <create> <progress> <replace> <success markers>
+//   main_window_showcase unsaved <marker>
+//   main_window_showcase refused <marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
 // destination, copies a sample tree, then runs again with questions: the
-// replace question and the success report.
+// replace question and the success report. "unsaved" edits a set and
+// opens another file: the question about the changes. "refused" types a
+// name the set file cannot hold and clicks "New".
 #include <windows.h>
 
 #include <string>
@@ -13,9 +17,12 @@
 #include "DialogScript.h"
 #include "EBitmapButton.h"
 #include "ECheckBox.h"
+#include "EDropDownCombo.h"
 #include "EFlags.h"
+#include "ELineEdit.h"
 #include "EOwnerDrawListView.h"
 #include "EProgram.h"
+#include "EPushButton.h"
 #include "MainWindowFixture.h"
 #include "ShowcaseMarker.h"
 #include "TreeBuilder.h"
@@ -25,9 +32,9 @@ namespace {
 typedef DialogScript S;
 
 // Writes the rectangle, then keeps the window alive until the picture is taken.
-void Shot(HWND window, const char* marker)
+void Shot(HWND window, const char* marker, HWND other = nullptr)
 {
-    WriteWindowMarker(window, marker);
+    WriteWindowMarker(window, marker, other);
     DWORD start = GetTickCount();
     while (!MarkerTaken(marker) && GetTickCount() - start < 60000) {
         MSG message;
@@ -37,17 +44,44 @@ void Shot(HWND window, const char* marker)
     }
 }
 
+std::string SampleSets()
+{
+    return SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects",
+                   "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n") +
+           SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures",
+                   "DELETE=N\r\nDOSTIME=Y\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n") +
+           SetText("Documents", "C:\\Users\\Public\\Documents", "E:\\backup\\documents",
+                   "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n");
+}
+
 void ShowSets(const char* marker)
 {
-    MainWindowFixture f(SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects",
-                                "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n") +
-                        SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures",
-                                "DELETE=N\r\nDOSTIME=Y\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n") +
-                        SetText("Documents", "C:\\Users\\Public\\Documents", "E:\\backup\\documents",
-                                "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+    MainWindowFixture f(SampleSets());
     f.Open();
     f.Pump();
     Shot(f.handle, marker);
+    f.Close();
+}
+
+// The sample sets with an edit: what is typed, then the action's box.
+void ShowQuestion(const char* marker, bool refusedName)
+{
+    MainWindowFixture f(SampleSets());
+    f.Open();
+    f.Pump();
+    S script({[&](HWND dialog) {
+        Shot(f.handle, marker, dialog);
+        return S::Press(refusedName ? IDOK : IDCANCEL)(dialog);
+    }});
+    if (refusedName) {
+        f.Type(f.window->NameBox(), "[Work] \"new\"");
+        f.Click(f.window->NewButton());
+        f.Type(f.window->NameBox(), "Documents");
+    } else {
+        f.Type(f.window->SourceField(), "C:\\Users\\Public\\Documents\\2026");
+        SendMessageA(f.handle, WM_COMMAND, MainWindow::OpenSetFileCommand, 0);
+        f.Pump();
+    }
     f.Close();
 }
 
@@ -94,6 +128,8 @@ void app::main(int argc, char* argv[])
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "window" && argc > 2)
         ShowSets(argv[2]);
+    else if ((mode == "unsaved" || mode == "refused") && argc > 2)
+        ShowQuestion(argv[2], mode == "refused");
     else if (mode == "run" && argc > 5)
         ShowRun(argv[2], argv[3], argv[4], argv[5]);
 }

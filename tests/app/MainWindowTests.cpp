@@ -20,21 +20,9 @@
 #include "StatusLine.h"
 #include "EStatusBar.h"
 #include "TestProcess.h"
+#include "TextListMaker.h"
 #include "TreeBuilder.h"
 #include "TreeSnapshot.h"
-
-// Lists of texts print as lists when a check fails.
-namespace doctest {
-template <> struct StringMaker<std::vector<std::string>> {
-    static String convert(const std::vector<std::string>& texts)
-    {
-        std::string joined = "{";
-        for (const std::string& text : texts)
-            joined += (joined.size() > 1 ? ", \"" : "\"") + text + "\"";
-        return (joined + "}").c_str();
-    }
-};
-}
 
 namespace {
 

@@ -165,6 +165,8 @@ TEST_CASE("set-file session: the File menu's open and save")
     WriteWholeFile(f.path, TwoSets);
     REQUIRE(f.session.Start() == 0);
     f.sets.NewSet();
+    // The new set is not saved anywhere: each open asks first, and No drops it.
+    BoxRecorder boxes(IDNO);
 
     // Cancelled dialogs change nothing.
     f.window.choices = {{0, ""}, {0, ""}};
@@ -178,6 +180,7 @@ TEST_CASE("set-file session: the File menu's open and save")
     f.session.Open();
     CHECK(f.sets.Count() == 2);
     CHECK(f.session.Path() == f.path);
+    CHECK(boxes.boxes.size() == 2);
 
     // A name that does not exist yet opens as an empty list and is created
     // when the window closes.
@@ -185,6 +188,8 @@ TEST_CASE("set-file session: the File menu's open and save")
     f.window.choices = {{1, fresh}};
     f.session.Open();
     CHECK(f.sets.Count() == 0);
+    // The fields of the file left are not a set of this one.
+    CHECK(std::string(f.view.fields.source).empty());
     f.view.Type("First", "C:\\a", "D:\\a");
     f.session.SaveOnClose();
     CHECK(ReadWholeFile(fresh).find("[First]\r\n") == 0);

@@ -96,6 +96,34 @@ TEST_CASE("uninstall: nothing is touched when a key path is not what it should b
     CHECK(KeyExists(Sibling));
 }
 
+TEST_CASE("uninstall: a registry link goes itself, never the key it points to")
+{
+    const char Other[] = "Software\\OmbrelTestOther";
+    const std::string target = std::string(Other) + "\\Target";
+    struct Case {
+        const char* label;
+        std::string link;
+    } cases[] = {
+        {"a link below the product key", std::string(Product) + "\\a\\Link"},
+        {"the product key itself a link", Product},
+    };
+    for (const Case& c : cases) {
+        INFO(c.label);
+        CleanKeyTree clean(Maker);
+        CleanKeyTree cleanOther(Other);
+        MakeKey(target + "\\Inner", "Keep");
+        MakeKey(Maker);
+        if (c.link != Product)
+            MakeProduct();
+        MakeLink(c.link, target);
+        REQUIRE(KeyExists(c.link + "\\Inner"));
+        CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, Product) == ERROR_SUCCESS);
+        CHECK_FALSE(KeyExists(Product));
+        CHECK(KeyExists(target + "\\Inner"));
+        CHECK_FALSE(KeyExists(Maker));
+    }
+}
+
 TEST_CASE("key trees: deleted from the leaves up; the root itself is refused")
 {
     CleanKeyTree clean(Maker);

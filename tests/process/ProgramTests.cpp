@@ -177,6 +177,52 @@ TEST_CASE("program: a second start brings the first window forward and ends")
     CHECK(first.Close());
 }
 
+LRESULT CALLBACK PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_CASE("program: a start that finds the instance held waits for its window, or takes over when it ends")
+{
+    // This process plays a first start that owns the mutex and is still on
+    // its way to its window; then it shows one, or ends without.
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = PlainProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Ombrel";
+    RegisterClassA(&windowClass);
+    for (bool firstShows : {true, false}) {
+        INFO(firstShows);
+        CleanProgramSettings settings;
+        TempFolder folder;
+        std::string sets = folder / "sets.ini";
+        WriteWholeFile(sets, OneSet);
+        RememberSetFile(sets);
+        HANDLE mutex = CreateMutexA(nullptr, TRUE, "Ombrel");
+        REQUIRE(GetLastError() != ERROR_ALREADY_EXISTS);
+        Program second;
+        REQUIRE(second.process.Started());
+        CHECK_FALSE(WaitUntil([&] { return FindTopLevelWindow(second.process.Id(), "Ombrel") != nullptr; }, 1500));
+        HWND first = nullptr;
+        if (firstShows)
+            first = CreateWindowExA(0, "Ombrel", "first", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        else
+            ReleaseMutex(mutex);
+        if (firstShows) {
+            CHECK(second.process.Wait(10000));
+            CHECK(WaitUntil([&] { return GetForegroundWindow() == first; }, 5000));
+            CHECK(CountWindowsOfClass("Ombrel") == 1);
+            DestroyWindow(first);
+        } else {
+            CHECK(second.Window() != nullptr);
+            CHECK(second.Close());
+        }
+        CloseHandle(mutex);
+    }
+    UnregisterClassA("Ombrel", GetModuleHandleA(nullptr));
+}
+
 TEST_CASE("program: the mutex alone does not stop a start")
 {
     CleanProgramSettings settings;

@@ -112,6 +112,37 @@ TEST_CASE("set line: Shift-JIS pairs are kept whole only with the double-byte fl
     }
 }
 
+TEST_CASE("set line: a name is storable exactly when the set file gives it back")
+{
+    struct Case {
+        std::string name;
+        int doubleByte;
+        bool storable;
+    } cases[] = {
+        {"Work (new) {2} 'x' ; = \\", 0, true},
+        {" ", 0, true},
+        {std::string(259, 'n'), 0, true},
+        {"", 0, false},
+        {"]", 0, false},
+        {"[Work] \"new\"", 0, false},
+        {"a\"b", 0, false},
+        {"a\rb", 0, false},
+        {"a\nb", 0, false},
+        {std::string(260, 'n'), 0, false},
+        // A Shift-JIS pair whose second byte is '[' is a name character
+        // only where pairs are read whole; a lone lead byte at the end
+        // would take the closing bracket.
+        {"\x83\x58\x81\x5b", 1, true},
+        {"\x83\x58\x81\x5b", 0, false},
+        {"ab\x81", 1, false},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        FlagScope flag(EDoubleByte, c.doubleByte);
+        CHECK(IsStorableName(c.name.c_str()) == c.storable);
+    }
+}
+
 TEST_CASE("set line: over-long values")
 {
     FlagScope on(EDoubleByte, 1);

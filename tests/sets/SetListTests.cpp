@@ -111,13 +111,13 @@ TEST_CASE("set list: committing, deleting and new sets")
         CHECK(Names(list) == std::vector<std::string>{"Typed"});
         CHECK(std::string(list.RecordAt(0).Source()) == "set source folder's path");
     }
-    SUBCASE("a new set discards uncommitted edits and stands on top with the defaults")
+    SUBCASE("a new set keeps the edits of the set left and stands on top with the defaults")
     {
         Fill(list, view, {"A", "B"});
-        std::strcpy(view.fields.source, "lost edit");
-        list.NewSet();
+        std::strcpy(view.fields.source, "kept edit");
+        CHECK(list.NewSet() == 1);
         CHECK(Names(list) == std::vector<std::string>{"New set", "A", "B"});
-        CHECK(std::string(list.RecordAt(1).Source()) == "A-src");
+        CHECK(std::string(list.RecordAt(1).Source()) == "kept edit");
         CHECK(std::string(view.fields.name) == "New set");
         CHECK(std::string(view.fields.source) == "set source folder's path");
         CHECK(list.RecordAt(0).DeleteFlag() + list.RecordAt(0).DosTimeFlag() + list.RecordAt(0).ForceFlag() +

@@ -161,13 +161,21 @@ DialogScript::Step DialogScript::Press(int id)
 
 DialogScript::Step DialogScript::ChooseFile(const std::string& path)
 {
+    std::wstring wide(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.pop_back();
+    return ChooseWideFile(wide);
+}
+
+DialogScript::Step DialogScript::ChooseWideFile(const std::wstring& path)
+{
     return [path](HWND dialog) {
         HWND box = GetDlgItem(dialog, cmb13);
         if (!box)
             box = GetDlgItem(dialog, edt1);
         if (!box)
             return false;
-        SetWindowTextA(box, path.c_str());
+        SetWindowTextW(box, path.c_str());
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         return true;
     };

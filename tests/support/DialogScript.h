@@ -41,6 +41,8 @@ public:
     static Step Press(int id);
     // Types the path into a file dialog's name box and presses OK.
     static Step ChooseFile(const std::string& path);
+    // The same with a UTF-16 path, which may hold what no code page can.
+    static Step ChooseWideFile(const std::wstring& path);
     // Selects the folder in the folder chooser and presses OK.
     static Step ChooseFolder(const std::string& path);
 

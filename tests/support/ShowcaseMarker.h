@@ -6,12 +6,20 @@
 #include <cstdio>
 
 // Tells cmake/screenshots.sh where a window to photograph is: writes its
-// rectangle ("x y width height") to the marker file, once it is drawn.
-inline bool WriteWindowMarker(HWND window, const char* marker)
+// rectangle ("x y width height") to the marker file, once it is drawn. With
+// a second window (a box that the system placed apart from its owner) the
+// rectangle holds both.
+inline bool WriteWindowMarker(HWND window, const char* marker, HWND other = nullptr)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT r;
     GetWindowRect(window, &r);
+    if (other) {
+        RedrawWindow(other, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT second;
+        GetWindowRect(other, &second);
+        UnionRect(&r, &r, &second);
+    }
     std::FILE* out = std::fopen(marker, "w");
     if (!out)
         return false;
