@@ -2,6 +2,7 @@
 
 #include "EngineReports.h"
 #include "FileActions.h"
+#include "FolderIdentity.h"
 #include "FolderIndex.h"
 #include "PathText.h"
 #include "TreeReports.h"
@@ -11,6 +12,8 @@ int SyncRun::PruneTree(const char* source, const char* destination)
     if (!Step())
         return 0;
     sourceRoot = source;
+    if (!sourceIdKnown)
+        sourceIdKnown = ReadFolderId(source, &sourceId) != 0;
     // Only what a listing of the source has shown absent goes: a source
     // that is not there (renamed away, unplugged) or cannot be asked says
     // nothing of what it held, and stops the run instead.
@@ -19,6 +22,8 @@ int SyncRun::PruneTree(const char* source, const char* destination)
         ReportSourceMissing(host.Owner(), source, GetLastError());
         return 0;
     }
+    if (!SourceIsTheSame())
+        return 0;
     // The top destination is the user's choice and is never removed, also
     // not when it is a folder beside a source file.
     DWORD destinationAttributes = GetFileAttributesA(destination);
@@ -52,13 +57,17 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
         char destinationChild[EPathSize];
         if (!JoinBoth(sourceChild, source, destinationChild, destination, entry.name.c_str()))
             return 0;
+        // An entry the source has in any form stays: a folder beside a
+        // source file holds that file's copy. So does one of two case twins
+        // whose counterpart is the other's.
         const FolderEntry* counterpart = counterparts.Find(entry.wide);
         int result = 1;
-        if (!entry.IsFolder()) {
-            result = counterpart ? 1 : PruneFile(sourceChild, destinationChild);
-        } else if (!counterpart || !counterpart->IsFolder()) {
-            result = RemoveOrphanFolder(sourceChild, destinationChild);
-        } else if (!entry.IsLink()) {
+        if (!counterpart)
+            result = entry.IsFolder() ? RemoveOrphanFolder(sourceChild, destinationChild)
+                                      : PruneFile(sourceChild, destinationChild);
+        else if (counterpart->wide != entry.wide && existing.CaseTwin(entry))
+            continue;
+        else if (entry.IsFolder() && counterpart->IsFolder() && !entry.IsLink()) {
             // A link in the destination is never descended: what it holds is
             // not part of this tree. Nor is a folder that either of two
             // source case twins could stand for.
@@ -75,16 +84,29 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
     return 1;
 }
 
-int SyncRun::SourceStillLacks(const char* sourceChild, bool folder)
+int SyncRun::SourceIsTheSame()
+{
+    // An unplugged drive leaves its mount folder behind, empty: the folder
+    // is there, but it is not the one the run started with.
+    FolderId now;
+    if (sourceIdKnown && (!ReadFolderId(sourceRoot, &now) || !(now == sourceId))) {
+        ReportSourceMissing(host.Owner(), sourceRoot, 0);
+        return 0;
+    }
+    return 1;
+}
+
+int SyncRun::SourceStillLacks(const char* sourceChild)
 {
     DWORD top = GetFileAttributesA(sourceRoot);
     if (top == INVALID_FILE_ATTRIBUTES || !(top & FILE_ATTRIBUTE_DIRECTORY)) {
         ReportSourceMissing(host.Owner(), sourceRoot, top == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0);
         return -1;
     }
-    DWORD attributes = GetFileAttributesA(sourceChild);
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        return folder && !(attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+    if (!SourceIsTheSame())
+        return -1;
+    if (GetFileAttributesA(sourceChild) != INVALID_FILE_ATTRIBUTES)
+        return 0;
     DWORD code = GetLastError();
     if (code == ERROR_FILE_NOT_FOUND)
         return 1;
@@ -106,11 +128,11 @@ int SyncRun::PruneFile(const char* sourceChild, const char* path)
     }
     // The question may have been up for long: what is deleted is what the
     // source lacks now, and a file, not what came in its place.
-    int lacks = SourceStillLacks(sourceChild, false);
+    int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
     FolderEntry now;
-    if (!ReadFolderEntry(path, &now) || now.IsFolder())
+    if (!ReadFolderEntry(path, &now, true) || now.IsFolder())
         return 1;
     host.LogOperation("del", path, "");
     if (!DeleteFileWithReport(host.Owner(), path, true))
@@ -125,7 +147,7 @@ int SyncRun::RemoveOrphanFolder(const char* sourceChild, const char* path)
     // No on a folder stops the run as well.
     if (confirm && Answer(host.ConfirmRemoveFolder(path), 1) < 0)
         return 0;
-    int lacks = SourceStillLacks(sourceChild, true);
+    int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
     host.LogOperation("rmdir", path, "");

@@ -55,9 +55,10 @@ void ReportSourceMissing(HWND owner, const char* folder, DWORD code)
         return;
     }
     ErrorBox(owner,
-             Bilingual("The source folder '%s' can no longer be found, so what it lacks is not known. Nothing more "
-                       "was deleted; the run was stopped.",
-                       "転送元のﾌｫﾙﾀﾞ '%s' が見つからないため、削除してよいものが分かりません。"
-                       "これ以上は削除せず、処理を中止しました。"),
+             Bilingual("The source folder '%s' is gone, or is no longer the folder the run started with (a drive "
+                       "unplugged, a folder renamed), so what it lacks is not known. Nothing more was deleted; the "
+                       "run was stopped.",
+                       "転送元のﾌｫﾙﾀﾞ '%s' が見つからないか、処理開始時のﾌｫﾙﾀﾞではなくなったため (ﾄﾞﾗｲﾌﾞの取り外し、"
+                       "ﾌｫﾙﾀﾞ名の変更など)、削除してよいものが分かりません。これ以上は削除せず、処理を中止しました。"),
              folder);
 }

@@ -11,6 +11,8 @@ int SyncRun::RunSet(const char* source, const char* destination)
     counts = OperationCounts();
     if (!CheckSafeFolders(host.Owner(), source, destination))
         return 0;
+    // Known before the update pass, which may outlast the source's drive.
+    sourceIdKnown = ReadFolderId(source, &sourceId) != 0;
     host.ClearAbort();
     confirm = options.force ? 0 : 1;
     int result = UpdateTree(source, destination);

@@ -2,6 +2,7 @@
 #define OMBREL_SYNCRUN_H
 
 #include "FileTrees.h"
+#include "FolderIdentity.h"
 #include "SyncHost.h"
 #include "SyncOptions.h"
 #include "WorkAhead.h"
@@ -80,9 +81,12 @@ private:
     int PruneFile(const char* sourceChild, const char* path);
     int RemoveOrphanFolder(const char* sourceChild, const char* path);
     // Asks the source again just before a deletion: 1 it still lacks the
-    // entry (a folder of that name, with folder), 0 it has it now, -1 the
-    // source's top folder or a folder above the entry has gone (shown).
-    int SourceStillLacks(const char* sourceChild, bool folder);
+    // entry, 0 it has it now, -1 the source's top folder or a folder above
+    // the entry has gone, or another stands in its place (shown).
+    int SourceStillLacks(const char* sourceChild);
+    // 0, after a message, when the source's top folder is no longer the one
+    // the run started with.
+    int SourceIsTheSame();
     // The destination file listed as listed, as it is now: 1 with *current
     // set (nullptr when it has gone) to go on with the copy, 0 when the copy
     // is no longer wanted.
@@ -100,6 +104,8 @@ private:
     int confirm = 1;
     const char* destinationRoot = "";
     const char* sourceRoot = "";
+    FolderId sourceId;
+    bool sourceIdKnown = false;
     OperationCounts counts;
     // The update pass's helpers while it runs, and where in the tree it is.
     WorkAhead* ahead = nullptr;

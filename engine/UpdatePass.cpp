@@ -93,6 +93,10 @@ int SyncRun::UpdateTree(const char* source, const char* destination)
 int SyncRun::PrepareDestination(const char* destination, DWORD attributes, bool top, bool* created)
 {
     HWND owner = host.Owner();
+    // The parent's listing may be past: a folder swapped for a link since
+    // would have the copies written through it.
+    if (!top && attributes != INVALID_FILE_ATTRIBUTES)
+        attributes = GetFileAttributesA(destination);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (top)
             return CreatePath(owner, destination, nullptr, &counts);
@@ -335,6 +339,9 @@ int SyncRun::RecheckDestination(const FolderEntry& sourceEntry, const char* dest
         *current = nullptr;
         return 1;
     }
+    // Gone, with a case twin found in its stead: the copy would land on the twin.
+    if (now->wide != listed.wide)
+        return 0;
     if (now->attributes == listed.attributes && now->size == listed.size &&
         CompareFileTime(&now->writeTime, &listed.writeTime) == 0) {
         *current = &listed;

@@ -101,6 +101,7 @@ int DeleteFileWithReport(HWND owner, const char* path, bool clearAttributes)
     // Attributes set through a link would land on its target.
     if (clearAttributes && !link)
         SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+    // Deleted, yet still there: a write-protected mount.
     DWORD code = ERROR_ACCESS_DENIED;
     FolderEntry left;
     if (!DeleteFileA(path))
@@ -108,7 +109,7 @@ int DeleteFileWithReport(HWND owner, const char* path, bool clearAttributes)
     // A write-protected mount under Wine answers success and keeps the
     // file: only an entry that is gone counts as deleted. The search looks
     // at the entry itself, not at what a link leads to.
-    else if (!ReadFolderEntry(path, &left))
+    else if (!ReadFolderEntry(path, &left, true))
         return 1;
     ErrorBox(owner, "Error DeleteFile %d", static_cast<int>(code));
     return 0;

@@ -159,7 +159,7 @@ const FolderEntry* FolderIndex::CaseTwin(const FolderEntry& entry) const
     return nullptr;
 }
 
-int ReadFolderEntry(const char* path, FolderEntry* entry)
+int ReadFolderEntry(const char* path, FolderEntry* entry, bool exact)
 {
     WIN32_FIND_DATAW data;
     HANDLE search = FindFirstFileW(ToWide(path).c_str(), &data);
@@ -167,7 +167,7 @@ int ReadFolderEntry(const char* path, FolderEntry* entry)
         return 0;
     FindClose(search);
     *entry = MakeEntry(data);
-    return 1;
+    return !exact || entry->name == BaseName(path);
 }
 
 std::wstring FoldedName(const std::wstring& name)

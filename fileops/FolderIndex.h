@@ -63,8 +63,10 @@ private:
     DWORD error = 0;
 };
 
-// The directory entry of a path itself; 0 when none can be found.
-int ReadFolderEntry(const char* path, FolderEntry* entry);
+// The directory entry of a path itself; 0 when none can be found. The
+// search ignores letter case; with exact, an entry whose name differs from
+// the path's last component (a case twin) counts as none.
+int ReadFolderEntry(const char* path, FolderEntry* entry, bool exact = false);
 
 // The key under which the file system sees a name: upper case over the
 // whole character set.
