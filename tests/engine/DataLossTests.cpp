@@ -97,6 +97,21 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass deletes only what a source that is
     CHECK(ReadWholeFile(dst + "\\sub\\mine.txt") == "m");
     REQUIRE(MoveFileA(gone.c_str(), src.c_str()));
 
+    // The same with a drive unplugged: its mount folder stays, empty.
+    {
+        SmallDisk disk(src, "1m");
+        REQUIRE(disk.Mounted());
+        MakeFile(src + "\\a.txt", "newer", T + 20 * S);
+        ScriptedHost unplug;
+        unplug.onPump = [&](int) {
+            if (ReadWholeFile(dst + "\\a.txt") == "newer")
+                RunUnixShell("umount '" + UnixPath(src) + "'");
+        };
+        CHECK(Run(unplug, Options(1, 0, 1, 0), src, dst) == 0);
+        CHECK(Has(boxes, "Nothing more was deleted"));
+        CHECK(ReadWholeFile(dst + "\\sub\\mine.txt") == "m");
+    }
+
     // Another program acts while the first deletion is asked about.
     struct Row {
         const char* name;
@@ -160,6 +175,23 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is
     }
 }
 
+TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its listing is not written through")
+{
+    MakeFile(src + "\\sub\\f.txt", "source", T + 10 * S);
+    MakeFile(dst + "\\sub\\f.txt", "old", T);
+    MakeFile(temp / "outside\\f.txt", "outside", T);
+    TestLink* link = nullptr;
+    // After the top folder's listings, before the walk goes down into sub.
+    host.onPump = [&](int pump) {
+        if (pump == 2 && MoveFileA((dst + "\\sub").c_str(), (temp / "moved").c_str()))
+            link = new TestLink(temp / "outside", dst + "\\sub");
+    };
+    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
+    CHECK(Has(boxes, "Nothing is written through it"));
+    CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
+    delete link;
+}
+
 TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
 {
     // X.txt newer in the source, x.txt newer in the destination.
@@ -179,8 +211,26 @@ TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
     CHECK(counts.copied == 1);
     CHECK(RunUnixShell("grep -qx new '" + UnixPath(dst) + "/X.txt' && grep -qx mine '" + UnixPath(dst) + "/x.txt'"));
 
+    // A destination twin gone while its question is up: the copy must not land on the other.
+    ScriptedHost asked;
+    asked.answers = {IDYES};
+    asked.onQuestion = [&](const std::string&) { RunUnixShell("rm '" + UnixPath(dst) + "/x.txt'"); };
+    SetWriteTicks(dst + "\\x.txt", T);
+    SetWriteTicks(src + "\\x.txt", T + 5 * S);
+    CHECK(Run(asked, Options(0, 0, 0, 0), src, dst) == 1);
+    CHECK(RunUnixShell("grep -qx new '" + UnixPath(dst) + "/X.txt'"));
+
+    // Folder twins in the destination: data is not pruned by Data's contents.
+    MakeFile(src + "\\Data\\a.txt", "a", T);
+    MakeFile(dst + "\\Data\\a.txt", "a", T);
+    REQUIRE(MakeUnix(dst, "data", 'd'));
+    REQUIRE(MakeUnix(dst + "\\data", "mine.txt", 'f', "mine"));
+    CHECK(Prune(host, src, dst) == 1);
+    CHECK(RunUnixShell("grep -qx mine '" + UnixPath(dst) + "/data/mine.txt'"));
+    REQUIRE(RunUnixShell("rm -r '" + UnixPath(dst) + "/data' '" + UnixPath(src) + "/Data' '" + UnixPath(dst) + "/Data'"));
+
     // Twins in the source with no exact counterpart: one would land on the other.
-    REQUIRE(RunUnixShell("rm '" + UnixPath(dst) + "/X.txt' '" + UnixPath(dst) + "/x.txt'"));
+    REQUIRE(RunUnixShell("rm '" + UnixPath(dst) + "/X.txt'"));
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(Has(boxes, "differ only in letter case"));
     CHECK(Names(dst).empty());
