@@ -64,6 +64,9 @@ MainWindow::MainWindow(EApplication* application, const char* title, EAttributeL
     ConnectCommands();
     AddMessageHandler(WM_PAINT, this, &MainWindow::OnPaint);
     AddMessageHandler(WM_GETMINMAXINFO, this, &MainWindow::OnMinMaxInfo);
+    AddMessageHandler(WM_CLOSE, this, &MainWindow::OnClose);
+    AddMessageHandler(WM_QUERYENDSESSION, this, &MainWindow::OnQueryEndSession);
+    AddMessageHandler(WM_ENDSESSION, this, &MainWindow::OnEndSession);
     SetFonts();
 
     frameSettings.reset(new FrameSettings(Handle(), log->Handle()));
@@ -103,6 +106,31 @@ void MainWindow::OnQuit()
     runs.WindowClosing();
     if (session)
         session->SaveOnClose();
+}
+
+LRESULT MainWindow::OnClose(EMessage&)
+{
+    // A run in progress waits while the questions are open; with Cancel
+    // the window and the run go on.
+    if (session && !session->SaveOnClose(true))
+        return 0;
+    DestroyWindow(Handle());
+    return 0;
+}
+
+LRESULT MainWindow::OnQueryEndSession(EMessage&)
+{
+    return session && !session->SaveBeforeSessionEnds() ? FALSE : TRUE;
+}
+
+LRESULT MainWindow::OnEndSession(EMessage& message)
+{
+    // The process may end as soon as this returns: no WM_DESTROY follows.
+    if (message.wParam)
+        runs.WindowClosing();
+    if (session)
+        session->SessionEnds(message.wParam != 0);
+    return 0;
 }
 
 LRESULT MainWindow::OnActivate(EMessage& message)

@@ -3,6 +3,7 @@
 #include "EFileDialog.h"
 #include "EFolderBrowser.h"
 #include "ELineEdit.h"
+#include "SetFileQuestions.h"
 #include "SetFileSession.h"
 
 // The menu's commands, and "New" and "Del", which are 201 and 202. While a
@@ -108,4 +109,9 @@ int MainWindow::ChooseSetFile(Dialog dialog, std::string& path)
 void MainWindow::Repaint()
 {
     UpdateWindow(Handle());
+}
+
+SetFileWindow::Answer MainWindow::AskAboutSetFile(Question question, const std::string& text, bool stoppable)
+{
+    return AskSetFileQuestion(this, question, text, stoppable);
 }

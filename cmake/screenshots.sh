@@ -1,6 +1,7 @@
 #!/bin/sh
 # Opens the main window with sample sets (English and Japanese) and a run
-# (English), the replace confirmation, the success dialog, the replace and
+# (English), the questions at close about a set file that cannot be written
+# or was changed on disk (English and Japanese), the replace confirmation, the success dialog, the replace and
 # delete questions about sample files, a frame with every standard control
 # and the About dialog (English and Japanese) under a virtual display and
 # saves them to docs/screenshots/.
@@ -52,6 +53,10 @@ shots() {
 shots main_window_showcase en_US.UTF-8 window main_window_en
 shots main_window_showcase ja_JP.UTF-8 window main_window_ja
 shots main_window_showcase en_US.UTF-8 run run_create_en run_progress_en run_replace_en run_success_en
+shots main_window_showcase en_US.UTF-8 failed save_failed_en
+shots main_window_showcase ja_JP.UTF-8 failed save_failed_ja
+shots main_window_showcase en_US.UTF-8 changed file_changed_en
+shots main_window_showcase ja_JP.UTF-8 changed file_changed_ja
 shots confirm_showcase en_US.UTF-8 EConfirmMultipleFileReplaceDialog replace_en
 shots confirm_showcase en_US.UTF-8 Success success_en
 shots confirm_showcase ja_JP.UTF-8 EConfirmMultipleFileReplaceDialog replace_ja

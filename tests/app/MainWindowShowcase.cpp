@@ -1,33 +1,56 @@
 // Shows the program's window for screenshots:
 //   main_window_showcase window <marker>
 //   main_window_showcase run <create> <progress> <replace> <success markers>
+//   main_window_showcase failed <marker>
+//   main_window_showcase changed <marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
 // destination, copies a sample tree, then runs again with questions: the
-// replace question and the success report.
+// replace question and the success report. "failed" closes the window over
+// a read-only set file: the question of a failed save; "changed" closes it
+// after another program changed the set file: the question before it is
+// overwritten.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "DialogScript.h"
 #include "EBitmapButton.h"
 #include "ECheckBox.h"
 #include "EFlags.h"
+#include "ELineEdit.h"
 #include "EOwnerDrawListView.h"
 #include "EProgram.h"
 #include "MainWindowFixture.h"
 #include "ShowcaseMarker.h"
+#include "TestProcess.h"
 #include "TreeBuilder.h"
 
 namespace {
 
 typedef DialogScript S;
 
-// Writes the rectangle, then keeps the window alive until the picture is taken.
-void Shot(HWND window, const char* marker)
+// Writes the rectangle (the window's, or with a dialog over it the one
+// around both), then keeps the window alive until the picture is taken.
+void Shot(HWND window, const char* marker, HWND dialog = nullptr)
 {
-    WriteWindowMarker(window, marker);
+    if (!dialog) {
+        WriteWindowMarker(window, marker);
+    } else {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT w, d, both;
+        GetWindowRect(window, &w);
+        GetWindowRect(dialog, &d);
+        UnionRect(&both, &w, &d);
+        if (std::FILE* out = std::fopen(marker, "w")) {
+            std::fprintf(out, "%ld %ld %ld %ld\n", both.left, both.top, both.right - both.left,
+                         both.bottom - both.top);
+            std::fclose(out);
+        }
+    }
     DWORD start = GetTickCount();
     while (!MarkerTaken(marker) && GetTickCount() - start < 60000) {
         MSG message;
@@ -35,6 +58,30 @@ void Shot(HWND window, const char* marker)
             DispatchMessageA(&message);
         Sleep(20);
     }
+}
+
+// Closes the window once the set file cannot be written (it is read-only),
+// or after another program changed it; the question is photographed and
+// cancelled, then the window closes for good.
+void ShowCloseQuestion(bool changed, const char* marker)
+{
+    MainWindowFixture f(SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects") +
+                        SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures"));
+    f.Open();
+    f.Pump();
+    f.Type(f.window->SourceField(), "C:\\Users\\Public\\Documents");
+    if (changed)
+        WriteWholeFile(f.setFile, ReadWholeFile(f.setFile) + SetText("Music", "C:\\music", "E:\\music"));
+    else
+        SetFileAttributesA(f.setFile.c_str(), FILE_ATTRIBUTE_READONLY);
+    S question({[&](HWND dialog) {
+        Shot(f.handle, marker, dialog);
+        return S::Press(IDCANCEL)(dialog);
+    }});
+    f.Close();
+    SetFileAttributesA(f.setFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+    S overwrite({S::Press(IDYES)});
+    f.Close();
 }
 
 void ShowSets(const char* marker)
@@ -96,4 +143,6 @@ void app::main(int argc, char* argv[])
         ShowSets(argv[2]);
     else if (mode == "run" && argc > 5)
         ShowRun(argv[2], argv[3], argv[4], argv[5]);
+    else if ((mode == "failed" || mode == "changed") && argc > 2)
+        ShowCloseQuestion(mode == "changed", argv[2]);
 }
