@@ -64,8 +64,9 @@ MainWindow::MainWindow(EApplication* application, const char* title, EAttributeL
     ConnectCommands();
     AddMessageHandler(WM_PAINT, this, &MainWindow::OnPaint);
     AddMessageHandler(WM_GETMINMAXINFO, this, &MainWindow::OnMinMaxInfo);
+    AddMessageHandler(WM_CLOSE, this, &MainWindow::OnClose);
+    AddMessageHandler(WM_QUERYENDSESSION, this, &MainWindow::OnQueryEndSession);
     AddMessageHandler(WM_ENDSESSION, this, &MainWindow::OnEndSession);
-    AddMessageHandler(WM_CLOSE, this, &MainWindow::OnCloseRequest);
     SetFonts();
 
     frameSettings.reset(new FrameSettings(Handle(), log->Handle()));
@@ -107,26 +108,39 @@ void MainWindow::OnQuit()
         session->SaveOnClose();
 }
 
-// The session ends: the process may be gone as soon as this returns, so a
-// run in progress stops and a question still open counts as Cancel.
-LRESULT MainWindow::OnEndSession(EMessage& message)
-{
-    if (message.wParam)
-        runs.WindowClosing();
-    return 0;
-}
-
 // The set shown is committed before the window goes; a name the set file
 // cannot hold keeps the window open, to be corrected. A run committed its
 // set when it started.
-LRESULT MainWindow::OnCloseRequest(EMessage& message)
+LRESULT MainWindow::OnClose(EMessage&)
 {
     if (!runs.Running()) {
         if (!sets.CommitBeforeSave())
             return 0;
         sets.SelectTop();
     }
-    return DefaultProc(message);
+    // A run in progress waits while the questions are open; with Cancel
+    // the window and the run go on.
+    if (session && !session->SaveOnClose(true))
+        return 0;
+    DestroyWindow(Handle());
+    return 0;
+}
+
+LRESULT MainWindow::OnQueryEndSession(EMessage&)
+{
+    return session && !session->SaveBeforeSessionEnds() ? FALSE : TRUE;
+}
+
+// The session ends: the process may be gone as soon as this returns (no
+// WM_DESTROY follows), so a run in progress stops and a question still open
+// counts as Cancel.
+LRESULT MainWindow::OnEndSession(EMessage& message)
+{
+    if (message.wParam)
+        runs.WindowClosing();
+    if (session)
+        session->SessionEnds(message.wParam != 0);
+    return 0;
 }
 
 LRESULT MainWindow::OnActivate(EMessage& message)

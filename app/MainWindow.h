@@ -44,7 +44,9 @@ public:
     // file, or posts "Open INI file" to itself when none is known.
     MainWindow(EApplication* application, const char* title, EAttributeList& list);
     // Closes the window first when it still exists, so the sets are saved
-    // the one way.
+    // the one way. Closing (WM_CLOSE) saves them first and may be called off
+    // by the user's Cancel; logging off and shutting down save them the
+    // same way before Windows is told the session may end.
     ~MainWindow() override;
 
     void OnQuit() override;
@@ -66,6 +68,7 @@ public:
     // The set file's view of the window.
     int ChooseSetFile(Dialog dialog, std::string& path) override;
     void Repaint() override;
+    Answer AskAboutSetFile(Question question, const std::string& text, bool stoppable) override;
 
     // The set list's view of the window.
     void ReadFields(CurrentSet& current) override;
@@ -109,10 +112,11 @@ private:
     LRESULT OnControlColor(EMessage& message);
     LRESULT OnPaint(EMessage& message);
     LRESULT OnMinMaxInfo(EMessage& message);
+    LRESULT OnClose(EMessage& message);
+    LRESULT OnQueryEndSession(EMessage& message);
     LRESULT OnEndSession(EMessage& message);
     LRESULT OnNameKey(EMessage& message);
     LRESULT OnNameChar(EMessage& message);
-    LRESULT OnCloseRequest(EMessage& message);
 
     LRESULT OnMenuCommand(EEvent& event);
     LRESULT OnChooseSet(EEvent& event);

@@ -5,6 +5,7 @@
 #include "EFolderBrowser.h"
 #include "ELineEdit.h"
 #include "MessageBoxes.h"
+#include "SetFileQuestions.h"
 #include "SetFileSession.h"
 
 // The menu's commands, and "New" and "Del", which are 201 and 202. While a
@@ -121,4 +122,9 @@ int MainWindow::ChooseSetFile(Dialog dialog, std::string& path)
 void MainWindow::Repaint()
 {
     UpdateWindow(Handle());
+}
+
+SetFileWindow::Answer MainWindow::AskAboutSetFile(Question question, const std::string& text, bool stoppable)
+{
+    return AskSetFileQuestion(this, question, text, stoppable);
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Opens the main window with sample sets (English and Japanese), the
-# question about unsaved changes at Open and a refused set name (English and
-# Japanese) and a run (English), the replace confirmation, the success dialog, the replace and
+# question about unsaved changes at Open and a refused set name, the
+# questions at close about a set file that cannot be written or was changed
+# on disk (English and Japanese), a run (English), the replace confirmation, the success dialog, the replace and
 # delete questions about sample files, a frame with every standard control
 # and the About dialog (English and Japanese) under a virtual display and
 # saves them to docs/screenshots/.
@@ -57,6 +58,10 @@ shots main_window_showcase ja_JP.UTF-8 unsaved open_unsaved_ja
 shots main_window_showcase en_US.UTF-8 refused refused_name_en
 shots main_window_showcase ja_JP.UTF-8 refused refused_name_ja
 shots main_window_showcase en_US.UTF-8 run run_create_en run_progress_en run_replace_en run_success_en
+shots main_window_showcase en_US.UTF-8 failed save_failed_en
+shots main_window_showcase ja_JP.UTF-8 failed save_failed_ja
+shots main_window_showcase en_US.UTF-8 changed file_changed_en
+shots main_window_showcase ja_JP.UTF-8 changed file_changed_ja
 shots confirm_showcase en_US.UTF-8 EConfirmMultipleFileReplaceDialog replace_en
 shots confirm_showcase en_US.UTF-8 Success success_en
 shots confirm_showcase ja_JP.UTF-8 EConfirmMultipleFileReplaceDialog replace_ja

@@ -39,9 +39,16 @@ std::size_t NextLine(const char* bytes, std::size_t size, char (&line)[LineBuffe
 
 }
 
-std::string FormatSetFile(const SetList& list)
+const char ByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool StartsWithByteOrderMark(const std::string& bytes)
 {
-    std::string out;
+    return bytes.compare(0, 3, ByteOrderMark) == 0;
+}
+
+std::string FormatSetFile(const SetList& list, bool byteOrderMark)
+{
+    std::string out = byteOrderMark ? ByteOrderMark : "";
     for (int i = list.Count() - 1; i >= 0; --i) {
         const SyncSet& record = list.RecordAt(i);
         AppendLine(out, "[", list.NameAt(i), "]\r\n");
@@ -62,6 +69,8 @@ void ParseSetFile(const char* bytes, std::size_t size, SetList& list)
     CurrentSet& current = list.Current();
     char line[LineBufferSize];
     std::size_t position = 0;
+    if (size >= 3 && std::string(bytes, 3) == ByteOrderMark)
+        position = 3;
     while (position < size) {
         position += NextLine(bytes + position, size - position, line);
         if (line[0] == '[') {
@@ -84,5 +93,5 @@ bool IsCompleteSetFile(const std::string& bytes)
 {
     SetList scratch;
     ParseSetFile(bytes.data(), bytes.size(), scratch);
-    return FormatSetFile(scratch) == bytes;
+    return FormatSetFile(scratch, StartsWithByteOrderMark(bytes)) == bytes;
 }

@@ -3,15 +3,21 @@
 //   main_window_showcase run <create> <progress> <replace> <success markers>
 //   main_window_showcase unsaved <marker>
 //   main_window_showcase refused <marker>
+//   main_window_showcase failed <marker>
+//   main_window_showcase changed <marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
 // destination, copies a sample tree, then runs again with questions: the
 // replace question and the success report. "unsaved" edits a set and
 // opens another file: the question about the changes. "refused" types a
-// name the set file cannot hold and clicks "New".
+// name the set file cannot hold and clicks "New". "failed" closes the window over
+// a read-only set file: the question of a failed save; "changed" closes it
+// after another program changed the set file: the question before it is
+// overwritten.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "DialogScript.h"
@@ -25,6 +31,7 @@
 #include "EPushButton.h"
 #include "MainWindowFixture.h"
 #include "ShowcaseMarker.h"
+#include "TestProcess.h"
 #include "TreeBuilder.h"
 
 namespace {
@@ -52,6 +59,30 @@ std::string SampleSets()
                    "DELETE=N\r\nDOSTIME=Y\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n") +
            SetText("Documents", "C:\\Users\\Public\\Documents", "E:\\backup\\documents",
                    "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n");
+}
+
+// Closes the window once the set file cannot be written (it is read-only),
+// or after another program changed it; the question is photographed and
+// cancelled, then the window closes for good.
+void ShowCloseQuestion(bool changed, const char* marker)
+{
+    MainWindowFixture f(SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects") +
+                        SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures"));
+    f.Open();
+    f.Pump();
+    f.Type(f.window->SourceField(), "C:\\Users\\Public\\Documents");
+    if (changed)
+        WriteWholeFile(f.setFile, ReadWholeFile(f.setFile) + SetText("Music", "C:\\music", "E:\\music"));
+    else
+        SetFileAttributesA(f.setFile.c_str(), FILE_ATTRIBUTE_READONLY);
+    S question({[&](HWND dialog) {
+        Shot(f.handle, marker, dialog);
+        return S::Press(IDCANCEL)(dialog);
+    }});
+    f.Close();
+    SetFileAttributesA(f.setFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+    S overwrite({S::Press(IDYES)});
+    f.Close();
 }
 
 void ShowSets(const char* marker)
@@ -132,4 +163,6 @@ void app::main(int argc, char* argv[])
         ShowQuestion(argv[2], mode == "refused");
     else if (mode == "run" && argc > 5)
         ShowRun(argv[2], argv[3], argv[4], argv[5]);
+    else if ((mode == "failed" || mode == "changed") && argc > 2)
+        ShowCloseQuestion(mode == "changed", argv[2]);
 }

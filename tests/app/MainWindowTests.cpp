@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "ELineEdit.h"
 #include "EOwnerDrawListView.h"
 #include "EPushButton.h"
+#include "LockedPath.h"
 #include "MainWindowFixture.h"
 #include "SetFileSession.h"
 #include "StatusLine.h"
@@ -632,4 +635,208 @@ TEST_CASE("main window: a run of a thousand files through the window")
     CHECK(same == 1000);
     CHECK(FolderNames(destination).size() == 10);
     f.Close();
+}
+
+namespace {
+
+// The questions' captions and the save dialog's, as the window shows them.
+std::string Caption(const char* english, const char* japanese)
+{
+    return EJapanese ? japanese : english;
+}
+const std::string FailedCaption()
+{
+    return Caption("Set file not saved", "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xdb\x91\xb6\x82\xcc\x8e\xb8\x94\x73");
+}
+const std::string ChangedCaption()
+{
+    return Caption("Set file changed", "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xcf\x8d\x58");
+}
+const std::string SaveCaption()
+{
+    return Caption("Save INI file", "\x90\xDD\x92\xE8\xCC\xA7\xB2\xD9\x82\xCC\x95\xDB\x91\xB6");
+}
+
+void MakeReadOnly(const std::string& path, bool readOnly = true)
+{
+    SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+
+}
+
+TEST_CASE("main window: a set file that cannot be written at close is offered Save As until a write works (both languages)")
+{
+    struct Case {
+        const char* fault;
+        std::string reason;
+    } cases[] = {
+        {"read-only file", Caption("The file is read-only.",   // ﾌｧｲﾙは読み取り専用です。
+                                   "\xcc\xa7\xb2\xd9\x82\xcd\x93\xc7\x82\xdd\x8e\xe6\x82\xe8\x90\xea\x97\x70\x82\xc5"
+                                   "\x82\xb7\x81\x42")},
+        {"held", Caption("Another program is using the file.",   // ほかのﾌﾟﾛｸﾞﾗﾑがﾌｧｲﾙを使用中です。
+                         "\x82\xd9\x82\xa9\x82\xcc\xcc\xdf\xdb\xb8\xde\xd7\xd1\x82\xaa\xcc\xa7\xb2\xd9\x82\xf0\x8e\x67"
+                         "\x97\x70\x92\x86\x82\xc5\x82\xb7\x81\x42")},
+        {"over 32 MB", Caption("The file is larger than 32 MB, so it was left as it was.",
+                               // ﾌｧｲﾙが 32 MB より大きいため、元のままにしました。
+                               "\xcc\xa7\xb2\xd9\x82\xaa 32 MB \x82\xe6\x82\xe8\x91\xe5\x82\xab\x82\xa2\x82\xbd\x82\xdf"
+                               "\x81\x41\x8c\xb3\x82\xcc\x82\xdc\x82\xdc\x82\xc9\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42")},
+        {"full disk", Caption("The disk is full.",   // ﾃﾞｨｽｸがいっぱいです。
+                              "\xc3\xde\xa8\xbd\xb8\x82\xaa\x82\xa2\x82\xc1\x82\xcf\x82\xa2\x82\xc5\x82\xb7\x81\x42")},
+        {"read-only disk", Caption("Writing there is not allowed (a read-only disk or folder, or no permission).",
+                                   // そこには書き込めません
+                                   "\x82\xbb\x82\xb1\x82\xc9\x82\xcd\x8f\x91\x82\xab\x8d\x9e\x82\xdf\x82\xdc\x82\xb9"
+                                   "\x82\xf1")},
+    };
+    for (const Case& c : cases) {
+        std::string fault = c.fault;
+        CAPTURE(fault);
+        std::string kept = SetText("Kept", "C:\\k", "D:\\k");
+        MainWindowFixture f(fault == "over 32 MB" ? kept + std::string(33 << 20, ';') + "\r\n" : kept);
+        // The disks are small tmpfs mounts (root only).
+        std::string disk = f.folder / "disk";
+        MakeFolder(disk);
+        std::unique_ptr<SmallDisk> small;
+        if (fault.find("disk") != std::string::npos) {
+            small.reset(new SmallDisk(disk, "64k"));
+            REQUIRE(small->Mounted());
+            f.setFile = disk + "\\sets.ini";
+            WriteWholeFile(f.setFile, kept);
+            RememberSetFile(f.setFile);
+        }
+        f.Open();
+        f.Type(f.window->NameBox(), "Edited");
+        std::unique_ptr<LockedPath> held;
+        if (fault == "read-only file")
+            MakeReadOnly(f.setFile);
+        else if (fault == "held")
+            held.reset(new LockedPath(f.setFile));
+        else if (fault == "full disk")
+            WriteWholeFile(disk + "\\filler", std::string(1 << 20, 'f'));
+        else if (fault == "read-only disk")
+            REQUIRE(small->MakeReadOnly());
+
+        // Cancel: the window stays open.
+        S cancel({S::Press(IDCANCEL)});
+        f.Close();
+        CHECK(IsWindow(f.handle));
+        REQUIRE(cancel.seen.size() == 1);
+        CHECK(cancel.seen[0].caption == FailedCaption());
+        CHECK(cancel.seen[0].text.find("'" + f.setFile + "'") != std::string::npos);
+        CHECK(cancel.seen[0].text.find(c.reason) != std::string::npos);
+
+        // Save As, the file dialog cancelled: asked again; then another file.
+        std::string other = f.folder / "other.ini";
+        S saveAs({S::Press(IDYES), S::Press(IDCANCEL), S::Press(IDYES), S::ChooseFile(other)});
+        f.Close();
+        CHECK(!IsWindow(f.handle));
+        CHECK(saveAs.Captions() == Texts{FailedCaption(), SaveCaption(), FailedCaption(), SaveCaption()});
+        CHECK(ReadWholeFile(other) == SetText("Edited", "C:\\k", "D:\\k"));
+        CHECK(SettingText("Ini file") == other);
+        held.reset();
+        CHECK(ReadWholeFile(f.setFile).compare(0, kept.size(), kept) == 0);
+        CHECK(FolderNames(f.folder.Path()) == Texts{"disk", "other.ini", "sets.ini"});
+        if (fault.find("disk") != std::string::npos)
+            CHECK(FolderNames(disk) == (fault == "full disk" ? Texts{"filler", "sets.ini"} : Texts{"sets.ini"}));
+        if (fault == "read-only file")
+            CHECK((FileAttributes(f.setFile) & FILE_ATTRIBUTE_READONLY) != 0);
+    }
+}
+
+TEST_CASE("main window: a set file changed on disk since it was read is not overwritten without asking (both languages)")
+{
+    std::string mine = SetText("Mine", "C:\\k", "D:\\k");
+    struct Case {
+        const char* change;
+        int answer;   // IDYES Overwrite, IDNO Save As
+    } cases[] = {
+        {"other bytes, same size and time", IDYES},
+        {"the time alone", IDNO},
+        {"more bytes", IDNO},
+        {"deleted", IDYES},
+    };
+    for (const Case& c : cases) {
+        std::string change = c.change;
+        CAPTURE(change);
+        MainWindowFixture f(SetText("Kept", "C:\\k", "D:\\k"));
+        f.Open();
+        f.Type(f.window->NameBox(), "Mine");
+        // Another program, after the window read the file.
+        unsigned long long ticks = WriteTicks(f.setFile);
+        if (change == "other bytes, same size and time")
+            MakeFile(f.setFile, SetText("Kent", "C:\\k", "D:\\k"), ticks);
+        else if (change == "the time alone")
+            SetWriteTicks(f.setFile, TicksOf(2001, 1, 1));
+        else if (change == "more bytes")
+            MakeFile(f.setFile, ReadWholeFile(f.setFile) + SetText("Theirs", "C:\\t", "D:\\t"));
+        else
+            REQUIRE(DeleteFileA(f.setFile.c_str()));
+        std::string theirs = ReadWholeFile(f.setFile);
+
+        // Cancel: nothing written, the window stays open.
+        S cancel({S::Press(IDCANCEL)});
+        f.Close();
+        CHECK(IsWindow(f.handle));
+        REQUIRE(cancel.seen.size() == 1);
+        CHECK(cancel.seen[0].caption == ChangedCaption());
+        CHECK(cancel.seen[0].text.find("'" + f.setFile + "'") != std::string::npos);
+        CHECK(ReadWholeFile(f.setFile) == theirs);
+        CHECK(PathExists(f.setFile) == (change != "deleted"));
+
+        std::string other = f.folder / "other.ini";
+        S answer(c.answer == IDYES ? std::deque<S::Step>{S::Press(IDYES)}
+                                   : std::deque<S::Step>{S::Press(IDNO), S::ChooseFile(other)});
+        f.Close();
+        CHECK(!IsWindow(f.handle));
+        CHECK(answer.Captions()[0] == ChangedCaption());
+        CHECK(ReadWholeFile(f.setFile) == (c.answer == IDYES ? mine : theirs));
+        if (c.answer == IDNO)
+            CHECK(ReadWholeFile(other) == mine);
+        CHECK(SettingText("Ini file") == (c.answer == IDYES ? f.setFile : other));
+    }
+}
+
+TEST_CASE("main window: logging off or shutting down saves the sets before Windows may end the session (both languages)")
+{
+    std::string mine = SetText("Mine", "C:\\k", "D:\\k");
+    std::string kept = SetText("Kept", "C:\\k", "D:\\k");
+    struct Case {
+        const char* label;
+        bool readOnly;
+        bool query;      // WM_QUERYENDSESSION comes first
+        int press;       // the failed save's answer, 0 when none is asked
+        LRESULT allowed; // what the query answers
+        bool ends;       // WM_ENDSESSION says the session ends
+    } cases[] = {
+        {"saved, then the session ends", false, true, 0, TRUE, true},
+        {"not written, the user cancels", true, true, IDCANCEL, FALSE, false},
+        {"not written, the user does not save", true, true, IDNO, TRUE, true},
+        {"the session ends without a query", false, false, 0, TRUE, true},
+    };
+    for (const Case& c : cases) {
+        std::string label = c.label;
+        CAPTURE(label);
+        MainWindowFixture f(kept);
+        f.Open();
+        f.Type(f.window->NameBox(), "Mine");
+        MakeReadOnly(f.setFile, c.readOnly);
+        S script(c.press ? std::deque<S::Step>{S::Press(c.press)} : std::deque<S::Step>{});
+        // The set file is as it will stay before the query is answered.
+        if (c.query) {
+            CHECK(SendMessageA(f.handle, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) == c.allowed);
+            CHECK(ReadWholeFile(f.setFile) == (c.readOnly ? kept : mine));
+        }
+        SendMessageA(f.handle, WM_ENDSESSION, c.ends, ENDSESSION_LOGOFF);
+        f.Pump();
+        CHECK(script.Captions() == (c.press ? Texts{FailedCaption()} : Texts{}));
+        CHECK(ReadWholeFile(f.setFile) == (c.readOnly ? kept : mine));
+        // The window's settings with them.
+        CHECK(SettingNumber("Width") == (c.ends ? 488 : -1));
+        // A session that goes on: the window works on and saves at close.
+        CHECK(IsWindow(f.handle));
+        MakeReadOnly(f.setFile, false);
+        if (!c.ends) {
+            f.Close();
+            CHECK(ReadWholeFile(f.setFile) == mine);
+        }
+    }
 }

@@ -46,9 +46,27 @@ public:
         return choice.first;
     }
     void Repaint() override { ++repaints; }
+    // Answers from a script too; Cancel when it has run out.
+    Answer AskAboutSetFile(Question question, const std::string& text, bool stoppable) override
+    {
+        questions.push_back({question, text, stoppable});
+        if (answers.empty())
+            return CancelAnswer;
+        Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    struct Asked {
+        Question question;
+        std::string text;
+        bool stoppable;
+    };
 
     std::deque<std::pair<int, std::string>> choices;
     std::vector<Dialog> asked;
+    std::deque<Answer> answers;
+    std::vector<Asked> questions;
     int repaints = 0;
 };
 
@@ -68,7 +86,7 @@ struct SessionFixture {
 
 }
 
-TEST_CASE("set-file session: a write that fails keeps the old file and says so once")
+TEST_CASE("set-file session: a write that fails keeps the old file and offers Save As until one works")
 {
     SessionFixture f;
     WriteWholeFile(f.path, TwoSets);
@@ -76,16 +94,35 @@ TEST_CASE("set-file session: a write that fails keeps the old file and says so o
     REQUIRE(f.session.Start() == 1);
     BoxRecorder boxes;
     f.view.Type("Renamed", "C:\\new", "D:\\new");
+    std::string other = f.folder / "other.ini";
+    std::string failed = "Can't write the set file '" + f.path + "'. Another program is using the file.\r\n\r\n"
+                         "The sets of this window are not saved. Save them in another file?";
     {
         LockedPath held(f.path);
         REQUIRE(held.Held());
-        f.session.SaveOnClose();
+        // Cancel keeps the window; Save As with a cancelled dialog asks
+        // again; the same file again fails again; another one works.
+        f.window.answers = {SetFileWindow::CancelAnswer, SetFileWindow::SaveAsAnswer, SetFileWindow::SaveAsAnswer,
+                            SetFileWindow::SaveAsAnswer};
+        f.window.choices = {{0, ""}, {1, f.path}, {1, other}};
+        CHECK_FALSE(f.session.SaveOnClose(true));
+        CHECK(SettingText("Ini file") == f.path);
+        CHECK(f.session.SaveOnClose(true));
     }
-    REQUIRE(boxes.boxes.size() == 1);
-    CHECK(boxes.LastText() == "Can't write the set file '" + f.path + "'. The file was left as it was.");
+    CHECK(boxes.boxes.empty());
+    REQUIRE(f.window.questions.size() == 4);
+    for (const auto& asked : f.window.questions) {
+        CHECK(asked.question == SetFileWindow::FailedQuestion);
+        CHECK(asked.text == failed);
+        CHECK(asked.stoppable);
+    }
     CHECK(ReadWholeFile(f.path) == TwoSets);
-    CHECK(f.window.asked.empty());
-    CHECK(SettingText("Ini file") == f.path);
+    CHECK(ReadWholeFile(other).find("[Renamed]\r\nSRC=\"C:\\new\"") != std::string::npos);
+    CHECK(f.session.Path() == other);
+    CHECK(SettingText("Ini file") == other);
+    // Closed: nothing more is asked.
+    CHECK(f.session.SaveOnClose(true));
+    CHECK(f.window.questions.size() == 4);
 }
 
 TEST_CASE("set-file session: closing without a known file asks where to save")
@@ -137,11 +174,14 @@ TEST_CASE("set-file session: a set file that cannot be read is neither replaced 
             if (madeSets) {
                 // Offered another file, with the reason.
                 f.view.Type("Made", "C:\\m", "D:\\m");
+                f.window.answers = {SetFileWindow::SaveAsAnswer};
                 f.window.choices = {{1, other}};
                 f.session.SaveOnClose();
-                REQUIRE(boxes.boxes.size() == 1);
-                CHECK(boxes.LastText() == "The set file '" + named +
-                                              "' could not be read, so it was left as it was. Choose a file for the sets.");
+                CHECK(boxes.boxes.empty());
+                REQUIRE(f.window.questions.size() == 1);
+                CHECK(f.window.questions[0].text.find("Can't write the set file '" + named +
+                                                      "'. The file could not be read, so it was left as it was.") == 0);
+                CHECK_FALSE(f.window.questions[0].stoppable);
                 CHECK(ReadWholeFile(other).find("[Made]\r\n") == 0);
                 CHECK(SettingText("Ini file") == other);
             } else {
@@ -149,6 +189,7 @@ TEST_CASE("set-file session: a set file that cannot be read is neither replaced 
                 f.session.SaveOnClose();
                 CHECK(boxes.boxes.empty());
                 CHECK(f.window.asked.empty());
+                CHECK(f.window.questions.empty());
                 CHECK(SettingText("Ini file") == named);
             }
             if (kind == "held")

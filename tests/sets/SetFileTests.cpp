@@ -9,6 +9,7 @@
 
 #include "EFlags.h"
 #include "FakeSetListView.h"
+#include "FileBytes.h"
 #include "SetFile.h"
 #include "SetFileText.h"
 #include "SetFileTesting.h"
@@ -16,6 +17,7 @@
 #include "SyncSet.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
+#include "TreeBuilder.h"
 
 namespace {
 
@@ -345,4 +347,97 @@ TEST_CASE("set file: saved under a name whose second byte is a backslash (Japane
     CHECK(ReadSetFile(read, path.c_str(), &complete) == 1);
     CHECK(complete == 1);
     EDoubleByte = 0;
+}
+
+TEST_CASE("set file: a byte-order mark at the start is skipped, and stays when the file is rewritten")
+{
+    EDoubleByte = 0;
+    TempFolder folder;
+    std::string path = folder / "sets.ini";
+    const std::string marked = std::string("\xEF\xBB\xBF") + ThreeSets;
+    REQUIRE(WriteWholeFile(path, marked));
+    FakeSetListView view;
+    SetList list(&view);
+    int complete = 0;
+    REQUIRE(ReadSetFile(list, path.c_str(), &complete) == 1);
+    CHECK(Contents(list) == Three());
+    CHECK(complete == 1);
+    // Unchanged: untouched. Edited: rewritten with its mark, no backup.
+    CHECK(WriteSetFile(list, path.c_str()) == 1);
+    CHECK(ReadWholeFile(path) == marked);
+    std::strcpy(view.fields.source, "C:\\edited");
+    CHECK(WriteSetFile(list, path.c_str()) == 1);
+    CHECK(ReadWholeFile(path) == "\xEF\xBB\xBF" + FormatSetFile(list));
+    CHECK(Contents(list)[0].source == "C:\\edited");
+    CHECK(FolderNames(folder.Path()) == std::vector<std::string>{"sets.ini"});
+}
+
+TEST_CASE("set file: a backup is never replaced by other bytes; the next free name takes them")
+{
+    TempFolder folder;
+    std::string path = folder / "sets.ini";
+    // Each is another program's file, kept before it is replaced; a file
+    // kept already is not kept twice.
+    struct Step {
+        std::string bytes;
+        std::vector<std::string> names;
+    } steps[] = {
+        {"[A]\r\nkey=1\r\n", {"sets.ini", "sets.ini.bak"}},
+        {"[B]\r\nkey=2\r\n", {"sets.ini", "sets.ini.1.bak", "sets.ini.bak"}},
+        {"[B]\r\nkey=2\r\n", {"sets.ini", "sets.ini.1.bak", "sets.ini.bak"}},
+        {"[A]\r\nkey=1\r\n", {"sets.ini", "sets.ini.1.bak", "sets.ini.bak"}},
+        {"[C]\r\nkey=3\r\n", {"sets.ini", "sets.ini.1.bak", "sets.ini.2.bak", "sets.ini.bak"}},
+    };
+    for (const Step& step : steps) {
+        CAPTURE(step.bytes);
+        REQUIRE(WriteWholeFile(path, step.bytes));
+        SetList list;
+        REQUIRE(ReadSetFile(list, path.c_str()) == 1);
+        CHECK(WriteSetFile(list, path.c_str()) == 1);
+        CHECK(FolderNames(folder.Path()) == step.names);
+    }
+    CHECK(ReadWholeFile(path + ".bak") == "[A]\r\nkey=1\r\n");
+    CHECK(ReadWholeFile(path + ".1.bak") == "[B]\r\nkey=2\r\n");
+    CHECK(ReadWholeFile(path + ".2.bak") == "[C]\r\nkey=3\r\n");
+}
+
+TEST_CASE("set file: through a symbolic link its target is written; a read-only file is never replaced")
+{
+    EDoubleByte = 0;
+    TempFolder folder;
+    std::string target = folder / "target\\sets.ini";
+    MakeFolder(folder / "target");
+    // Links are made on the Linux side (Wine cannot make them).
+    TestLink link(target, folder / "link.ini");
+    TestLink chain(folder / "link.ini", folder / "chain.ini");
+    REQUIRE(link.Made());
+    REQUIRE(chain.Made());
+    for (const std::string name : {"link.ini", "chain.ini", "target\\sets.ini"}) {
+        CAPTURE(name);
+        bool readOnly = name == "target\\sets.ini";
+        REQUIRE(WriteWholeFile(target, ThreeSets));
+        if (readOnly)
+            SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+        FakeSetListView view;
+        SetList list(&view);
+        REQUIRE(ReadSetFile(list, (folder / name).c_str()) == 1);
+        // Unchanged sets write nothing, even to a read-only file.
+        CHECK(WriteSetFile(list, (folder / name).c_str()) == 1);
+        std::strcpy(view.fields.source, "C:\\edited");
+        SetFileError error;
+        CHECK(WriteSetFile(list, (folder / name).c_str(), &error) == !readOnly);
+        CHECK(ReadWholeFile(target) == (readOnly ? ThreeSets : FormatSetFile(list)));
+        CHECK(error.fault == (readOnly ? SetFileFault::ReadOnly : SetFileFault::None));
+        // The links lead to the target still, and nothing is left beside them.
+        std::string final, real;
+        REQUIRE(FinalPathOf(target.c_str(), real) == 1);
+        for (const char* each : {"link.ini", "chain.ini"}) {
+            CHECK(FinalPathOf((folder / each).c_str(), final) == 1);
+            CHECK(final == real);
+        }
+        CHECK(FolderNames(folder.Path()) == std::vector<std::string>{"chain.ini", "link.ini", "target"});
+        CHECK(FolderNames(folder / "target") == std::vector<std::string>{"sets.ini"});
+        CHECK(((FileAttributes(target) & FILE_ATTRIBUTE_READONLY) != 0) == readOnly);
+        SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 }
