@@ -144,6 +144,10 @@ int SyncRun::PruneFile(const char* sourceChild, const char* path)
 int SyncRun::RemoveOrphanFolder(const char* sourceChild, const char* path)
 {
     host.ShowStatus(path);
+    // With ExcObj a folder that holds object files stays: what else it
+    // holds goes entry by entry, each asked about and logged as itself.
+    if (options.excludeObj && HoldsObjFile(path))
+        return PruneOrphanContents(sourceChild, path);
     // No on a folder stops the run as well.
     if (confirm && Answer(host.ConfirmRemoveFolder(path), 1) < 0)
         return 0;
@@ -152,4 +156,48 @@ int SyncRun::RemoveOrphanFolder(const char* sourceChild, const char* path)
         return lacks == 0;
     host.LogOperation("rmdir", path, "");
     return DeleteTree(host.Owner(), path, &counts, options.excludeObj != 0);
+}
+
+bool SyncRun::HoldsObjFile(const char* folder)
+{
+    DWORD attributes = GetFileAttributesA(folder);
+    FolderIndex listing;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
+        listing.Read(folder) != FolderIndex::Listed)
+        return false;
+    for (const FolderEntry& entry : listing.Entries()) {
+        if (!entry.IsFolder()) {
+            if (HasSuffix(entry.name.c_str(), ".obj"))
+                return true;
+            continue;
+        }
+        char child[EPathSize];
+        if (entry.Usable() && JoinPath(child, folder, entry.name.c_str()) && HoldsObjFile(child))
+            return true;
+    }
+    return false;
+}
+
+int SyncRun::PruneOrphanContents(const char* sourceChild, const char* path)
+{
+    FolderIndex listing;
+    if (listing.Read(path) != FolderIndex::Listed)
+        return 1;
+    for (const FolderEntry& entry : listing.Entries()) {
+        if (!Step())
+            return 0;
+        if (!entry.Usable()) {
+            ReportUnusableName(host.Owner(), path, entry);
+            return 0;
+        }
+        char child[EPathSize];
+        if (!JoinPath(child, path, entry.name.c_str())) {
+            ReportPathTooLong(host.Owner(), path);
+            return 0;
+        }
+        // The source lacks all of it as long as it lacks the orphan itself.
+        if (!(entry.IsFolder() ? RemoveOrphanFolder(sourceChild, child) : PruneFile(sourceChild, child)))
+            return 0;
+    }
+    return 1;
 }

@@ -80,6 +80,11 @@ private:
     // a listing has shown missing.
     int PruneFile(const char* sourceChild, const char* path);
     int RemoveOrphanFolder(const char* sourceChild, const char* path);
+    // Whether folder or a folder below it (links not followed) holds a ".obj" file.
+    bool HoldsObjFile(const char* folder);
+    // Prunes an orphan folder that stays, entry by entry; sourceChild is the
+    // orphan's own counterpart path.
+    int PruneOrphanContents(const char* sourceChild, const char* path);
     // Asks the source again just before a deletion: 1 it still lacks the
     // entry, 0 it has it now, -1 the source's top folder or a folder above
     // the entry has gone, or another stands in its place (shown).

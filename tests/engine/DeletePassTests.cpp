@@ -37,7 +37,8 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass removes orphan files and folders, 
     CHECK(ReadWholeFile(dst + "\\kept.txt") == "d, newer and longer");
     CHECK(ReadWholeFile(dst + "\\was folder") == "file");
     CHECK(Contains(host.rows, "del " + dst + "\\orphan.txt"));
-    CHECK(Contains(host.rows, "rmdir " + dst + "\\gone"));
+    CHECK(Contains(host.rows, "del " + dst + "\\gone\\y.txt"));
+    CHECK_FALSE(Contains(host.rows, "rmdir " + dst + "\\gone"));
     CHECK(ReadWholeFile(dst + "\\was file\\z.txt") == "z");
     CHECK_FALSE(Contains(host.rows, "del " + dst + "\\stray.OBJ"));
     CHECK(counts.deleted == 2 + 1);
