@@ -215,7 +215,8 @@ TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
     ScriptedHost asked;
     asked.answers = {IDYES};
     asked.onQuestion = [&](const std::string&) { RunUnixShell("rm '" + UnixPath(dst) + "/x.txt'"); };
-    SetWriteTicks(dst + "\\x.txt", T);
+    for (const std::string& twin : {dst + "\\x.txt", dst + "\\X.txt", src + "\\X.txt"})
+        SetWriteTicks(twin, T);
     SetWriteTicks(src + "\\x.txt", T + 5 * S);
     CHECK(Run(asked, Options(0, 0, 0, 0), src, dst) == 1);
     CHECK(RunUnixShell("grep -qx new '" + UnixPath(dst) + "/X.txt'"));
