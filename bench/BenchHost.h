@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "EApplication.h"
+#include "EStartup.h"
 #include "FileActions.h"
 #include "MessageBoxes.h"
 #include "SyncHost.h"
@@ -21,6 +23,34 @@ public:
         return IDOK;
     }
     std::string reason;
+};
+
+// The start of a benchmark that opens windows: the module and the platform
+// set up as the program's own start does, and boxes printed instead of
+// shown while the object lives.
+class WindowBenchStart {
+public:
+    WindowBenchStart()
+    {
+        EApplication::instance = GetModuleHandleA(nullptr);
+        EStartProgram();
+        previous = SetBoxReporter(&reporter);
+    }
+    ~WindowBenchStart() { SetBoxReporter(previous); }
+    WindowBenchStart(const WindowBenchStart&) = delete;
+    WindowBenchStart& operator=(const WindowBenchStart&) = delete;
+
+    // The system's temporary folder, with its trailing separator.
+    static std::string TempFolder()
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        return temp;
+    }
+
+private:
+    PrintingReporter reporter;
+    EBoxReporter* previous;
 };
 
 // A run without a window: every question answered Yes, rows printed only

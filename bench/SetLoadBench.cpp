@@ -75,13 +75,8 @@ double InsertAtTop(EApplication& application, int count)
 int main(int argc, char** argv)
 {
     EApplication application("OmbrelSetLoadBench", argc, argv);
-    EApplication::instance = GetModuleHandleA(nullptr);
-    EStartProgram();
-    PrintingReporter reporter;
-    SetBoxReporter(&reporter);
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string path = std::string(temp) + "ombrel-set-load-bench.ini";
+    WindowBenchStart program;
+    std::string path = WindowBenchStart::TempFolder() + "ombrel-set-load-bench.ini";
     RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, "Ini file", REG_SZ, path.c_str(),
                     static_cast<DWORD>(path.size() + 1));
 
@@ -103,6 +98,5 @@ int main(int argc, char** argv)
 
     DeleteFileA(path.c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
-    SetBoxReporter(nullptr);
     return 0;
 }

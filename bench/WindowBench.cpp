@@ -138,14 +138,9 @@ int main(int argc, char** argv)
 {
     int files = argc > 1 ? std::atoi(argv[1]) : 10000;
     EApplication application("OmbrelWindowBench", argc, argv);
-    EApplication::instance = GetModuleHandleA(nullptr);
-    EStartProgram();
-    PrintingReporter reporter;
-    SetBoxReporter(&reporter);
-
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string root = (argc > 2 ? std::string(argv[2]) + "\\" : std::string(temp)) + "ombrel-window-bench";
+    WindowBenchStart program;
+    std::string folder = argc > 2 ? std::string(argv[2]) + "\\" : WindowBenchStart::TempFolder();
+    std::string root = folder + "ombrel-window-bench";
     RemoveIfThere(root);
     CreateDirectoryA(root.c_str(), nullptr);
     std::string source = root + "\\source";
@@ -180,6 +175,5 @@ int main(int argc, char** argv)
 
     RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey);
     RemoveIfThere(root);
-    SetBoxReporter(nullptr);
     return 0;
 }
