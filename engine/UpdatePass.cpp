@@ -5,7 +5,6 @@
 #include "FileQueries.h"
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
-#include "ListerProcess.h"
 #include "PathText.h"
 #include "TemporaryCopy.h"
 #include "TreeReports.h"
@@ -21,9 +20,6 @@ const int AheadThreads = 2;
 // started: enough to keep the helpers busy, few enough that little is
 // thrown away when the run stops.
 const std::size_t AheadEntries = 16;
-// The lister process starts once the pass has read this many destination
-// folders itself: a small tree is done before it would be up.
-const int ListerAfter = 32;
 // Larger files are copied when their turn comes: their copy takes long
 // enough by itself, and copies written ahead take room on the destination
 // disk before the files in front of them are done.
@@ -62,10 +58,7 @@ int SyncRun::UpdateTree(const char* source, const char* destination)
     DWORD sourceAttributes = GetFileAttributesA(source);
     DWORD destinationAttributes = GetFileAttributesA(destination);
     if (sourceAttributes != INVALID_FILE_ATTRIBUTES && (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ListerProcess lister(destination, ListerAfter, WorkAhead::FreshMs);
         WorkAhead work(AheadThreads);
-        if (destinationAttributes != INVALID_FILE_ATTRIBUTES)
-            work.SetDestinationSource(&lister);
         ahead = &work;
         place.clear();
         int result = UpdateFolder(source, destination, destinationAttributes, true, FolderTickets());

@@ -60,27 +60,14 @@ void WorkAhead::Serve()
             SleepConditionVariableCS(&workQueued, &lock, INFINITE);
         if (stopping)
             break;
-        // With another source of destination listings, the helpers read the
-        // source side ahead and leave the destination side to it; a
-        // destination listing still queued when the pass needs it is taken
-        // from there or read by the pass itself.
         auto next = queue.begin();
-        if (destinationSource && destinationSource->Active()) {
-            while (next != queue.end() && next->second->destination)
-                ++next;
-            if (next == queue.end()) {
-                // Looked at again when work comes, or soon if the source stops.
-                SleepConditionVariableCS(&workQueued, &lock, 20);
-                continue;
-            }
-        }
         Job* job = next->second;
         queue.erase(next);
         job->state = Job::Running;
         LeaveCriticalSection(&lock);
         ULONGLONG doneAt;
         if (job->kind == Job::List) {
-            job->status = ReadListing(job->first.c_str(), job->destination, &job->listing, &doneAt);
+            job->status = ReadListing(job->first.c_str(), &job->listing, &doneAt);
         } else {
             job->copy.Write(job->first.c_str(), job->second.c_str(), &job->cancel);
             doneAt = GetTickCount64();
@@ -120,11 +107,9 @@ WorkAhead::Ticket WorkAhead::Queue(const Place& place, std::unique_ptr<Job> job)
     return ticket;
 }
 
-FolderIndex::Status WorkAhead::ReadListing(const char* folder, bool destination, FolderIndex* listing,
+FolderIndex::Status WorkAhead::ReadListing(const char* folder, FolderIndex* listing,
                                            ULONGLONG* doneAt)
 {
-    if (destination && destinationSource && destinationSource->Take(folder, listing, doneAt))
-        return FolderIndex::Listed;
     FolderIndex::Status status = listing->Read(folder);
     *doneAt = GetTickCount64();
     return status;
@@ -175,13 +160,13 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
     return job;
 }
 
-FolderIndex::Status WorkAhead::TakeListing(Ticket ticket, const char* folder, bool destination,
+FolderIndex::Status WorkAhead::TakeListing(Ticket ticket, const char* folder, bool,
                                            FolderIndex* listing)
 {
     std::unique_ptr<Job> job = Claim(ticket);
     ULONGLONG doneAt;
     if (!job)
-        return ReadListing(folder, destination, listing, &doneAt);
+        return ReadListing(folder, listing, &doneAt);
     *listing = std::move(job->listing);
     return job->status;
 }

@@ -2,7 +2,6 @@
 #define OMBREL_WORKAHEAD_H
 
 #include "FolderIndex.h"
-#include "ListingSource.h"
 #include "TemporaryCopy.h"
 
 #include <windows.h>
@@ -40,10 +39,6 @@ public:
     // places, which is the order in which a depth-first pass reaches it.
     typedef std::vector<unsigned> Place;
 
-    // Destination listings are taken from source when it has them; it must
-    // outlive this object.
-    void SetDestinationSource(ListingSource* source) { destinationSource = source; }
-
     Ticket ListLater(const Place& place, const char* folder, bool destination);
     Ticket CopyLater(const Place& place, const char* source, const char* destination);
 
@@ -70,11 +65,10 @@ private:
     std::unique_ptr<Job> Claim(Ticket ticket);
     // Lists folder here and now, or takes its listing from the destination
     // source; doneAt is when the listing was finished.
-    FolderIndex::Status ReadListing(const char* folder, bool destination, FolderIndex* listing, ULONGLONG* doneAt);
+    FolderIndex::Status ReadListing(const char* folder, FolderIndex* listing, ULONGLONG* doneAt);
 
     const int threadCount;
     const DWORD freshMs;
-    ListingSource* destinationSource = nullptr;
     std::vector<HANDLE> threads;
     CRITICAL_SECTION lock;
     CONDITION_VARIABLE workQueued;
