@@ -1,0 +1,140 @@
+#include "WidePath.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+bool IsSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
+
+wchar_t FoldAscii(wchar_t c)
+{
+    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
+
+bool Convert(const char* text, DWORD flags, std::wstring* wide)
+{
+    wide->clear();
+    int length = static_cast<int>(std::strlen(text));
+    if (length == 0)
+        return true;
+    int needed = MultiByteToWideChar(CP_ACP, flags, text, length, nullptr, 0);
+    if (needed <= 0)
+        return false;
+    wide->resize(static_cast<std::size_t>(needed));
+    return MultiByteToWideChar(CP_ACP, flags, text, length, &(*wide)[0], needed) == needed;
+}
+
+const wchar_t LongPrefix[] = L"\\\\?\\";
+const wchar_t LongUncPrefix[] = L"\\\\?\\UNC\\";
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix)
+{
+    return text.compare(0, std::wcslen(prefix), prefix) == 0;
+}
+
+}
+
+bool WidenStrictly(const char* text, std::wstring* wide)
+{
+    if (Convert(text, MB_ERR_INVALID_CHARS, wide))
+        return true;
+    wide->clear();
+    return false;
+}
+
+std::wstring Widen(const char* text)
+{
+    std::wstring wide;
+    Convert(text, 0, &wide);
+    return wide;
+}
+
+std::wstring LongPath(const std::wstring& path)
+{
+    // \\.\ names a device path; in the long form it is the same place.
+    if (StartsWith(path, LongPrefix))
+        return path;
+    if (StartsWith(path, L"\\\\.\\"))
+        return LongPrefix + path.substr(4);
+    if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]))
+        return LongUncPrefix + path.substr(2);
+    return LongPrefix + path;
+}
+
+std::wstring ShownPath(const std::wstring& path)
+{
+    if (StartsWith(path, LongUncPrefix))
+        return L"\\\\" + path.substr(std::wcslen(LongUncPrefix));
+    if (StartsWith(path, LongPrefix))
+        return path.substr(std::wcslen(LongPrefix));
+    return path;
+}
+
+std::wstring JoinName(const std::wstring& folder, const std::wstring& name)
+{
+    std::wstring joined;
+    joined.reserve(folder.size() + 1 + name.size());
+    joined = folder;
+    if (!joined.empty() && joined.back() != L'\\')
+        joined += L'\\';
+    joined += name;
+    return joined;
+}
+
+std::wstring LastName(const std::wstring& path)
+{
+    std::size_t last = path.find_last_of(L'\\');
+    return last == std::wstring::npos ? path : path.substr(last + 1);
+}
+
+bool EndsWith(const std::wstring& name, const wchar_t* suffix)
+{
+    std::size_t length = std::wcslen(suffix);
+    if (name.size() <= length)
+        return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (FoldAscii(name[name.size() - length + i]) != FoldAscii(suffix[i]))
+            return false;
+    }
+    return true;
+}
+
+bool IsSkippedEntry(const std::wstring& name)
+{
+    if (name == L"." || name == L"..")
+        return true;
+    for (const wchar_t* skipped : {L"recycler", L"recycled"}) {
+        if (name.size() != std::wcslen(skipped))
+            continue;
+        std::size_t i = 0;
+        while (i < name.size() && FoldAscii(name[i]) == skipped[i])
+            ++i;
+        if (i == name.size())
+            return true;
+    }
+    return false;
+}
+
+std::wstring FormatShown(const char* format, std::initializer_list<std::wstring> args)
+{
+    std::wstring pattern = Widen(format);
+    std::wstring text;
+    auto next = args.begin();
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == L'%' && i + 1 < pattern.size() && pattern[i + 1] == L's' && next != args.end()) {
+            text += *next++;
+            ++i;
+        } else if (pattern[i] == L'%' && i + 1 < pattern.size() && pattern[i + 1] == L'%') {
+            text += L'%';
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
