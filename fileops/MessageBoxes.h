@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Texts are formatted into this many bytes; longer ones are cut.
 enum { EMessageTextSize = 520 };
 
@@ -26,5 +28,9 @@ int FatalBox(HWND owner, const char* format, ...);
 int ConfirmationBox(HWND owner, const char* format, ...);
 // Yes, No and Cancel: IDYES, IDNO or IDCANCEL.
 int QuestionBox(HWND owner, const char* format, ...);
+// An error box of finished text, shown in wide form so that every name in it
+// appears as it is; an installed reporter gets it in the code page, with '?'
+// for what the code page cannot show.
+int ErrorBoxText(HWND owner, const std::wstring& text);
 
 #endif

@@ -1,0 +1,15 @@
+#ifndef OMBREL_ERRORSINK_H
+#define OMBREL_ERRORSINK_H
+
+#include <string>
+
+// Where the file primitives and the tree walks tell why they stopped: a
+// run's host, or a box over a window (BoxErrors.h).
+class ErrorSink {
+public:
+    virtual ~ErrorSink() = default;
+    // text names paths as a user writes them, with their real names.
+    virtual void ShowError(const std::wstring& text) = 0;
+};
+
+#endif
