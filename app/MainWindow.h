@@ -59,11 +59,11 @@ public:
     void LockForRun() override;
     void UnlockAfterRun() override;
     void ClearLog() override;
-    void LogOperation(const char* operation, const char* first, const char* second) override;
-    void ShowStatus(const char* text) override;
-    int ConfirmReplace(const char* newFile, const char* existingFile) override;
-    int ConfirmDeleteFile(const char* path) override;
-    int ConfirmRemoveFolder(const char* path) override;
+    void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
+    void ShowStatus(const std::wstring& text) override;
+    int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override;
+    int ConfirmDeleteFile(const std::wstring& path) override;
+    int ConfirmRemoveFolder(const std::wstring& path) override;
 
     // The set file's view of the window.
     int ChooseSetFile(Dialog dialog, std::string& path) override;

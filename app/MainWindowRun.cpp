@@ -10,6 +10,7 @@
 #include "EPushButton.h"
 #include "StatusLine.h"
 #include "FileConfirmations.h"
+#include "WidePath.h"
 
 namespace {
 
@@ -58,29 +59,30 @@ void MainWindow::ClearLog()
     UpdateWindow(log->Handle());
 }
 
-void MainWindow::LogOperation(const char* operation, const char* first, const char* second)
+void MainWindow::LogOperation(const char* operation, const std::wstring& first, const std::wstring& second)
 {
-    const char* texts[3] = {operation, first, second};
+    std::wstring name = Widen(operation);
+    const wchar_t* texts[3] = {name.c_str(), first.c_str(), second.c_str()};
     log->AppendRow(texts, 3);
 }
 
-void MainWindow::ShowStatus(const char* text)
+void MainWindow::ShowStatus(const std::wstring& text)
 {
     if (status)
         status->Show(text);
 }
 
-int MainWindow::ConfirmReplace(const char* newFile, const char* existingFile)
+int MainWindow::ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile)
 {
     return ConfirmFileReplace(Handle(), newFile, existingFile);
 }
 
-int MainWindow::ConfirmDeleteFile(const char* path)
+int MainWindow::ConfirmDeleteFile(const std::wstring& path)
 {
     return ConfirmFileDelete(Handle(), path);
 }
 
-int MainWindow::ConfirmRemoveFolder(const char* path)
+int MainWindow::ConfirmRemoveFolder(const std::wstring& path)
 {
     return ConfirmFolderDelete(Handle(), path);
 }

@@ -91,7 +91,7 @@ int RunControl::RunSet(const char* source, const char* destination, int deleteOp
     if (result && !host.Closed())
         ShowRunSucceeded(window.DialogParent());
     if (!host.Closed()) {
-        window.ShowStatus("");
+        window.ShowStatus(std::wstring());
         window.UnlockAfterRun();
     }
     active = nullptr;

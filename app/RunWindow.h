@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class EWindow;
 
 // What a run needs from the main window: its controls, log and status bar,
@@ -22,16 +24,17 @@ public:
     virtual void UnlockAfterRun() = 0;
     // Empties the operation log and repaints it at once.
     virtual void ClearLog() = 0;
-    // Appends one row, selected and scrolled into view.
-    virtual void LogOperation(const char* operation, const char* first, const char* second) = 0;
+    // Appends one row, selected and scrolled into view. Paths are wide and
+    // show their real names, as everything below.
+    virtual void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) = 0;
     // Part 0 of the status bar.
-    virtual void ShowStatus(const char* text) = 0;
+    virtual void ShowStatus(const std::wstring& text) = 0;
 
     // The file confirmations (the dialogs of fileops); each returns the id
     // of the button that closed it: 6 Yes, 20 Yes to All, 7 No, 2 Cancel.
-    virtual int ConfirmReplace(const char* newFile, const char* existingFile) = 0;
-    virtual int ConfirmDeleteFile(const char* path) = 0;
-    virtual int ConfirmRemoveFolder(const char* path) = 0;
+    virtual int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) = 0;
+    virtual int ConfirmDeleteFile(const std::wstring& path) = 0;
+    virtual int ConfirmRemoveFolder(const std::wstring& path) = 0;
 };
 
 #endif

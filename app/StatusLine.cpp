@@ -11,9 +11,9 @@ StatusLine::~StatusLine()
     StopWaiting();
 }
 
-void StatusLine::Show(const char* text)
+void StatusLine::Show(const std::wstring& text)
 {
-    latest = text ? text : "";
+    latest = text;
     if (!bar || !bar->Handle())
         return;
     DWORD now = GetTickCount();
@@ -38,7 +38,7 @@ void CALLBACK StatusLine::Due(HWND, UINT, UINT_PTR line, DWORD)
 void StatusLine::ShowNow()
 {
     StopWaiting();
-    bar->SetText(0, latest.c_str());
+    bar->SetText(0, latest);
     shownAt = GetTickCount();
     shown = true;
 }

@@ -22,7 +22,8 @@ public:
     StatusLine(const StatusLine&) = delete;
     StatusLine& operator=(const StatusLine&) = delete;
 
-    void Show(const char* text);
+    // Wide: a folder's real name shows whatever the code page.
+    void Show(const std::wstring& text);
 
 private:
     static void CALLBACK Due(HWND bar, UINT, UINT_PTR line, DWORD);
@@ -30,7 +31,7 @@ private:
     void StopWaiting();
 
     EStatusBar* bar;
-    std::string latest;
+    std::wstring latest;
     DWORD shownAt = 0;
     bool shown = false;
     bool waiting = false;

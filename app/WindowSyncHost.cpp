@@ -1,24 +1,20 @@
 #include "WindowSyncHost.h"
 
 #include "FileActions.h"
+#include "MessageBoxes.h"
 #include "RunWindow.h"
 
-HWND WindowSyncHost::Owner()
-{
-    return closed ? nullptr : window.Owner();
-}
-
-int WindowSyncHost::ConfirmReplace(const char* newFile, const char* existingFile)
+int WindowSyncHost::ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile)
 {
     return closed ? IDCANCEL : UserAnswer(window.ConfirmReplace(newFile, existingFile));
 }
 
-int WindowSyncHost::ConfirmDeleteFile(const char* path)
+int WindowSyncHost::ConfirmDeleteFile(const std::wstring& path)
 {
     return closed ? IDCANCEL : UserAnswer(window.ConfirmDeleteFile(path));
 }
 
-int WindowSyncHost::ConfirmRemoveFolder(const char* path)
+int WindowSyncHost::ConfirmRemoveFolder(const std::wstring& path)
 {
     return closed ? IDCANCEL : UserAnswer(window.ConfirmRemoveFolder(path));
 }
@@ -39,16 +35,22 @@ int WindowSyncHost::UserAnswer(int button) const
     }
 }
 
-void WindowSyncHost::LogOperation(const char* operation, const char* first, const char* second)
+void WindowSyncHost::LogOperation(const char* operation, const std::wstring& first, const std::wstring& second)
 {
     if (!closed)
         window.LogOperation(operation, first, second);
 }
 
-void WindowSyncHost::ShowStatus(const char* text)
+void WindowSyncHost::ShowStatus(const std::wstring& text)
 {
     if (!closed)
         window.ShowStatus(text);
+}
+
+void WindowSyncHost::ShowError(const std::wstring& text)
+{
+    if (!closed)
+        ErrorBoxText(window.Owner(), text);
 }
 
 void WindowSyncHost::PumpOneMessage()

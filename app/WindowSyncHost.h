@@ -8,19 +8,20 @@ class RunWindow;
 // The engine's view of the main window: forwards to the window and keeps
 // the abort flag. Once the window is closing, nothing reaches it any more:
 // confirmations answer Cancel (also one that was open as the close came),
-// rows and texts are dropped and no message is pumped, so a run that
+// rows, texts and errors are dropped and no message is pumped, so a run that
 // outlives its window only unwinds.
 class WindowSyncHost : public SyncHost {
 public:
     // The window is borrowed and must outlive the host or be closed first.
     explicit WindowSyncHost(RunWindow& window) : window(window) {}
 
-    HWND Owner() override;
-    int ConfirmReplace(const char* newFile, const char* existingFile) override;
-    int ConfirmDeleteFile(const char* path) override;
-    int ConfirmRemoveFolder(const char* path) override;
-    void LogOperation(const char* operation, const char* first, const char* second) override;
-    void ShowStatus(const char* text) override;
+    int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override;
+    int ConfirmDeleteFile(const std::wstring& path) override;
+    int ConfirmRemoveFolder(const std::wstring& path) override;
+    void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
+    void ShowStatus(const std::wstring& text) override;
+    // An error box over the window.
+    void ShowError(const std::wstring& text) override;
     void PumpOneMessage() override;
     bool AbortRequested() override { return abort != 0; }
     void ClearAbort() override { abort = 0; }

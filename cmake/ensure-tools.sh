@@ -27,11 +27,15 @@ if [ -n "$missing" ]; then
     apt-get install -y -qq $missing >/dev/null
 fi
 
-# Japanese-mode runs read the locale's name; keep it generated as well.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    if [ "$(id -u)" -eq 0 ]; then
-        sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
-        locale-gen >/dev/null
+# Japanese-mode runs read the locale's name; keep it generated as well. The
+# English-mode runs need theirs generated too: without it Wine takes file
+# names through ASCII and cannot make a file named in Japanese or an emoji.
+for name in ja_JP en_US; do
+    if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$"; then
+        if [ "$(id -u)" -eq 0 ]; then
+            sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+            grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" >> /etc/locale.gen
+            locale-gen >/dev/null
+        fi
     fi
-fi
+done

@@ -2,82 +2,96 @@
 
 #include "BilingualText.h"
 #include "BoundedFormat.h"
-#include "FileQueries.h"
-#include "PathText.h"
+#include "WidePath.h"
+
+#include <vector>
 
 namespace {
 
-// Formats the message with the path's own name, quotes dropped.
-void FormatWithName(char* out, std::size_t size, const char* format, const char* path)
+// The path's own name, quotes around the path dropped.
+std::wstring NameOf(const std::wstring& path)
 {
-    char folder[EPathSize];
-    char name[EPathSize];
-    SplitPath(folder, name, path);
-    FormatText(out, size, format, name);
+    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
+        return LastName(path.substr(1, path.size() - 2));
+    return LastName(path);
+}
+
+bool HasAttribute(const std::wstring& path, DWORD attribute)
+{
+    DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & attribute);
+}
+
+std::wstring FormatWithName(const char* format, const std::wstring& path)
+{
+    return FormatShown(format, {NameOf(path)});
 }
 
 }
 
-void ReplaceMessage(char* out, std::size_t size, const char* existingFile)
+std::wstring ReplaceMessage(const std::wstring& existingFile)
 {
     const char* format;
-    if (IsSystemFile(existingFile))
+    if (HasAttribute(existingFile, FILE_ATTRIBUTE_SYSTEM))
         format = Bilingual("This folder already contains a system file called '%s'.",
                            "このﾌｫﾙﾀﾞには既にｼｽﾃﾑﾌｧｲﾙ %s が存在します。現在あるﾌｧｲﾙを、新しいﾌｧｲﾙで上書きしますか?");
-    else if (IsReadOnlyFile(existingFile))
+    else if (HasAttribute(existingFile, FILE_ATTRIBUTE_READONLY))
         format = Bilingual("This folder already contains a read-only file called '%s'.",
                            "このﾌｫﾙﾀﾞには既に読み取り専用ﾌｧｲﾙ %s が存在します。現在あるﾌｧｲﾙを、新しいﾌｧｲﾙで上書きしますか?");
     else
         format = Bilingual("This folder already contains a file called '%s'.",
                            "このﾌｫﾙﾀﾞには既に %s というﾌｧｲﾙが存在します。現在あるﾌｧｲﾙを、新しいﾌｧｲﾙで上書きしますか?");
-    FormatWithName(out, size, format, existingFile);
+    return FormatWithName(format, existingFile);
 }
 
-void FileDeleteMessage(char* out, std::size_t size, const char* path)
+std::wstring FileDeleteMessage(const std::wstring& path)
 {
     const char* format;
-    if (IsReadOnlyFile(path))
+    std::wstring name = NameOf(path);
+    if (HasAttribute(path, FILE_ATTRIBUTE_READONLY))
         format = Bilingual("The file '%s' is a read-only file. Are you sure you want to delete it?",
                            "ﾌｧｲﾙ '%s' は読み取り専用です。削除してもよろしいですか?");
-    else if (IsProgramFile(path))
+    else if (EndsWith(name, L".exe") || EndsWith(name, L".com"))
         format = Bilingual("The file '%s' is a program.\n\nIf you remove it, you will no longer be able to run this "
                            "program or edit some documents. Are you sure you want to delete it?",
                            "ﾌｧｲﾙ '%s' はﾌﾟﾛｸﾞﾗﾑです。\n\n削除すると、このﾌﾟﾛｸﾞﾗﾑは実行できなくなり、また一部の文書は編集できなく"
                            "なります。\n削除してもよろしいですか?");
-    else if (IsSystemFile(path))
+    else if (HasAttribute(path, FILE_ATTRIBUTE_SYSTEM))
         format = Bilingual("The file '%s' is a system file.\n\nIf you remove it, your computer or one of your "
                            "programs may no longer work correctly.",
                            "ﾌｧｲﾙ '%s' はｼｽﾃﾑ ﾌｧｲﾙです。\n\n削除すると、ｼｽﾃﾑやｱﾌﾟﾘｹｰｼｮﾝが正しく作動しなくなる可能性があります。"
                            "\n削除してもよろしいですか?");
     else
         format = Bilingual("Are you sure you want to delete '%s'?", "'%s' を削除してもよろしいですか?");
-    FormatWithName(out, size, format, path);
+    return FormatWithName(format, path);
 }
 
-void FolderDeleteMessage(char* out, std::size_t size, const char* path)
+std::wstring FolderDeleteMessage(const std::wstring& path)
 {
-    FormatWithName(out, size,
-                   Bilingual("Are you sure you want to remove the folder '%s' and all its contents?",
-                             "ﾌｫﾙﾀﾞ'%s'とﾌｫﾙﾀﾞ内のすべてのﾌｧｲﾙを削除してもよろしいですか?"),
-                   path);
+    return FormatWithName(Bilingual("Are you sure you want to remove the folder '%s' and all its contents?",
+                                    "ﾌｫﾙﾀﾞ'%s'とﾌｫﾙﾀﾞ内のすべてのﾌｧｲﾙを削除してもよろしいですか?"),
+                          path);
 }
 
-int FileSizeText(char* out, std::size_t size, const char* path)
+int FileSizeText(std::wstring& out, const std::wstring& path)
 {
     // Attributes rather than a search: a '?' or '*' in a name must never
     // find some other file and show its numbers.
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) {
-        FormatText(out, size, "%s", Bilingual("The file can no longer be found.", "ﾌｧｲﾙが見つかりません。"));
+    if (!GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
+        out = Widen(Bilingual("The file can no longer be found.", "ﾌｧｲﾙが見つかりません。"));
         return 0;
     }
     unsigned long long bytes = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     char time[EConfirmTextSize];
     FileTimeText(data.ftLastWriteTime, time, sizeof time);
+    char text[EConfirmTextSize];
     if (bytes >= 102400)
-        FormatText(out, size, "%lluKB (%llu bytes)\n%s", bytes / 1024, bytes, time);
+        FormatText(text, sizeof text, "%lluKB (%llu bytes)\n%s", bytes / 1024, bytes, time);
     else
-        FormatText(out, size, "%llu.%lluKB (%llu bytes)\n%s", bytes / 1024, bytes % 1024 * 10 / 1024, bytes, time);
+        FormatText(text, sizeof text, "%llu.%lluKB (%llu bytes)\n%s", bytes / 1024, bytes % 1024 * 10 / 1024, bytes,
+                   time);
+    out = Widen(text);
     return 1;
 }
 
@@ -95,4 +109,14 @@ int FileTimeText(const FILETIME& time, char* out, std::size_t size)
         return 0;
     FormatText(out, size, "%s %s", date, clock);
     return 1;
+}
+
+std::string ShownInCodePage(const std::wstring& text)
+{
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1)
+        return std::string();
+    std::vector<char> narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(), length, "?", nullptr);
+    return narrow.data();
 }

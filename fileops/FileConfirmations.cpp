@@ -18,7 +18,8 @@ class Question : public EObject {
 public:
     enum Kind { Replace, FileDelete, FolderDelete };
 
-    Question(Kind kind, const char* first, const char* second = nullptr) : kind(kind), first(first), second(second)
+    Question(Kind kind, const std::wstring& first, const std::wstring& second = std::wstring())
+        : kind(kind), first(first), second(second)
     {
     }
 
@@ -38,8 +39,8 @@ public:
 
 private:
     Kind kind;
-    const char* first;
-    const char* second;
+    std::wstring first;
+    std::wstring second;
 };
 
 int Ask(HWND owner, const char* templateBase, Question& question)
@@ -65,66 +66,70 @@ int Ask(HWND owner, const char* templateBase, Question& question)
 }
 
 // The details line and the shell icon of one file of the replace question.
-void ShowFile(EDialog& dialog, const char* path, int textItem, int iconItem, FileIcons& icons)
+void ShowFile(EDialog& dialog, const std::wstring& path, int textItem, int iconItem, FileIcons& icons)
 {
-    char text[EConfirmTextSize];
-    FileSizeText(text, sizeof text, path);
-    SetDlgItemTextA(dialog.Handle(), textItem, text);
+    std::wstring text;
+    FileSizeText(text, path);
+    ShowWideText(GetDlgItem(dialog.Handle(), textItem), text);
     if (HICON icon = icons.Get(path))
         SendDlgItemMessageA(dialog.Handle(), iconItem, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 
 // Caption, the delete icon and the message of the two delete questions.
-void ShowDeleteQuestion(EDialog& dialog, const char* caption, const char* message)
+void ShowDeleteQuestion(EDialog& dialog, const char* caption, const std::wstring& message)
 {
     SetWindowTextA(dialog.Handle(), caption);
     dialog.SetItemIcon(IDC_CONFIRM_ICON, IDI_DELETE);
-    SetDlgItemTextA(dialog.Handle(), IDC_CONFIRM_TEXT, message);
+    ShowWideText(GetDlgItem(dialog.Handle(), IDC_CONFIRM_TEXT), message);
 }
 
 }
 
-int ConfirmFileReplace(HWND owner, const char* newFile, const char* existingFile)
+int ConfirmFileReplace(HWND owner, const std::wstring& newFile, const std::wstring& existingFile)
 {
     Question question(Question::Replace, newFile, existingFile);
     return Ask(owner, "EConfirmMultipleFileReplaceDialog", question);
 }
 
-int ConfirmFileDelete(HWND owner, const char* path)
+int ConfirmFileDelete(HWND owner, const std::wstring& path)
 {
     Question question(Question::FileDelete, path);
     return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
 }
 
-int ConfirmFolderDelete(HWND owner, const char* path)
+int ConfirmFolderDelete(HWND owner, const std::wstring& path)
 {
     Question question(Question::FolderDelete, path);
     return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
 }
 
-void ReplaceText(EDialog& dialog, const char* newFile, const char* existingFile, FileIcons& icons)
+void ReplaceText(EDialog& dialog, const std::wstring& newFile, const std::wstring& existingFile, FileIcons& icons)
 {
     // The template brings its own caption and icon.
-    if (existingFile) {
-        char message[EConfirmTextSize];
-        ReplaceMessage(message, sizeof message, existingFile);
-        SetDlgItemTextA(dialog.Handle(), IDC_CONFIRM_TEXT, message);
+    if (!existingFile.empty()) {
+        ShowWideText(GetDlgItem(dialog.Handle(), IDC_CONFIRM_TEXT), ReplaceMessage(existingFile));
         ShowFile(dialog, existingFile, IDC_EXISTING_TEXT, IDC_EXISTING_ICON, icons);
     }
-    if (newFile)
+    if (!newFile.empty())
         ShowFile(dialog, newFile, IDC_NEW_TEXT, IDC_NEW_ICON, icons);
 }
 
-void FileDeleteText(EDialog& dialog, const char* path)
+void FileDeleteText(EDialog& dialog, const std::wstring& path)
 {
-    char message[EConfirmTextSize];
-    FileDeleteMessage(message, sizeof message, path);
-    ShowDeleteQuestion(dialog, Bilingual("Confirm File Delete", "ﾌｧｲﾙの削除の確認"), message);
+    ShowDeleteQuestion(dialog, Bilingual("Confirm File Delete", "ﾌｧｲﾙの削除の確認"), FileDeleteMessage(path));
 }
 
-void FolderDeleteText(EDialog& dialog, const char* path)
+void FolderDeleteText(EDialog& dialog, const std::wstring& path)
 {
-    char message[EConfirmTextSize];
-    FolderDeleteMessage(message, sizeof message, path);
-    ShowDeleteQuestion(dialog, Bilingual("Confirm Folder Delete", "ﾌｫﾙﾀﾞの削除の確認"), message);
+    ShowDeleteQuestion(dialog, Bilingual("Confirm Folder Delete", "ﾌｫﾙﾀﾞの削除の確認"), FolderDeleteMessage(path));
+}
+
+void ShowWideText(HWND control, const std::wstring& text)
+{
+    SetWindowTextW(control, text.c_str());
+    std::wstring shown(text.size() + 2, L'\0');
+    int length = GetWindowTextW(control, &shown[0], static_cast<int>(shown.size()));
+    shown.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    if (shown != text)
+        SetWindowTextA(control, ShownInCodePage(text).c_str());
 }

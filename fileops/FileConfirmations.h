@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class EDialog;
 class FileIcons;
 
@@ -11,16 +13,24 @@ class FileIcons;
 // null) and returns the id of the button that ended it: IDYES, 20 (Yes to
 // All), IDNO or IDCANCEL (also Esc and the close box). A question that ends
 // without one of these (never shown, or destroyed with its owner) answers
-// IDCANCEL, so nothing is done unasked.
-int ConfirmFileReplace(HWND owner, const char* newFile, const char* existingFile);
-int ConfirmFileDelete(HWND owner, const char* path);
-int ConfirmFolderDelete(HWND owner, const char* path);
+// IDCANCEL, so nothing is done unasked. Paths are full paths as a user
+// writes them, with their real names; each question shows the name as it
+// is (see ShowWideText).
+int ConfirmFileReplace(HWND owner, const std::wstring& newFile, const std::wstring& existingFile);
+int ConfirmFileDelete(HWND owner, const std::wstring& path);
+int ConfirmFolderDelete(HWND owner, const std::wstring& path);
 
 // What the questions write into their dialogs as they open. Either path of
-// the replace question may be null; the shell icons it shows are kept in
+// the replace question may be empty; the shell icons it shows are kept in
 // icons, which must outlive the dialog.
-void ReplaceText(EDialog& dialog, const char* newFile, const char* existingFile, FileIcons& icons);
-void FileDeleteText(EDialog& dialog, const char* path);
-void FolderDeleteText(EDialog& dialog, const char* path);
+void ReplaceText(EDialog& dialog, const std::wstring& newFile, const std::wstring& existingFile, FileIcons& icons);
+void FileDeleteText(EDialog& dialog, const std::wstring& path);
+void FolderDeleteText(EDialog& dialog, const std::wstring& path);
+
+// Sets a control's text wide, and keeps it when the control reads back
+// exactly that (the controls of the ANSI dialogs do under Wine); a control
+// that took it through the code page gets ShownInCodePage's text instead,
+// '?' where the code page has no character, never a look-alike.
+void ShowWideText(HWND control, const std::wstring& text);
 
 #endif

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // The shell's icons for a few files. The icons belong to this object and are
 // destroyed with it, after the dialog that showed them is gone: an icon
 // static never destroys the icon it was given.
@@ -13,8 +15,9 @@ public:
     FileIcons(const FileIcons&) = delete;
     FileIcons& operator=(const FileIcons&) = delete;
 
-    // The file's icon as the shell shows it, or null when it knows none.
-    HICON Get(const char* path);
+    // The file's icon as the shell shows it, or null when it knows none;
+    // path is a full path, read through its long form.
+    HICON Get(const std::wstring& path);
 
 private:
     enum { Capacity = 2 };

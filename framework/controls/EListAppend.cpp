@@ -144,7 +144,7 @@ void FallBehind(HWND list, Picture& picture, DWORD now)
 // WM_SETREDRAW flips that bit quietly: the list view's own repaints the
 // whole list, and a style change makes it redo its layout. What Wine then
 // wants painted again is left to the next picture.
-int AppendQuietly(HWND list, const char* const* texts, int count)
+int AppendQuietly(HWND list, const wchar_t* const* texts, int count)
 {
     DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
     int index = EListAppendRowPlain(list, texts, count);
@@ -167,7 +167,7 @@ void Select(HWND list, int index)
 // on a small file). Selecting and scrolling to the newest row wait for the
 // picture too: with drawing off, a scroll alone costs the control several
 // milliseconds.
-void AppendInBurst(HWND list, Picture& picture, const char* const* texts, int count)
+void AppendInBurst(HWND list, Picture& picture, const wchar_t* const* texts, int count)
 {
     if (!picture.frozen) {
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
@@ -199,6 +199,11 @@ void Thaw(HWND list, Picture& picture)
 
 int EListAppendRowPlain(HWND list, const char* const* texts, int count)
 {
+    return EListAppendRowPlain(list, EWideRow(texts, count).Texts(), count);
+}
+
+int EListAppendRowPlain(HWND list, const wchar_t* const* texts, int count)
+{
     int index = Ask(list, LVM_GETITEMCOUNT, 0, 0);
     EListInsertRow(list, index, texts, count);
     Select(list, index);
@@ -207,6 +212,11 @@ int EListAppendRowPlain(HWND list, const char* const* texts, int count)
 }
 
 void EListAppendRow(HWND list, const char* const* texts, int count)
+{
+    EListAppendRow(list, EWideRow(texts, count).Texts(), count);
+}
+
+void EListAppendRow(HWND list, const wchar_t* const* texts, int count)
 {
     Picture& picture = PictureOf(list);
     if (!IsWindowVisible(list) && !picture.frozen) {

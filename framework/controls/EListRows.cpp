@@ -2,31 +2,26 @@
 
 #include <commctrl.h>
 
-#include <cstring>
+#include <cwchar>
 
 #include "EBrush.h"
 #include "EDC.h"
-#include "EFlags.h"
 
 namespace {
 
-// Cuts text to the cell limit without splitting a double-byte character.
-const char* Bounded(const char* text, char* buffer)
+// Cuts text to the cell limit without splitting a surrogate pair.
+const wchar_t* Bounded(const wchar_t* text, wchar_t* buffer)
 {
     if (!text)
-        return "";
-    std::size_t length = std::strlen(text);
+        return L"";
+    std::size_t length = std::wcslen(text);
     if (length <= EListCellLimit)
         return text;
-    std::size_t cut = 0;
-    while (cut < EListCellLimit) {
-        std::size_t step = EDoubleByte && EIsLeadByte(static_cast<unsigned char>(text[cut])) ? 2 : 1;
-        if (cut + step > EListCellLimit)
-            break;
-        cut += step;
-    }
-    std::memcpy(buffer, text, cut);
-    buffer[cut] = '\0';
+    std::size_t cut = EListCellLimit;
+    if (IS_HIGH_SURROGATE(text[cut - 1]))
+        cut--;
+    std::wmemcpy(buffer, text, cut);
+    buffer[cut] = L'\0';
     return buffer;
 }
 
@@ -41,14 +36,14 @@ UINT DrawFlags(int format)
 
 void DrawCell(HWND list, HDC dc, const DRAWITEMSTRUCT& item, int column, int x, int width, int format)
 {
-    char text[MAX_PATH] = "";
-    LVITEMA cell = {};
+    wchar_t text[EListCellLimit + 1] = L"";
+    LVITEMW cell = {};
     cell.iSubItem = column;
     cell.pszText = text;
-    cell.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, item.itemID, reinterpret_cast<LPARAM>(&cell));
+    cell.cchTextMax = EListCellLimit + 1;
+    SendMessageW(list, LVM_GETITEMTEXTW, item.itemID, reinterpret_cast<LPARAM>(&cell));
     RECT rect = {x + 2, item.rcItem.top, x + width - 2, item.rcItem.bottom};
-    DrawTextA(dc, text, -1, &rect, DrawFlags(format));
+    DrawTextW(dc, text, -1, &rect, DrawFlags(format));
 }
 
 }
@@ -65,23 +60,42 @@ void EListInsertColumns(HWND list, int count, const EListColumn* columns)
     }
 }
 
+EWideRow::EWideRow(const char* const* narrow, int count)
+{
+    for (int i = 0; i < count; i++) {
+        const char* text = narrow[i] ? narrow[i] : "";
+        int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+        std::wstring wide(length > 1 ? length - 1 : 0, L'\0');
+        if (length > 1)
+            MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+        texts.push_back(wide);
+    }
+    for (const std::wstring& text : texts)
+        pointers.push_back(text.c_str());
+}
+
 void EListInsertRow(HWND list, int index, const char* const* texts, int count)
+{
+    EListInsertRow(list, index, EWideRow(texts, count).Texts(), count);
+}
+
+void EListInsertRow(HWND list, int index, const wchar_t* const* texts, int count)
 {
     if (count < 1)
         return;
-    char buffer[EListCellLimit + 1];
-    LVITEMA row = {};
+    wchar_t buffer[EListCellLimit + 1];
+    LVITEMW row = {};
     row.mask = LVIF_TEXT | LVIF_PARAM;
     row.iItem = index;
-    row.pszText = const_cast<char*>(Bounded(texts[0], buffer));
-    row.cchTextMax = static_cast<int>(std::strlen(row.pszText)) + 1;
+    row.pszText = const_cast<wchar_t*>(Bounded(texts[0], buffer));
+    row.cchTextMax = static_cast<int>(std::wcslen(row.pszText)) + 1;
     row.lParam = index;
-    WPARAM inserted = SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row));
+    WPARAM inserted = SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
     for (int j = 1; j < count; j++) {
-        LVITEMA cell = {};
+        LVITEMW cell = {};
         cell.iSubItem = j;
-        cell.pszText = const_cast<char*>(Bounded(texts[j], buffer));
-        SendMessageA(list, LVM_SETITEMTEXTA, inserted, reinterpret_cast<LPARAM>(&cell));
+        cell.pszText = const_cast<wchar_t*>(Bounded(texts[j], buffer));
+        SendMessageW(list, LVM_SETITEMTEXTW, inserted, reinterpret_cast<LPARAM>(&cell));
     }
 }
 

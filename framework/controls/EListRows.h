@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 // Operations of a report list-view control, on its window handle, for the
 // list-view wrappers; rows and columns live in the control, nothing here
 // keeps a copy.
@@ -14,9 +17,23 @@ struct EListColumn {
     int alignment;
 };
 
-// Each cell keeps at most this many bytes of its text, so a row's memory is
-// bounded however long the texts it is given.
+// Each cell keeps at most this many UTF-16 units of its text (a surrogate
+// pair is never split), so a row's memory is bounded however long the texts
+// it is given.
 enum { EListCellLimit = MAX_PATH - 1 };
+
+// Rows are kept and drawn as wide text, so that a cell shows every name as
+// it is, whatever the code page. Texts given in the ANSI code page are
+// converted as the control itself would.
+class EWideRow {
+public:
+    EWideRow(const char* const* texts, int count);
+    const wchar_t* const* Texts() const { return pointers.data(); }
+
+private:
+    std::vector<std::wstring> texts;
+    std::vector<const wchar_t*> pointers;
+};
 
 // Inserts count columns; the first is always left-aligned (the control
 // cannot align it otherwise).
@@ -25,6 +42,7 @@ void EListInsertColumns(HWND list, int count, const EListColumn* columns);
 // Inserts a row at index with texts[0] as the item and texts[1..count-1] as
 // its sub-items; the row's item data is index.
 void EListInsertRow(HWND list, int index, const char* const* texts, int count);
+void EListInsertRow(HWND list, int index, const wchar_t* const* texts, int count);
 
 // Appends a row at the end, selects it and scrolls it into view. A row that
 // comes after a quiet spell is painted at once (the rows that changed, not
@@ -36,6 +54,7 @@ void EListInsertRow(HWND list, int index, const char* const* texts, int count);
 // paint: it takes at most a twentieth of the time), and a timer brings them
 // up to date once the rows stop. The rows themselves are always in the list.
 void EListAppendRow(HWND list, const char* const* texts, int count);
+void EListAppendRow(HWND list, const wchar_t* const* texts, int count);
 
 enum { EListPaintDelay = 100 };
 
@@ -43,6 +62,7 @@ enum { EListPaintDelay = 100 };
 // which draws the scroll bar twice per row; what EListAppendRow does for a
 // list that is not on screen. Returns the new row's index.
 int EListAppendRowPlain(HWND list, const char* const* texts, int count);
+int EListAppendRowPlain(HWND list, const wchar_t* const* texts, int count);
 
 // Whether the picture on screen (rows or scroll bar) still waits to be
 // brought up to date.
@@ -59,7 +79,9 @@ int EListColumnCount(HWND list);
 // Paints one row of an owner-drawn report list as WM_DRAWITEM asks: navy
 // with the list's background colour as text when selected, the list's own
 // colours otherwise, each cell's text ended with an ellipsis when it does
-// not fit, and the focus rectangle last.
+// not fit, and the focus rectangle last. Texts are read and drawn wide: an
+// ANSI draw would take them through the code page of the font's character
+// set, not the system's (Shift-JIS names came out as Western mojibake).
 void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item);
 
 #endif

@@ -32,7 +32,17 @@ void EListView::InsertRow(int index, const char* const* texts, int count)
     EListInsertRow(handle, index, texts, count);
 }
 
+void EListView::InsertRow(int index, const wchar_t* const* texts, int count)
+{
+    EListInsertRow(handle, index, texts, count);
+}
+
 void EListView::AppendRow(const char* const* texts, int count)
+{
+    EListAppendRow(handle, texts, count);
+}
+
+void EListView::AppendRow(const wchar_t* const* texts, int count)
 {
     EListAppendRow(handle, texts, count);
 }

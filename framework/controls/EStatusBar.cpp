@@ -44,3 +44,16 @@ void EStatusBar::GetText(int part, char* buffer, int size) const
     SendMessageA(handle, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
     lstrcpynA(buffer, text.data(), size);
 }
+
+void EStatusBar::SetText(int part, const std::wstring& text)
+{
+    SendMessageW(handle, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring EStatusBar::GetText(int part) const
+{
+    int length = LOWORD(SendMessageW(handle, SB_GETTEXTLENGTHW, part, 0));
+    std::vector<wchar_t> text(length + 1, L'\0');
+    SendMessageW(handle, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "ConfirmTexts.h"
 #include "EApplication.h"
 #include "EFlags.h"
 #include "FileConfirmations.h"
@@ -59,30 +60,30 @@ TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: each button's id comes 
         CAPTURE(button);
         {
             Answered answer(button);
-            CHECK(ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str()) == button);
+            CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == button);
             CHECK(answer.Seen() == 1);
         }
         {
             Answered answer(button);
-            CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == button);
+            CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == button);
             CHECK(answer.Seen() == 1);
         }
         {
             Answered answer(button);
-            CHECK(ConfirmFolderDelete(nullptr, files.temp.Path().c_str()) == button);
+            CHECK(ConfirmFolderDelete(nullptr, W(files.temp.Path())) == button);
             CHECK(answer.Seen() == 1);
         }
     }
     Answered escape(0, 2);
-    CHECK(ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str()) == IDCANCEL);
-    CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == IDCANCEL);
+    CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDCANCEL);
+    CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDCANCEL);
     CHECK(escape.Seen() == 2);
 }
 
 TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the replace question shows both files")
 {
     Answered answer(IDNO);
-    ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+    ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
     CHECK(answer.caption == "Confirm File Replace");
     CHECK(answer.message == "This folder already contains a file called 'a.txt'.");
     CHECK(answer.existingText.rfind("0.0KB (0 bytes)\n", 0) == 0);
@@ -99,14 +100,14 @@ TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the delete questions ca
     REQUIRE(deleteIcon != nullptr);
     {
         Answered answer(IDNO);
-        ConfirmFileDelete(nullptr, files.existing.c_str());
+        ConfirmFileDelete(nullptr, W(files.existing));
         CHECK(answer.caption == "Confirm File Delete");
         CHECK(answer.message == "Are you sure you want to delete 'a.txt'?");
         CHECK(answer.dialogIcon == deleteIcon);
     }
     {
         Answered answer(IDNO);
-        ConfirmFolderDelete(nullptr, (files.temp / "dst").c_str());
+        ConfirmFolderDelete(nullptr, W(files.temp / "dst"));
         CHECK(answer.caption == "Confirm Folder Delete");
         CHECK(answer.message == "Are you sure you want to remove the folder 'dst' and all its contents?");
         CHECK(answer.dialogIcon == deleteIcon);
@@ -118,12 +119,12 @@ TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: shell icons are release
     {
         // The first question fills the shell's caches.
         Answered answer(IDNO);
-        ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
     }
     GdiCount before;
     for (int i = 0; i < 3; i++) {
         Answered answer(IDNO);
-        ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
         REQUIRE(answer.existingIcon != nullptr);
         REQUIRE(answer.newIcon != nullptr);
         CHECK_FALSE(IconAlive(answer.existingIcon));
@@ -139,7 +140,7 @@ TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: a file gone before the 
 {
     DeleteFileA(files.existing.c_str());
     Answered answer(IDNO);
-    ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str());
+    ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
     CHECK(answer.existingText == "The file can no longer be found.");
     CHECK(answer.existingIcon == nullptr);
     CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
@@ -150,7 +151,7 @@ TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: a question that cannot 
     // A module without the templates: the fatal box, then no dialog.
     EApplication::instance = GetModuleHandleA("kernel32.dll");
     Answered answer(IDOK);
-    CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == IDCANCEL);
+    CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDCANCEL);
     CHECK(answer.Seen() == 1);
     CHECK(answer.caption == "Fatal");
     CHECK(PathExists(files.existing));
@@ -164,7 +165,7 @@ TEST_CASE("Japanese file confirmations read back in Shift-JIS")
     ReplacePair files;
     {
         Answered answer(IDNO);
-        CHECK(ConfirmFileReplace(nullptr, files.fresh.c_str(), files.existing.c_str()) == IDNO);
+        CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDNO);
         // ﾌｧｲﾙの置換の確認
         CHECK(Hex(answer.caption) == "CCA7B2D982CC92758AB782CC8A6D9446");
         // このﾌｫﾙﾀﾞには既に a.txt というﾌｧｲﾙが存在します。...
@@ -174,14 +175,92 @@ TEST_CASE("Japanese file confirmations read back in Shift-JIS")
     }
     {
         Answered answer(IDYESTOALL);
-        CHECK(ConfirmFileDelete(nullptr, files.existing.c_str()) == IDYESTOALL);
+        CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDYESTOALL);
         // ﾌｧｲﾙの削除の確認 (the message: the confirm text tests)
         CHECK(Hex(answer.caption) == "CCA7B2D982CC8DED8F9C82CC8A6D9446");
     }
     {
         Answered answer(IDCANCEL);
-        CHECK(ConfirmFolderDelete(nullptr, (files.temp / "dst").c_str()) == IDCANCEL);
+        CHECK(ConfirmFolderDelete(nullptr, W(files.temp / "dst")) == IDCANCEL);
         // ﾌｫﾙﾀﾞの削除の確認
         CHECK(Hex(answer.caption) == "CCABD9C0DE82CC8DED8F9C82CC8A6D9446");
     }
+}
+
+namespace {
+
+// A file of size bytes, made through the long form.
+void MakeWideFile(const std::wstring& path, DWORD size)
+{
+    HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    std::string bytes(size, 'x');
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), size, &written, nullptr);
+    CloseHandle(file);
+}
+
+// The questions about files of these names show each name as it is, and
+// the replace question finds the new file's size and icon.
+void CheckRealNames(std::initializer_list<const wchar_t*> names)
+{
+    Application app;
+    TempFolder temp;
+    CreateDirectoryA((temp / "src").c_str(), nullptr);
+    CreateDirectoryA((temp / "dst").c_str(), nullptr);
+    for (const wchar_t* name : names) {
+        CAPTURE(ShownInCodePage(name));
+        std::wstring existing = W(temp / "dst\\") + name, fresh = W(temp / "src\\") + name;
+        MakeWideFile(existing, 0);
+        MakeWideFile(fresh, 1536);
+        Answered replace(IDNO);
+        ConfirmFileReplace(nullptr, fresh, existing);
+        CHECK(replace.wideMessage.find(name) != std::wstring::npos);
+        CHECK(replace.wideNewText.rfind(L"1.5KB (1536 bytes)\n", 0) == 0);
+        CHECK(replace.newIcon != nullptr);
+        Answered remove(IDNO);
+        ConfirmFileDelete(nullptr, existing);
+        CHECK(remove.wideMessage.find(std::wstring(L"'") + name + L"'") != std::wstring::npos);
+    }
+}
+
+LRESULT CALLBACK AnsiOnlyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// What ShowWideText leaves in a window of an ANSI class of the test's own,
+// read back in the code page.
+std::string ShownByAnsiWindow(const std::wstring& text)
+{
+    WNDCLASSA type = {};
+    type.lpfnWndProc = AnsiOnlyProc;
+    type.hInstance = GetModuleHandleA(nullptr);
+    type.lpszClassName = "OmbrelAnsiOnly";
+    RegisterClassA(&type);
+    HWND window = CreateWindowA("OmbrelAnsiOnly", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, type.hInstance, nullptr);
+    ShowWideText(window, text);
+    char shown[256] = "";
+    GetWindowTextA(window, shown, sizeof shown);
+    DestroyWindow(window);
+    return shown;
+}
+
+}
+
+TEST_CASE("file confirmations: names the code page lacks show as they are, '?' in an ANSI-only window")
+{
+    FlagScope english(EJapanese, 0);
+    // 日本語.txt, 📷 photo.txt, and a name the short form cannot reach.
+    CheckRealNames({L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt", L"notes."});
+    CHECK(ShownByAnsiWindow(L"\u65E5\u672C\u8A9E.txt") == "???.txt");
+}
+
+TEST_CASE("Japanese file confirmations show names with e-acute, sharp s and emoji as they are")
+{
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
+    // café.txt, Straße.txt, 📷.txt
+    CheckRealNames({L"caf\u00E9.txt", L"Stra\u00DFe.txt", L"\U0001F4F7.txt"});
+    CHECK(ShownByAnsiWindow(L"caf\u00E9 \u5199\u771F.txt") == "caf? \x8E\xCA\x90\x5E.txt");
 }

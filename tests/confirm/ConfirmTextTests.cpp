@@ -12,25 +12,27 @@
 
 namespace {
 
+// The texts in the code page, to compare with the program's own bytes.
 std::string Replace(const std::string& path)
 {
-    char text[EConfirmTextSize];
-    ReplaceMessage(text, sizeof text, path.c_str());
-    return text;
+    return ShownInCodePage(ReplaceMessage(W(path)));
 }
 
 std::string Delete(const std::string& path)
 {
-    char text[EConfirmTextSize];
-    FileDeleteMessage(text, sizeof text, path.c_str());
-    return text;
+    return ShownInCodePage(FileDeleteMessage(W(path)));
+}
+
+std::string Folder(const std::string& path)
+{
+    return ShownInCodePage(FolderDeleteMessage(W(path)));
 }
 
 std::string SizeLine(const std::string& path)
 {
-    char text[EConfirmTextSize] = "stale";
-    FileSizeText(text, sizeof text, path.c_str());
-    return text;
+    std::wstring text = L"stale";
+    FileSizeText(text, W(path));
+    return ShownInCodePage(text);
 }
 
 // A file of the given size whose clusters are never written.
@@ -90,10 +92,7 @@ TEST_CASE("confirm texts: the delete message follows attributes and name, read-o
     // The quotes go with the folder; a name without a folder stays whole.
     CHECK(Delete("\"" + (temp / "q.txt") + "\"") == "Are you sure you want to delete 'q.txt'?");
     CHECK(Delete("bare.txt") == "Are you sure you want to delete 'bare.txt'?");
-
-    char text[EConfirmTextSize];
-    FolderDeleteMessage(text, sizeof text, (temp / "sub\\inner").c_str());
-    CHECK(std::string(text) == "Are you sure you want to remove the folder 'inner' and all its contents?");
+    CHECK(Folder(temp / "sub\\inner") == "Are you sure you want to remove the folder 'inner' and all its contents?");
 }
 
 TEST_CASE("confirm texts: size lines, one decimal below 100 KB")
@@ -136,36 +135,27 @@ TEST_CASE("confirm texts: a file gone before the question says so instead of old
 {
     FlagScope english(EJapanese, 0);
     TempFolder temp;
-    char text[EConfirmTextSize] = "12.0KB (12288 bytes)";
-    CHECK(FileSizeText(text, sizeof text, (temp / "gone.txt").c_str()) == 0);
-    CHECK(std::string(text) == "The file can no longer be found.");
+    std::wstring text = L"12.0KB (12288 bytes)";
+    CHECK(FileSizeText(text, W(temp / "gone.txt")) == 0);
+    CHECK(text == L"The file can no longer be found.");
     // Wildcards never find some other file.
     MakeFile(temp / "other.txt", "x");
-    CHECK(FileSizeText(text, sizeof text, (temp / "*.txt").c_str()) == 0);
+    CHECK(FileSizeText(text, W(temp / "*.txt")) == 0);
 }
 
 TEST_CASE("confirm texts: formatting stays inside its buffer")
 {
     FlagScope english(EJapanese, 0);
-    TempFolder temp;
-    MakeFile(temp / "a.txt", std::string(2000, 'x'));
     char guarded[24];
-    std::memset(guarded, '#', sizeof guarded);
-    FileSizeText(guarded, 12, (temp / "a.txt").c_str());
-    CHECK(std::string(guarded) == "1.9KB (2000");
-    CHECK(guarded[12] == '#');
-
     std::memset(guarded, '#', sizeof guarded);
     FILETIME time = {0, 0x01DD0000};
     CHECK(FileTimeText(time, guarded, 6) == 1);
     CHECK(std::strlen(guarded) == 5);
     CHECK(guarded[6] == '#');
 
-    // The longest name a path buffer holds fits the message whole.
-    std::string name(240, 'n');
-    char text[EConfirmTextSize];
-    FileDeleteMessage(text, sizeof text, ("D:\\" + name).c_str());
-    CHECK(std::string(text) == "Are you sure you want to delete '" + name + "'?");
+    // A name longer than any short path fits the message whole.
+    std::string name(300, 'n');
+    CHECK(Delete("D:\\" + name) == "Are you sure you want to delete '" + name + "'?");
 
     // A time the calendar cannot hold gives nothing rather than garbage.
     FILETIME unconvertible = {0xFFFFFFFF, 0xFFFFFFFF};
@@ -187,8 +177,6 @@ TEST_CASE("Japanese confirm texts are the Shift-JIS forms")
     CHECK(Hex(Delete(temp / "a.txt")) == "27612E747874272082F08DED8F9C82B582C482E082E682EB82B582A282C582B782A93F");
     // ﾌｧｲﾙが見つかりません。
     CHECK(Hex(SizeLine(temp / "gone.txt")) == "CCA7B2D982AA8CA982C282A982E882DC82B982F18142");
-    char text[EConfirmTextSize];
-    FolderDeleteMessage(text, sizeof text, (temp / "sub").c_str());
-    CHECK(Hex(text) == "CCABD9C0DE277375622782C6CCABD9C0DE93E082CC82B782D782C482CCCCA7B2D982F08DED8F9C82B582C482E082E682EB"
+    CHECK(Hex(Folder(temp / "sub")) == "CCABD9C0DE277375622782C6CCABD9C0DE93E082CC82B782D782C482CCCCA7B2D982F08DED8F9C82B582C482E082E682EB"
                        "82B582A282C582B782A93F");
 }

@@ -8,11 +8,19 @@
 #include <string>
 
 #include "DialogScript.h"
+#include "WidePath.h"
 #include "resource.h"
+
+inline std::wstring W(const std::string& text)
+{
+    return Widen(text.c_str());
+}
 
 // What a file question showed.
 struct Question {
     std::string caption, message, existingText, newText;
+    // The message and the new file's details as the wide calls read them.
+    std::wstring wideMessage, wideNewText;
     HICON dialogIcon = nullptr, existingIcon = nullptr, newIcon = nullptr;
 };
 
@@ -31,7 +39,13 @@ inline DialogScript::Step Answer(Question& seen, int button)
         };
         char caption[256] = "";
         GetWindowTextA(dialog, caption, sizeof caption);
+        auto wide = [dialog](int item) {
+            wchar_t buffer[1024] = L"";
+            GetDlgItemTextW(dialog, item, buffer, 1024);
+            return std::wstring(buffer);
+        };
         seen = {caption, text(IDC_CONFIRM_TEXT), text(IDC_EXISTING_TEXT), text(IDC_NEW_TEXT),
+                wide(IDC_CONFIRM_TEXT), wide(IDC_NEW_TEXT),
                 icon(IDC_CONFIRM_ICON), icon(IDC_EXISTING_ICON), icon(IDC_NEW_ICON)};
         if (button)
             PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);

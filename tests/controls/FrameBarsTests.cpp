@@ -77,6 +77,9 @@ TEST_CASE("application view: menu bar and status bar from the list; the client r
     statusBar.SetText(0, nullptr);
     statusBar.GetText(0, text, sizeof text);
     CHECK(std::string(text).empty());
+    // Wide: names of any code page, a surrogate pair (📷) whole.
+    statusBar.SetText(0, std::wstring(L"C:\\\u65E5\u672C\\caf\u00E9\U0001F4F7"));
+    CHECK(statusBar.GetText(0) == L"C:\\\u65E5\u672C\\caf\u00E9\U0001F4F7");
 }
 
 TEST_CASE("application view: accelerators reach the handlers as MenuCommand events")

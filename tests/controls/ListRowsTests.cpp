@@ -188,3 +188,69 @@ TEST_CASE("list view: the parent's WM_DRAWITEM paints the row texts through the 
     CHECK(Ink(selected, 2, 78, navy) == Ink(plain, 2, 78, white));
     CHECK(Ink(selected, 380, RowWidth, navy) == 0);
 }
+
+namespace {
+
+std::wstring WideCell(HWND list, int row, int column)
+{
+    wchar_t text[MAX_PATH + 10] = L"";
+    LVITEMW cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = MAX_PATH + 10;
+    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+    return text;
+}
+
+// Rows appended wide keep the names as they are, and a row paints each
+// name as DrawTextW does in the same font, also in a font of the Western
+// character set (an ANSI draw took the text through that code page).
+void CheckRealNames(std::initializer_list<const wchar_t*> names)
+{
+    LogList log(600, 200);
+    EListInsertColumns(log.list, 3, LogColumns);
+    SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(log.list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+    HFONT western = CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    int row = 0;
+    for (const wchar_t* name : names) {
+        const wchar_t* texts[] = {L"copy", name, name};
+        EListAppendRow(log.list, texts, 3);
+        CHECK(WideCell(log.list, row, 1) == name);
+        Canvas drawn(RowWidth, RowHeight), expected(RowWidth, RowHeight);
+        SelectObject(drawn.dc.Handle(), western);
+        SelectObject(expected.dc.Handle(), western);
+        EListDrawRow(log.list, DrawRequest(log.list, ODT_LISTVIEW, row++, 0, {0, 0, RowWidth, RowHeight}, drawn));
+        RECT all = {0, 0, RowWidth, RowHeight}, cell = {82, 0, 378, RowHeight};
+        FillRect(expected.dc.Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        DrawTextW(expected.dc.Handle(), name, -1, &cell, DT_LEFT | DT_END_ELLIPSIS);
+        int differing = 0;
+        for (int y = 0; y < RowHeight; y++)
+            for (int x = 80; x < 380; x++)
+                differing += drawn.At(x, y) != expected.At(x, y);
+        CHECK(differing == 0);
+        CHECK(Ink(drawn, 82, 378, RGB(255, 255, 255)) > 0);
+    }
+    DeleteObject(western);
+}
+
+}
+
+TEST_CASE("list rows: wide rows keep and draw Japanese and emoji names; a long one is cut between pairs")
+{
+    // 日本語.txt, 📷 photo.txt
+    CheckRealNames({L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt"});
+    LogList log(600, 200);
+    EListInsertColumns(log.list, 3, LogColumns);
+    std::wstring huge = std::wstring(EListCellLimit - 1, L'x') + L"\U0001F4F7";
+    const wchar_t* texts[] = {L"copy", huge.c_str(), L""};
+    EListInsertRow(log.list, 0, texts, 3);
+    CHECK(WideCell(log.list, 0, 1) == std::wstring(EListCellLimit - 1, L'x'));
+}
+
+TEST_CASE("Japanese mode: log rows keep and draw Japanese, e-acute, sharp s and emoji names")
+{
+    // 写真.jpg (Shift-JIS 8E CA 90 5E: once drawn as Western mojibake),
+    // café.txt, Straße.txt, 📷.txt
+    CheckRealNames({L"\u5199\u771F.jpg", L"caf\u00E9.txt", L"Stra\u00DFe.txt", L"\U0001F4F7.txt"});
+}
