@@ -26,6 +26,7 @@
 #include "MessageBoxes.h"
 #include "MainWindow.h"
 #include "SyncRun.h"
+#include "WidePath.h"
 
 namespace {
 
@@ -123,10 +124,10 @@ WindowResult WindowRun(EApplication& application, const std::string& destination
     double seconds = end - start;
     int rows = window.Log()->RowCount();
     // The log's share: as many rows again, appended alone.
-    std::string path = destination + "\\d12\\file1234.txt";
+    std::wstring path = Widen((destination + "\\d12\\file1234.txt").c_str());
     double logStart = Now();
     for (int i = 0; i < rows; ++i)
-        window.LogOperation("copy", path.c_str(), path.c_str());
+        window.LogOperation("copy", path, path);
     double logSeconds = Now() - logStart;
     DestroyWindow(window.Handle());
     return WindowResult{seconds, longest, at, rows, logSeconds};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BoxRecorder.h"
+#include "ConfirmTexts.h"
 #include "DialogScript.h"
 #include "EBitmapButton.h"
 #include "ECheckBox.h"
@@ -423,29 +424,73 @@ TEST_CASE("main window: the status text shows at once after a pause, else the ne
 {
     MainWindowFixture f(SetText("Log", "C:\\a", "C:\\b"));
     f.Open();
-    auto shown = [&] {
-        char text[MAX_PATH] = "";
-        f.window->StatusBar()->GetText(0, text, sizeof text);
-        return std::string(text);
-    };
-    f.window->ShowStatus("C:\\a");
-    CHECK(shown() == "C:\\a");
+    auto shown = [&] { return f.window->StatusBar()->GetText(0); };
+    f.window->ShowStatus(L"C:\\a");
+    CHECK(shown() == L"C:\\a");
     DWORD start = GetTickCount();
-    f.window->ShowStatus("C:\\a\\b");
-    f.window->ShowStatus("C:\\a\\c");
+    f.window->ShowStatus(L"C:\\a\\b");
+    f.window->ShowStatus(L"C:\\a\\c");
     // Within the delay the first text stays (a slow machine may be past it).
     if (GetTickCount() - start < StatusLine::Delay)
-        CHECK(shown() == "C:\\a");
-    REQUIRE(WaitUntil([&] { return shown() == "C:\\a\\c"; }, 5000));
+        CHECK(shown() == L"C:\\a");
+    REQUIRE(WaitUntil([&] { return shown() == L"C:\\a\\c"; }, 5000));
 
     // The end of a run clears the bar at once, and nothing waiting comes back.
-    f.window->ShowStatus("C:\\a\\d");
-    f.window->ShowStatus("");
+    f.window->ShowStatus(L"C:\\a\\d");
+    f.window->ShowStatus(L"");
     CHECK(shown().empty());
     start = GetTickCount();
     WaitUntil([&] { return GetTickCount() - start > 3 * StatusLine::Delay; }, 5000);
     CHECK(shown().empty());
     f.Close();
+}
+
+namespace {
+
+std::wstring LogCell(MainWindowFixture& f, int row, int column)
+{
+    wchar_t text[MAX_PATH] = L"";
+    LVITEMW cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = MAX_PATH;
+    SendMessageW(f.window->Log()->Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+    return text;
+}
+
+// What the run's host hands the window about files of these names: log rows
+// and the status text keep them whole; an error box gets them in the code
+// page ('?' where it has none), and nothing once the window is closing.
+void CheckRealNamesShown(std::initializer_list<const wchar_t*> names)
+{
+    MainWindowFixture f(SetText("Wide", "C:\\a", "C:\\b"));
+    f.Open();
+    SyncHost& host = f.window->Runs().Host();
+    int row = 0;
+    for (const wchar_t* name : names) {
+        std::wstring path = std::wstring(L"C:\\a\\") + name;
+        host.LogOperation("copy", path, L"D:\\" + std::wstring(name));
+        CHECK(LogCell(f, row, 1) == path);
+        CHECK(LogCell(f, row++, 2) == L"D:\\" + std::wstring(name));
+        host.ShowStatus(path);
+        CHECK(WaitUntil([&] { return f.window->StatusBar()->GetText(0) == path; }, 5000));
+    }
+    BoxRecorder boxes;
+    host.ShowError(std::wstring(L"Stopped at ") + *names.begin());
+    CHECK(boxes.LastText() == "Stopped at " + ShownInCodePage(*names.begin()));
+    f.Close();
+    host.ShowError(L"after the close");
+    CHECK(boxes.boxes.size() == 1);
+}
+
+}
+
+TEST_CASE("main window: the log, status bar and error boxes show real names (both languages)")
+{
+    if (EJapanese) // café.txt, Straße.txt, 📷.txt
+        CheckRealNamesShown({L"caf\u00E9.txt", L"Stra\u00DFe.txt", L"\U0001F4F7.txt"});
+    else // 日本語.txt, 📷 photo.txt
+        CheckRealNamesShown({L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt"});
 }
 
 TEST_CASE("main window: folder buttons, the File menu and the About box")
