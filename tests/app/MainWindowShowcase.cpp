@@ -5,6 +5,7 @@
 //   main_window_showcase refused <marker>
 //   main_window_showcase failed <marker>
 //   main_window_showcase changed <marker>
+//   main_window_showcase names <marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
@@ -14,7 +15,8 @@
 // name the set file cannot hold and clicks "New". "failed" closes the window over
 // a read-only set file: the question of a failed save; "changed" closes it
 // after another program changed the set file: the question before it is
-// overwritten.
+// overwritten. "names" runs a set whose files have names of other code pages
+// and an emoji: the log as the success report shows.
 #include <windows.h>
 
 #include <cstdio>
@@ -33,6 +35,7 @@
 #include "ShowcaseMarker.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
+#include "WidePath.h"
 
 namespace {
 
@@ -152,6 +155,37 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
     f.Close();
 }
 
+// A small file made through the wide calls, its folders first.
+void MakeWideFile(const std::wstring& path)
+{
+    for (std::size_t slash = path.find(L'\\', 3); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1))
+        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "text", 4, &written, nullptr);
+    CloseHandle(file);
+}
+
+void ShowNames(const char* marker)
+{
+    TempFolder trees;
+    std::string source = trees / "Photos";
+    std::string destination = trees / "Backup";
+    std::wstring from = Widen(source.c_str()), to = Widen(destination.c_str());
+    // 日本語.txt, 写真\📷 beach.jpg, café.txt, Straße.txt; 古い.txt only in the
+    // destination.
+    for (const wchar_t* name : {L"\\\u65E5\u672C\u8A9E.txt", L"\\\u5199\u771F\\\U0001F4F7 beach.jpg",
+                                L"\\caf\u00E9.txt", L"\\Stra\u00DFe.txt"})
+        MakeWideFile(from + name);
+    MakeWideFile(to + L"\\\u53E4\u3044.txt");
+    MainWindowFixture f(SetText("Photos", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    f.Pump();
+    S report({[&](HWND dialog) { Shot(f.handle, marker, dialog); return S::Press(IDOK)(dialog); }});
+    f.Click(f.window->DownButton());
+    f.Close();
+}
+
 }
 
 void app::main(int argc, char* argv[])
@@ -165,4 +199,6 @@ void app::main(int argc, char* argv[])
         ShowRun(argv[2], argv[3], argv[4], argv[5]);
     else if ((mode == "failed" || mode == "changed") && argc > 2)
         ShowCloseQuestion(mode == "changed", argv[2]);
+    else if (mode == "names" && argc > 2)
+        ShowNames(argv[2]);
 }

@@ -221,6 +221,9 @@ void CheckRealNames(std::initializer_list<const wchar_t*> names)
         Answered remove(IDNO);
         ConfirmFileDelete(nullptr, existing);
         CHECK(remove.wideMessage.find(std::wstring(L"'") + name + L"'") != std::wstring::npos);
+        // TempFolder removes through the code page: not these names.
+        DeleteFileW(LongPath(existing).c_str());
+        DeleteFileW(LongPath(fresh).c_str());
     }
 }
 
