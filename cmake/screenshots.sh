@@ -3,8 +3,10 @@
 # question about unsaved changes at Open and a refused set name, the
 # questions at close about a set file that cannot be written or was changed
 # on disk (English and Japanese), a run (English), the log of a run over
-# names of other code pages and an emoji (English and Japanese), the replace confirmation, the success dialog, the replace and
-# delete questions about sample files, a frame with every standard control
+# names of other code pages and an emoji (English and Japanese), the
+# replace confirmation, the success dialog, the replace and delete questions
+# about sample files and the replace question about a file named in
+# Japanese with an emoji (English and Japanese), a frame with every standard control
 # and the About dialog (English and Japanese) under a virtual display and
 # saves them to docs/screenshots/.
 # Run after a build (cmake/build.sh x86_64).
@@ -73,6 +75,8 @@ shots file_confirm_showcase en_US.UTF-8 replace file_replace_en
 shots file_confirm_showcase en_US.UTF-8 delete file_delete_en
 shots file_confirm_showcase ja_JP.UTF-8 replace file_replace_ja
 shots file_confirm_showcase ja_JP.UTF-8 delete file_delete_ja
+shots file_confirm_showcase en_US.UTF-8 names file_replace_names_en
+shots file_confirm_showcase ja_JP.UTF-8 names file_replace_names_ja
 shots frame_showcase en_US.UTF-8 - controls_en
 shots frame_showcase ja_JP.UTF-8 - controls_ja
 shots frame_showcase en_US.UTF-8 about about_en

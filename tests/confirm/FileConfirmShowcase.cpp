@@ -1,5 +1,7 @@
 // Asks one file question about sample files for screenshots:
-//   file_confirm_showcase replace|delete <marker file>
+//   file_confirm_showcase replace|delete|names <marker file>
+// ("names": the replace question about a file named in Japanese, with an
+// accented letter and an emoji.)
 // Once the dialog is drawn it writes its window rectangle ("x y w h") to the
 // marker file; it closes when the marker file is deleted.
 #include <windows.h>
@@ -35,9 +37,9 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
-void WriteSample(const std::string& path, std::size_t bytes, WORD day, WORD hour)
+void WriteSample(const std::wstring& path, std::size_t bytes, WORD day, WORD hour)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     std::string content(bytes, 'x');
@@ -58,31 +60,34 @@ void app::main(int argc, char* argv[])
         return;
     EApplication application("FileConfirmShowcase", argc, argv);
     marker = argv[2];
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + "ombrel-showcase";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    CreateDirectoryA((folder + "\\src").c_str(), nullptr);
-    CreateDirectoryA((folder + "\\dst").c_str(), nullptr);
-    std::string existing = folder + "\\dst\\report.txt";
-    std::string fresh = folder + "\\src\\report.txt";
-    std::string program = folder + "\\dst\\LOADER.EXE";
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = std::wstring(temp) + L"ombrel-showcase";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\src").c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\dst").c_str(), nullptr);
+    std::string mode = argv[1];
+    // 写真 café 📷.jpg
+    std::wstring name = mode == "names" ? L"\\\u5199\u771F caf\u00E9 \U0001F4F7.jpg" : L"\\report.txt";
+    std::wstring existing = folder + L"\\dst" + name;
+    std::wstring fresh = folder + L"\\src" + name;
+    std::wstring program = folder + L"\\dst\\LOADER.EXE";
     WriteSample(existing, 12288, 1, 10);
     WriteSample(fresh, 1048576, 6, 23);
     WriteSample(program, 1536, 2, 9);
 
     HHOOK hook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
     UINT_PTR timer = SetTimer(nullptr, 0, 100, OnTimer);
-    if (std::string(argv[1]) == "replace")
-        ConfirmFileReplace(nullptr, fresh.c_str(), existing.c_str());
+    if (mode == "delete")
+        ConfirmFileDelete(nullptr, program);
     else
-        ConfirmFileDelete(nullptr, program.c_str());
+        ConfirmFileReplace(nullptr, fresh, existing);
     KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
-    DeleteFileA(existing.c_str());
-    DeleteFileA(fresh.c_str());
-    DeleteFileA(program.c_str());
-    RemoveDirectoryA((folder + "\\src").c_str());
-    RemoveDirectoryA((folder + "\\dst").c_str());
-    RemoveDirectoryA(folder.c_str());
+    DeleteFileW(existing.c_str());
+    DeleteFileW(fresh.c_str());
+    DeleteFileW(program.c_str());
+    RemoveDirectoryW((folder + L"\\src").c_str());
+    RemoveDirectoryW((folder + L"\\dst").c_str());
+    RemoveDirectoryW(folder.c_str());
 }
