@@ -20,7 +20,9 @@ LRESULT CALLBACK WatchLog(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     auto* fixture = static_cast<MainWindowFixture*>(GetPropA(list, FixtureProperty));
     LRESULT result = CallWindowProcA(fixture->logProcedure, list, message, wParam, lParam);
     // A row is complete when its last cell, the destination, is set.
-    if (message == LVM_SETITEMTEXTA && reinterpret_cast<const LVITEMA*>(lParam)->iSubItem == 2 && fixture->onRow)
+    // The log's rows are wide; iSubItem sits alike in both forms.
+    if ((message == LVM_SETITEMTEXTW || message == LVM_SETITEMTEXTA) &&
+        reinterpret_cast<const LVITEMW*>(lParam)->iSubItem == 2 && fixture->onRow)
         fixture->onRow(fixture->LogRows());
     return result;
 }
