@@ -16,8 +16,9 @@
 // a read-only set file: the question of a failed save; "changed" closes it
 // after another program changed the set file: the question before it is
 // overwritten. "names" runs a set whose files have names of other code pages
-// and an emoji: the log as the success report shows.
+// and an emoji: the log once the run is over.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -28,6 +29,7 @@
 #include "EDropDownCombo.h"
 #include "EFlags.h"
 #include "ELineEdit.h"
+#include "EListRows.h"
 #include "EOwnerDrawListView.h"
 #include "EProgram.h"
 #include "EPushButton.h"
@@ -150,7 +152,12 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
                  TicksOf(2030, 1, i));
     f.window->Option(2)->SetChecked(0);
     S second({[&](HWND dialog) { Shot(f.handle, replace); return S::Press(20)(dialog); },
-              [&](HWND dialog) { Shot(f.handle, success); return S::Press(IDOK)(dialog); }});
+              [&](HWND dialog) {
+                  // The log's picture may follow the last rows by up to a second.
+                  WaitUntil([&] { return !EListPictureBehind(f.window->Log()->Handle()); }, 2000);
+                  Shot(f.handle, success);
+                  return S::Press(IDOK)(dialog);
+              }});
     f.Click(f.window->DownButton());
     f.Close();
 }
@@ -180,9 +187,15 @@ void ShowNames(const char* marker)
     MakeWideFile(to + L"\\\u53E4\u3044.txt");
     MainWindowFixture f(SetText("Photos", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
     f.Open();
+    // Wide enough for the temporary folder's long paths and the names.
+    SetWindowPos(f.handle, nullptr, 0, 0, 1000, 420, SWP_NOMOVE | SWP_NOZORDER);
+    for (int column : {1, 2})
+        SendMessageA(f.window->Log()->Handle(), LVM_SETCOLUMNWIDTH, column, 440);
     f.Pump();
-    S report({[&](HWND dialog) { Shot(f.handle, marker, dialog); return S::Press(IDOK)(dialog); }});
+    S report({S::Press(IDOK)});
     f.Click(f.window->DownButton());
+    f.Pump();
+    Shot(f.handle, marker);
     f.Close();
 }
 
