@@ -1,6 +1,7 @@
 #include "FileActions.h"
 
 #include "BilingualText.h"
+#include "EHandle.h"
 #include "ErrorSink.h"
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
@@ -38,13 +39,9 @@ void ReportCopyError(ErrorSink& errors, DWORD code, const std::wstring& path)
 // Another program holds the file open without sharing.
 bool InUse(const std::wstring& path)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-        return false;
-    }
-    return GetLastError() == ERROR_SHARING_VIOLATION;
+    EFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr));
+    return !file.Valid() && GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 }

@@ -1,5 +1,6 @@
 #include "FolderIndex.h"
 
+#include "EHandle.h"
 #include "ExactNames.h"
 #include "TemporaryCopy.h"
 #include "WidePath.h"
@@ -55,9 +56,9 @@ FolderIndex::Status FolderIndex::Read(const std::wstring& folder)
     Clear();
     std::wstring pattern = JoinName(folder, L"*");
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
-                                     FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) {
+    ESearchHandle search(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                          FIND_FIRST_EX_LARGE_FETCH));
+    if (!search.Valid()) {
         error = GetLastError();
         // An empty drive root has no "." entry: nothing found means empty.
         if (error == ERROR_FILE_NOT_FOUND && GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES)
@@ -66,9 +67,8 @@ FolderIndex::Status FolderIndex::Read(const std::wstring& folder)
     }
     do {
         Add(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
-    } while (FindNextFileW(search, &data));
+    } while (FindNextFileW(search.Get(), &data));
     error = GetLastError();
-    FindClose(search);
     if (error != ERROR_NO_MORE_FILES) {
         entries.clear();
         leftovers.clear();
@@ -121,10 +121,8 @@ const FolderEntry* FolderIndex::CaseTwin(const FolderEntry& entry) const
 int ReadFolderEntry(const std::wstring& path, FolderEntry* entry, bool exact)
 {
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileW(LongPath(path).c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
+    if (!ESearchHandle(FindFirstFileW(LongPath(path).c_str(), &data)).Valid())
         return 0;
-    FindClose(search);
     *entry = MakeEntry(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
     return !exact || entry->name == LastName(path);
 }

@@ -46,12 +46,11 @@ TemporaryCopy& TemporaryCopy::operator=(TemporaryCopy&& other)
 {
     if (this != &other) {
         Discard();
-        file = other.file;
+        file = std::move(other.file);
         attributes = other.attributes;
         error = other.error;
         destination = std::move(other.destination);
         temporary = std::move(other.temporary);
-        other.file = INVALID_HANDLE_VALUE;
     }
     return *this;
 }
@@ -65,23 +64,24 @@ int TemporaryCopy::Write(const std::wstring& source, const std::wstring& target,
         error = ERROR_CANCELLED;
         return 0;
     }
-    HANDLE from = CreateFileW(LongPath(source).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (from == INVALID_HANDLE_VALUE) {
+    EFileHandle from(CreateFileW(LongPath(source).c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!from.Valid()) {
         error = GetLastError();
         return 0;
     }
     // Not GetFileInformationByHandle: it also asks for the volume, which
     // Wine answers through its mount manager, several round trips away.
     FILE_BASIC_INFO info;
-    int done = GetFileInformationByHandleEx(from, FileBasicInfo, &info, sizeof info) ? 1 : 0;
+    int done = GetFileInformationByHandleEx(from.Get(), FileBasicInfo, &info, sizeof info) ? 1 : 0;
     if (!done)
         error = GetLastError();
-    done = done && CreateBeside() && Fill(from, cancel);
-    CloseHandle(from);
+    done = done && CreateBeside() && Fill(from.Get(), cancel);
+    from.Reset();
     if (done) {
         attributes = info.FileAttributes & KeptAttributes;
-        if (!SetBasicInfo(file, info.LastWriteTime, attributes)) {
+        if (!SetBasicInfo(file.Get(), info.LastWriteTime, attributes)) {
             error = GetLastError();
             attributes = FILE_ATTRIBUTE_NORMAL;
             done = 0;
@@ -99,9 +99,9 @@ int TemporaryCopy::CreateBeside()
     static volatile LONG serial;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = TemporaryPath(destination, static_cast<unsigned>(InterlockedIncrement(&serial)));
-        file = CreateFileW(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
+        file.Reset(CreateFileW(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.Valid()) {
             attributes = FILE_ATTRIBUTE_NORMAL;
             error = 0;
             return 1;
@@ -129,7 +129,7 @@ int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
         if (got == 0)
             return 1;
         DWORD put = 0;
-        if (!WriteFile(file, buffer, got, &put, nullptr)) {
+        if (!WriteFile(file.Get(), buffer, got, &put, nullptr)) {
             error = GetLastError();
             return 0;
         }
@@ -142,7 +142,7 @@ int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
 
 int TemporaryCopy::Commit(bool replace)
 {
-    if (file == INVALID_HANDLE_VALUE) {
+    if (!file.Valid()) {
         error = ERROR_INVALID_HANDLE;
         return 0;
     }
@@ -153,27 +153,25 @@ int TemporaryCopy::Commit(bool replace)
     info.ReplaceIfExists = replace ? TRUE : FALSE;
     info.RootDirectory = nullptr;
     info.FileNameLength = static_cast<DWORD>(destination.size() * sizeof(WCHAR));
-    if (!SetFileInformationByHandle(file, FileRenameInfo, &info, static_cast<DWORD>(buffer.size()))) {
+    if (!SetFileInformationByHandle(file.Get(), FileRenameInfo, &info, static_cast<DWORD>(buffer.size()))) {
         error = GetLastError();
         Discard();
         return 0;
     }
-    CloseHandle(file);
-    file = INVALID_HANDLE_VALUE;
+    file.Reset();
     return 1;
 }
 
 void TemporaryCopy::Discard()
 {
-    if (file == INVALID_HANDLE_VALUE)
+    if (!file.Valid())
         return;
     // A read-only file cannot be marked for deletion.
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        SetBasicInfo(file, LARGE_INTEGER{}, FILE_ATTRIBUTE_NORMAL);
+        SetBasicInfo(file.Get(), LARGE_INTEGER{}, FILE_ATTRIBUTE_NORMAL);
     FILE_DISPOSITION_INFO disposition{TRUE};
-    bool marked = SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != 0;
-    CloseHandle(file);
-    file = INVALID_HANDLE_VALUE;
+    bool marked = SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) != 0;
+    file.Reset();
     if (!marked) {
         SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(temporary.c_str());

@@ -1,6 +1,8 @@
 #ifndef OMBREL_TEMPORARYCOPY_H
 #define OMBREL_TEMPORARYCOPY_H
 
+#include "EHandle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -32,14 +34,14 @@ public:
     // Removes a copy not committed; nothing when there is none.
     void Discard();
 
-    bool Written() const { return file != INVALID_HANDLE_VALUE; }
+    bool Written() const { return file.Valid(); }
     DWORD Error() const { return error; }
 
 private:
     int CreateBeside();
     int Fill(HANDLE from, const volatile LONG* cancel);
 
-    HANDLE file = INVALID_HANDLE_VALUE;
+    EFileHandle file;
     DWORD attributes = FILE_ATTRIBUTE_NORMAL;
     DWORD error = 0;
     std::wstring destination;

@@ -5,31 +5,9 @@
 #include <cstring>
 
 #include "EFlags.h"
+#include "EHandle.h"
 
 namespace {
-
-// A handle closed on leaving scope.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool Valid() const { return handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle; }
-    bool Close()
-    {
-        if (!Valid())
-            return true;
-        bool closed = CloseHandle(handle) != 0;
-        handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle;
-};
 
 // The folder part of path ("." for a bare name), for a temporary file beside
 // it. The second byte of a Shift-JIS pair may be a backslash ("ソ" is 83 5C).
@@ -98,7 +76,7 @@ FileReadResult ReadFileBytes(const char* path, std::string& bytes, std::size_t l
         SetLastError(ERROR_BAD_DEVICE);
         return FileReadResult::Unopenable;
     }
-    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+    EFileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     if (!file.Valid()) {
         DWORD error = GetLastError();
@@ -148,7 +126,7 @@ int WriteFileSafely(const char* path, const std::string& bytes, bool replace)
     }
     if (!GetTempFileNameA(folder, "omb", 0, temporary))
         return 0;
-    FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    EFileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     bool written = file.Valid() && WriteAll(file.Get(), bytes);
     DWORD error = written ? ERROR_SUCCESS : GetLastError();
@@ -168,7 +146,7 @@ int FinalPathOf(const char* path, std::string& final)
     final = path;
     // No access asked: only the name is wanted, so a file held by another
     // program still answers.
-    FileHandle file(CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    EFileHandle file(CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.Valid())
         return 1;

@@ -1,5 +1,7 @@
 #include "EApplication.h"
 
+#include "EHandle.h"
+
 #include <new>
 
 #include "EView.h"
@@ -45,9 +47,11 @@ bool EApplication::FindRunningInstance(const char* instanceName)
 {
     // Owned by this thread until the process ends. Creating is the one
     // atomic step: of two starts at once, exactly one makes it.
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, instanceName);
-    if (!mutex || GetLastError() != ERROR_ALREADY_EXISTS)
+    EMutexHandle mutex(CreateMutexA(nullptr, TRUE, instanceName));
+    if (!mutex.Valid() || GetLastError() != ERROR_ALREADY_EXISTS) {
+        mutex.Release();
         return false;
+    }
     // Another start holds it, and its window may not be there yet.
     DWORD start = GetTickCount();
     for (;;) {
@@ -55,18 +59,17 @@ bool EApplication::FindRunningInstance(const char* instanceName)
         bool waited = GetTickCount() - start >= InstanceWaitMilliseconds;
         if (other && (IsWindowVisible(other) || waited)) {
             SetForegroundWindow(other);
-            CloseHandle(mutex);
             return true;
         }
-        if (waited) {
-            CloseHandle(mutex);
+        if (waited)
             return true;
-        }
         // Owned by no one (the holder ended, or only kept the name open):
         // this start is the one, and keeps it.
-        DWORD wait = WaitForSingleObject(mutex, 50);
-        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED)
+        DWORD wait = WaitForSingleObject(mutex.Get(), 50);
+        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) {
+            mutex.Release();
             return false;
+        }
     }
 }
 

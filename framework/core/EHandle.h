@@ -7,7 +7,7 @@
 // Not copyable; movable. Both null and INVALID_HANDLE_VALUE mean "none",
 // whichever the call that made the handle returns on failure, and "none" is
 // never closed.
-template <BOOL(WINAPI* Close)(HANDLE)>
+template <BOOL(WINAPI* Close_)(HANDLE)>
 class EHandle {
 public:
     EHandle() = default;
@@ -32,11 +32,19 @@ public:
         handle = INVALID_HANDLE_VALUE;
         return kept;
     }
+    // Closes the handle held, if any; false when closing failed (for a
+    // file written to, the data may not have reached the disk).
+    bool Close()
+    {
+        bool closed = !Valid() || Close_(handle) != FALSE;
+        handle = INVALID_HANDLE_VALUE;
+        return closed;
+    }
     // Closes the handle held, if any, and holds another.
     void Reset(HANDLE other = INVALID_HANDLE_VALUE)
     {
         if (Valid())
-            Close(handle);
+            Close_(handle);
         handle = other;
     }
 
@@ -44,9 +52,10 @@ private:
     HANDLE handle = INVALID_HANDLE_VALUE;
 };
 
-// Files, events and threads: every handle that CloseHandle closes.
+// Files, events, mutexes and threads: every handle that CloseHandle closes.
 typedef EHandle<CloseHandle> EFileHandle;
 typedef EHandle<CloseHandle> EEventHandle;
+typedef EHandle<CloseHandle> EMutexHandle;
 typedef EHandle<CloseHandle> EThreadHandle;
 // Directory searches (FindFirstFile and the like).
 typedef EHandle<FindClose> ESearchHandle;
