@@ -36,14 +36,8 @@ UINT DrawFlags(int format)
 
 void DrawCell(HWND list, HDC dc, const DRAWITEMSTRUCT& item, int column, int x, int width, int format)
 {
-    wchar_t text[EListCellLimit + 1] = L"";
-    LVITEMW cell = {};
-    cell.iSubItem = column;
-    cell.pszText = text;
-    cell.cchTextMax = EListCellLimit + 1;
-    SendMessageW(list, LVM_GETITEMTEXTW, item.itemID, reinterpret_cast<LPARAM>(&cell));
     RECT rect = {x + 2, item.rcItem.top, x + width - 2, item.rcItem.bottom};
-    DrawTextW(dc, text, -1, &rect, DrawFlags(format));
+    DrawTextW(dc, EListCellText(list, static_cast<int>(item.itemID), column).c_str(), -1, &rect, DrawFlags(format));
 }
 
 }
@@ -97,6 +91,17 @@ void EListInsertRow(HWND list, int index, const wchar_t* const* texts, int count
         cell.pszText = const_cast<wchar_t*>(Bounded(texts[j], buffer));
         SendMessageW(list, LVM_SETITEMTEXTW, inserted, reinterpret_cast<LPARAM>(&cell));
     }
+}
+
+std::wstring EListCellText(HWND list, int row, int column)
+{
+    wchar_t text[EListCellLimit + 1] = L"";
+    LVITEMW cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = EListCellLimit + 1;
+    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+    return text;
 }
 
 bool EListHasColumn(HWND list, int index)

@@ -71,6 +71,9 @@ bool EListPictureBehind(HWND list);
 // Repaints the list now, if its picture is behind.
 void EListRefreshPicture(HWND list);
 
+// A cell's text as the list keeps it, wide.
+std::wstring EListCellText(HWND list, int row, int column);
+
 bool EListHasColumn(HWND list, int index);
 
 // Asks the control each time; 0 without columns.

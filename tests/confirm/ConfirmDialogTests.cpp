@@ -189,59 +189,40 @@ TEST_CASE("Japanese file confirmations read back in Shift-JIS")
 
 namespace {
 
-// A file of size bytes, made through the long form.
-void MakeWideFile(const std::wstring& path, DWORD size)
-{
-    HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    REQUIRE(file != INVALID_HANDLE_VALUE);
-    std::string bytes(size, 'x');
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), size, &written, nullptr);
-    CloseHandle(file);
-}
-
 // The questions about files of these names show each name as it is, and
 // the replace question finds the new file's size and icon.
 void CheckRealNames(std::initializer_list<const wchar_t*> names)
 {
     Application app;
     TempFolder temp;
-    CreateDirectoryA((temp / "src").c_str(), nullptr);
-    CreateDirectoryA((temp / "dst").c_str(), nullptr);
     for (const wchar_t* name : names) {
-        CAPTURE(ShownInCodePage(name));
-        std::wstring existing = W(temp / "dst\\") + name, fresh = W(temp / "src\\") + name;
-        MakeWideFile(existing, 0);
-        MakeWideFile(fresh, 1536);
-        Answered replace(IDNO);
-        ConfirmFileReplace(nullptr, fresh, existing);
-        CHECK(replace.wideMessage.find(name) != std::wstring::npos);
-        CHECK(replace.wideNewText.rfind(L"1.5KB (1536 bytes)\n", 0) == 0);
-        CHECK(replace.newIcon != nullptr);
+        std::wstring existing = LongForm(temp / "dst\\") + name, fresh = LongForm(temp / "src\\") + name;
+        REQUIRE((MakeFileW(existing) && MakeFileW(fresh, std::string(1536, 'x'))));
+        {
+            Answered replace(IDNO);
+            ConfirmFileReplace(nullptr, ShownPath(fresh), ShownPath(existing));
+            CHECK(replace.wideMessage.find(name) != std::wstring::npos);
+            CHECK(replace.wideNewText.rfind(L"1.5KB (1536 bytes)\n", 0) == 0);
+            CHECK(replace.newIcon != nullptr);
+        }
         Answered remove(IDNO);
-        ConfirmFileDelete(nullptr, existing);
+        ConfirmFileDelete(nullptr, ShownPath(existing));
         CHECK(remove.wideMessage.find(std::wstring(L"'") + name + L"'") != std::wstring::npos);
-        // TempFolder removes through the code page: not these names.
-        DeleteFileW(LongPath(existing).c_str());
-        DeleteFileW(LongPath(fresh).c_str());
     }
 }
 
-LRESULT CALLBACK AnsiOnlyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK AnsiOnly(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// What ShowWideText leaves in a window of an ANSI class of the test's own,
-// read back in the code page.
+// What ShowWideText leaves in a window of an ANSI procedure of its own
+// (DefWindowProcA itself would keep wide text), read back in the code page.
 std::string ShownByAnsiWindow(const std::wstring& text)
 {
-    WNDCLASSA type = {};
-    type.lpfnWndProc = AnsiOnlyProc;
-    type.hInstance = GetModuleHandleA(nullptr);
-    type.lpszClassName = "OmbrelAnsiOnly";
+    WNDCLASSA type = {0, AnsiOnly, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "AnsiOnly"};
     RegisterClassA(&type);
-    HWND window = CreateWindowA("OmbrelAnsiOnly", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, type.hInstance, nullptr);
+    HWND window = CreateWindowA("AnsiOnly", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, type.hInstance, nullptr);
     ShowWideText(window, text);
     char shown[256] = "";
     GetWindowTextA(window, shown, sizeof shown);

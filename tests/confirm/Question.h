@@ -11,10 +11,7 @@
 #include "WidePath.h"
 #include "resource.h"
 
-inline std::wstring W(const std::string& text)
-{
-    return Widen(text.c_str());
-}
+inline std::wstring W(const std::string& text) { return Widen(text.c_str()); }
 
 // What a file question showed.
 struct Question {
@@ -41,8 +38,7 @@ inline DialogScript::Step Answer(Question& seen, int button)
         GetWindowTextA(dialog, caption, sizeof caption);
         auto wide = [dialog](int item) {
             wchar_t buffer[1024] = L"";
-            GetDlgItemTextW(dialog, item, buffer, 1024);
-            return std::wstring(buffer);
+            return std::wstring(buffer, GetDlgItemTextW(dialog, item, buffer, 1024));
         };
         seen = {caption, text(IDC_CONFIRM_TEXT), text(IDC_EXISTING_TEXT), text(IDC_NEW_TEXT),
                 wide(IDC_CONFIRM_TEXT), wide(IDC_NEW_TEXT),
