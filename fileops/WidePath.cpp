@@ -149,7 +149,7 @@ bool IsSkippedEntry(const std::wstring& name)
     return false;
 }
 
-std::wstring FormatShown(const char* format, std::initializer_list<std::wstring> args)
+std::wstring FormatShown(const char* format, const std::vector<std::wstring>& args)
 {
     std::wstring pattern = Widen(format);
     std::wstring text;

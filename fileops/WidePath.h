@@ -1,8 +1,8 @@
 #ifndef OMBREL_WIDEPATH_H
 #define OMBREL_WIDEPATH_H
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 // Paths of a run, in UTF-16 as the file system holds them. Below the two
 // folders of a set every name is the file system's own and is never turned
@@ -40,6 +40,6 @@ bool IsSkippedEntry(const std::wstring& name);
 
 // format in the ANSI code page (one of the program's texts) with each "%s"
 // replaced by the next of args, which are shown as they are.
-std::wstring FormatShown(const char* format, std::initializer_list<std::wstring> args);
+std::wstring FormatShown(const char* format, const std::vector<std::wstring>& args);
 
 #endif
