@@ -37,16 +37,21 @@ TEST_CASE_FIXTURE(SyncTrees, "a link to a file is never followed when the delete
     MakeFile(src + "\\keep.txt", "k");
     struct Row {
         const char* link;
-    } rows[] = {{"thesis-link.tex"}, {"old\\deeper\\thesis-link.tex"}};
+        const char* lookAlike;  // a target in both trees that Wine names as the link; nullptr: the thesis
+    } rows[] = {{"thesis-link.tex", nullptr}, {"old\\deeper\\thesis-link.tex", nullptr}, {"notes", "notes."},
+                {"report", "report "}, {"sub.\\x", "sub\\x"}, {"dir\\x", "dir.\\x"}};
     for (const Row& row : rows) {
         CAPTURE(std::string(row.link));
         MakeFolder(dst + "\\old\\deeper");
-        TestLink link(temp / "outside\\thesis.tex", dst + "\\" + row.link);
+        std::string target = row.lookAlike ? dst + "\\" + row.lookAlike : temp / "outside\\thesis.tex";
+        for (const std::string& side : {src, dst})
+            REQUIRE((!row.lookAlike || MakeFileW(LongForm(side + "\\" + row.lookAlike), "look-alike")));
+        TestLink link(target, dst + "\\" + row.link);
         REQUIRE(link.Made());
         CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
         CHECK(Has(boxes, row.link));
         CHECK(Has(boxes, "is a link to a file. It was left in place"));
-        CHECK(ReadWholeFile(temp / "outside\\thesis.tex") == "three years of work");
+        CHECK(ReadWholeFileW(LongForm(target)) == (row.lookAlike ? "look-alike" : "three years of work"));
     }
 }
 
