@@ -10,6 +10,7 @@
 #include <doctest/doctest.h>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -181,6 +182,27 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its 
     CHECK(Has(boxes, "Nothing is written through it"));
     CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
     delete link;
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "the delete pass never prunes through a folder swapped for a link after its listing")
+{
+    // Swapped while a deletion before the folder, or inside it, is asked about.
+    for (const char* asked : {"a.txt", "sub\\b.txt"}) {
+        TempFolder trees;
+        MakeFile(trees / "outside\\b.txt", "outside", T);
+        MakeFile(trees / "src\\sub\\x.txt", "x", T);
+        MakeFile(trees / "dst\\sub\\x.txt", "x", T);
+        MakeFile(trees / "dst\\" + asked, "orphan", T);
+        std::unique_ptr<TestLink> link;
+        ScriptedHost host;
+        host.answers = {IDYES, IDYES};
+        host.onQuestion = [&](const std::string&) {
+            if (!link && MoveFileA((trees / "dst\\sub").c_str(), (trees / "moved").c_str()))
+                link.reset(new TestLink(trees / "outside", trees / "dst\\sub"));
+        };
+        Run(host, Options(1, 0, 0, 0), trees / "src", trees / "dst");
+        CHECK(ReadWholeFile(trees / "outside\\b.txt") == "outside");
+    }
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
