@@ -41,6 +41,15 @@ int DeletePass::Run(const std::wstring& source, const std::wstring& destination)
 int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& destination)
 {
     run.host.ShowStatus(ShownPath(destination));
+    // The parent's listing may be past: a folder swapped for a link since
+    // would have another folder pruned through it.
+    DWORD attributes = GetFileAttributesW(destination.c_str());
+    if (!holders.empty() && !HolderInPlace())
+        return 0;
+    if (!holders.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        ReportDestinationLink(run.host, destination);
+        return 0;
+    }
     // A destination folder that cannot be listed keeps what it holds.
     FolderIndex existing;
     if (existing.Read(destination) != FolderIndex::Listed)
@@ -51,6 +60,8 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
         return 0;
     }
     run.RemoveLeftovers(destination, existing);
+    holders.push_back(Holder{destination, FolderId(), false});
+    holders.back().known = ReadFolderId(destination, &holders.back().id) != 0;
     for (const FolderEntry& entry : existing.Entries()) {
         if (!run.Step())
             return 0;
@@ -84,7 +95,18 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
         if (!result)
             return 0;
     }
+    holders.pop_back();
     return 1;
+}
+
+int DeletePass::HolderInPlace()
+{
+    FolderId now;
+    if (holders.empty() || !holders.back().known ||
+        (ReadFolderId(holders.back().path, &now) && now == holders.back().id))
+        return 1;
+    ReportDestinationLink(run.host, holders.back().path);
+    return 0;
 }
 
 int DeletePass::SourceIsTheSame()
@@ -132,6 +154,8 @@ int DeletePass::PruneFile(const std::wstring& sourceChild, const std::wstring& p
     int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
+    if (!HolderInPlace())
+        return 0;
     FolderEntry now;
     if (!ReadFolderEntry(path, &now, true) || now.IsFolder())
         return 1;
@@ -155,6 +179,8 @@ int DeletePass::RemoveOrphanFolder(const std::wstring& sourceChild, const std::w
     int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
+    if (!HolderInPlace())
+        return 0;
     run.host.LogOperation("rmdir", ShownPath(path), std::wstring());
     return DeleteTree(run.host, path, &run.counts, run.options.excludeObj != 0);
 }
@@ -184,6 +210,8 @@ int DeletePass::PruneOrphanContents(const std::wstring& sourceChild, const std::
     if (listing.Read(path) != FolderIndex::Listed)
         return 1;
     run.RemoveLeftovers(path, listing);
+    holders.push_back(Holder{path, FolderId(), false});
+    holders.back().known = ReadFolderId(path, &holders.back().id) != 0;
     for (const FolderEntry& entry : listing.Entries()) {
         if (!run.Step())
             return 0;
@@ -196,5 +224,6 @@ int DeletePass::PruneOrphanContents(const std::wstring& sourceChild, const std::
         if (!(entry.IsFolder() ? RemoveOrphanFolder(sourceChild, child) : PruneFile(sourceChild, child)))
             return 0;
     }
+    holders.pop_back();
     return 1;
 }

@@ -5,6 +5,7 @@
 #include "RunContext.h"
 
 #include <string>
+#include <vector>
 
 // The delete pass: removes from the destination what the source lacks. Only
 // what a listing of the source has shown absent goes, and only while the
@@ -37,11 +38,22 @@ private:
     // 0, after a message, when the source's top folder is no longer the one
     // the run started with.
     int SourceIsTheSame();
+    // 0, after a message, when the destination folder listed last is no
+    // longer the one its path reaches (swapped for a link since).
+    int HolderInPlace();
+
+    struct Holder {
+        std::wstring path;
+        FolderId id;
+        bool known;
+    };
 
     RunContext& run;
     std::wstring sourceRoot;
     FolderId sourceId;
     bool sourceIdKnown;
+    // The destination folders being pruned, outermost first.
+    std::vector<Holder> holders;
 };
 
 #endif

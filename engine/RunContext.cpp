@@ -1,5 +1,6 @@
 #include "RunContext.h"
 
+#include "FileActions.h"
 #include "FolderIndex.h"
 #include "WidePath.h"
 
@@ -40,9 +41,6 @@ bool RunContext::Excluded(const std::wstring& name) const
 void RunContext::RemoveLeftovers(const std::wstring& folder, const FolderIndex& listing)
 {
     // A copy being written is open without sharing, so its deletion fails.
-    for (const std::wstring& leftover : listing.Leftovers()) {
-        std::wstring path = JoinName(folder, leftover);
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-    }
+    for (const std::wstring& leftover : listing.Leftovers())
+        RemoveLeftover(JoinName(folder, leftover));
 }

@@ -114,6 +114,15 @@ int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clear
     return 0;
 }
 
+void RemoveLeftover(const std::wstring& path)
+{
+    std::wstring target = LongPath(path);
+    if (IsLinkAt(target))
+        return;
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(target.c_str());
+}
+
 int CreateFolderWithReport(ErrorSink& errors, const std::wstring& path)
 {
     if (CreateDirectoryW(LongPath(path).c_str(), nullptr))

@@ -29,6 +29,9 @@ int SetAttributesWithReport(ErrorSink& errors, const std::wstring& path, DWORD a
 // that would reach its target, stays and the failure is reported. Success
 // only when the entry itself is gone.
 int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clearAttributes = false);
+// Removes a killed run's temporary copy, silently. A link of such a name is
+// not ours and stays: Wine would delete what it points to.
+void RemoveLeftover(const std::wstring& path);
 // One level only: a missing parent fails.
 int CreateFolderWithReport(ErrorSink& errors, const std::wstring& path);
 int RemoveFolderWithReport(ErrorSink& errors, const std::wstring& path);

@@ -46,7 +46,7 @@ int DeleteFolderContents(TreeRemoval& removal, const std::wstring& folder)
     if (listing.Read(folder) != FolderIndex::Listed)
         return 1;
     for (const std::wstring& leftover : listing.Leftovers())
-        DeleteFileW(JoinName(folder, leftover).c_str());
+        RemoveLeftover(JoinName(folder, leftover));
     for (const FolderEntry& entry : listing.Entries()) {
         if (!entry.Usable()) {
             ReportUnusableName(removal.errors, folder, entry);

@@ -31,6 +31,35 @@ std::wstring FinalPath(const std::wstring& path)
     return length > 0 && length < final.size() ? std::wstring(final.data(), length) : std::wstring();
 }
 
+std::wstring WithoutDotsAndSpaces(const std::wstring& name)
+{
+    std::size_t kept = name.find_last_not_of(L". ");
+    return kept == std::wstring::npos ? name : name.substr(0, kept + 1);
+}
+
+// Whether the file id is also reached by a path that differs from path only
+// in dots and spaces ending one of its names (sub.\x for sub\x).
+bool LookAlikeIsSame(const std::wstring& path, const FolderId& id)
+{
+    std::wstring folder = path;
+    std::wstring rest;
+    for (std::wstring name = LastName(folder); CutLastName(&folder); name = LastName(folder)) {
+        std::wstring stem = WithoutDotsAndSpaces(name);
+        WIN32_FIND_DATAW data;
+        ESearchHandle search(FindFirstFileW(JoinName(folder, stem + L"*").c_str(), &data));
+        for (bool more = search.Valid(); more; more = FindNextFileW(search.Get(), &data) != 0) {
+            std::wstring other = data.cFileName;
+            std::wstring candidate = JoinName(folder, other);
+            FolderId otherId;
+            if (other != name && WithoutDotsAndSpaces(other) == stem &&
+                ReadFolderId(rest.empty() ? candidate : JoinName(candidate, rest), &otherId) && otherId == id)
+                return true;
+        }
+        rest = rest.empty() ? name : JoinName(name, rest);
+    }
+    return false;
+}
+
 bool SameText(const std::wstring& a, const std::wstring& b)
 {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
@@ -82,11 +111,23 @@ int IsSameOrInside(const std::wstring& inner, const std::wstring& outer)
         return 0;
     FolderId outerId;
     bool haveId = ReadFolderId(outerFull, &outerId) != 0;
+    bool followed = false;
     do {
         if (SameText(walk, outerFull))
             return 1;
         FolderId id;
-        if (haveId && ReadFolderId(walk, &id) && id == outerId)
+        if (!ReadFolderId(walk, &id))
+            continue;
+        if (haveId && id == outerId)
+            return 1;
+        // The first folder that exists may be, or lie below, a link: the
+        // folders around where it leads hold it too. A final path that Wine
+        // cut short of ending dots names another folder (a. as a).
+        FolderId finalId;
+        std::wstring final = followed ? std::wstring() : FinalPath(walk);
+        followed = true;
+        if (!final.empty() && !SameText(final, walk) && ReadFolderId(final, &finalId) && finalId == id &&
+            IsSameOrInside(final, outerFull))
             return 1;
     } while (CutLastName(&walk));
     return 0;
@@ -108,20 +149,15 @@ int IsLinkAt(const std::wstring& path)
         return 0;
     // Compared exactly: a link to its own case twin differs in case alone.
     std::wstring name = LastName(full);
-    if (entry == JoinName(holder, name))
-        return 0;
-    // Wine gives the final path of a name ending in dots or spaces without
-    // them. A link to the look-alike beside it would give the same path, and
-    // would be the same file.
-    std::size_t kept = name.find_last_not_of(L". ");
-    if (kept == std::wstring::npos || kept + 1 == name.size() || entry != JoinName(holder, name.substr(0, kept + 1)))
+    std::wstring stem = WithoutDotsAndSpaces(name);
+    if (entry != JoinName(holder, name) && entry != JoinName(holder, stem))
         return 1;
+    // Wine gives final paths without the dots and spaces that end names, so
+    // a link to a look-alike beside it (notes -> notes.), or in a look-alike
+    // folder (sub.\x -> sub\x), gives this very path: the same file under
+    // such a look-alike path is a link.
     FolderId self;
-    FolderId lookalike;
-    return ReadFolderId(full, &self) && ReadFolderId(JoinName(folder, name.substr(0, kept + 1)), &lookalike) &&
-                   self == lookalike
-               ? 1
-               : 0;
+    return ReadFolderId(full, &self) && LookAlikeIsSame(full, self) ? 1 : 0;
 }
 
 int CanRemoveLinkItself(const std::wstring& path)

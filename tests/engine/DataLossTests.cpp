@@ -10,6 +10,7 @@
 #include <doctest/doctest.h>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -37,16 +38,21 @@ TEST_CASE_FIXTURE(SyncTrees, "a link to a file is never followed when the delete
     MakeFile(src + "\\keep.txt", "k");
     struct Row {
         const char* link;
-    } rows[] = {{"thesis-link.tex"}, {"old\\deeper\\thesis-link.tex"}};
+        const char* lookAlike;  // a target in both trees that Wine names as the link; nullptr: the thesis
+    } rows[] = {{"thesis-link.tex", nullptr}, {"old\\deeper\\thesis-link.tex", nullptr}, {"notes", "notes."},
+                {"report", "report "}, {"sub.\\x", "sub\\x"}, {"dir\\x", "dir.\\x"}};
     for (const Row& row : rows) {
         CAPTURE(std::string(row.link));
         MakeFolder(dst + "\\old\\deeper");
-        TestLink link(temp / "outside\\thesis.tex", dst + "\\" + row.link);
+        std::string target = row.lookAlike ? dst + "\\" + row.lookAlike : temp / "outside\\thesis.tex";
+        for (const std::string& side : {src, dst})
+            REQUIRE((!row.lookAlike || MakeFileW(LongForm(side + "\\" + row.lookAlike), "look-alike")));
+        TestLink link(target, dst + "\\" + row.link);
         REQUIRE(link.Made());
         CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
         CHECK(Has(boxes, row.link));
         CHECK(Has(boxes, "is a link to a file. It was left in place"));
-        CHECK(ReadWholeFile(temp / "outside\\thesis.tex") == "three years of work");
+        CHECK(ReadWholeFileW(LongForm(target)) == (row.lookAlike ? "look-alike" : "three years of work"));
     }
 }
 
@@ -176,6 +182,27 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its 
     CHECK(Has(boxes, "Nothing is written through it"));
     CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
     delete link;
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "the delete pass never prunes through a folder swapped for a link after its listing")
+{
+    // Swapped while a deletion before the folder, or inside it, is asked about.
+    for (const char* asked : {"a.txt", "sub\\b.txt"}) {
+        TempFolder trees;
+        MakeFile(trees / "outside\\b.txt", "outside", T);
+        MakeFile(trees / "src\\sub\\x.txt", "x", T);
+        MakeFile(trees / "dst\\sub\\x.txt", "x", T);
+        MakeFile(trees / "dst\\" + asked, "orphan", T);
+        std::unique_ptr<TestLink> link;
+        ScriptedHost host;
+        host.answers = {IDYES, IDYES};
+        host.onQuestion = [&](const std::string&) {
+            if (!link && MoveFileA((trees / "dst\\sub").c_str(), (trees / "moved").c_str()))
+                link.reset(new TestLink(trees / "outside", trees / "dst\\sub"));
+        };
+        Run(host, Options(1, 0, 0, 0), trees / "src", trees / "dst");
+        CHECK(ReadWholeFile(trees / "outside\\b.txt") == "outside");
+    }
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")

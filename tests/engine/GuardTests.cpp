@@ -82,10 +82,14 @@ TEST_CASE_FIXTURE(SyncTrees, "nested folders are refused before anything is touc
     CHECK(Run(host, wipe, src, temp / "alias\\out") == 0);
     CHECK(Has(boxes, nestedText));
     CHECK_FALSE(PathExists(src + "\\out"));
+    TestLink into(dst + "\\in", temp / "into");
+    REQUIRE(into.Made());
+    CHECK(Run(host, wipe, temp / "into", dst) == 0);
+    CHECK(Run(host, wipe, dst, temp / "into") == 0);
 
     CHECK(host.rows.empty());
     CHECK(Names(src) == std::vector<std::string>{"a.txt"});
-    CHECK(boxes.boxes.size() == 14);
+    CHECK(boxes.boxes.size() == 16);
 
     // Side by side is fine, also through Z:.
     CHECK(Run(host, wipe, zSource, dst) == 1);

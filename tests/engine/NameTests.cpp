@@ -102,11 +102,14 @@ TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never
     MakeFile(dst + "\\~omb77-1.tmp", "being written", T);
     HeldFile writing(dst + "\\~omb77-1.tmp");
     REQUIRE(writing.Held());
+    TestLink inSource(src + "\\sub\\kept.txt", src + "\\~omb5-5.tmp");
+    TestLink below(src + "\\sub\\kept.txt", dst + "\\sub\\~omb5-6.tmp");
     host.answers = {IDNO};
     CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
     CHECK(host.questions == std::vector<std::string>{"delete " + dst + "\\~omb.tmp"});
-    CHECK(Names(src) == std::vector<std::string>{"sub"});
+    CHECK(Names(src) == std::vector<std::string>{"sub", "~omb5-5.tmp"});
+    CHECK(ReadWholeFile(src + "\\sub\\kept.txt") == "k");
     CHECK(Names(dst) == std::vector<std::string>{"sub", "~omb.tmp", "~omb77-1.tmp"});
-    CHECK(Names(dst + "\\sub") == std::vector<std::string>{"kept.txt"});
+    CHECK(Names(dst + "\\sub") == std::vector<std::string>{"kept.txt", "~omb5-6.tmp"});
     CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\sub\\kept.txt " + dst + "\\sub\\kept.txt"});
 }

@@ -77,10 +77,8 @@ std::string UnixPath(const std::string& windowsPath)
     typedef char*(CDECL * ToUnix)(const wchar_t*);
     ToUnix toUnix = reinterpret_cast<ToUnix>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    wchar_t wide[MAX_PATH];
-    if (!toUnix || !MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH))
-        return std::string();
-    char* unix = toUnix(wide);
+    // The long form keeps names ending in a dot or a space.
+    char* unix = toUnix ? toUnix(LongForm(windowsPath).c_str()) : nullptr;
     if (!unix)
         return std::string();
     std::string result(unix);
@@ -135,7 +133,7 @@ TestLink::TestLink(const std::string& target, const std::string& linkPath) : mad
     std::string::size_type slash = linkPath.find_last_of('\\');
     std::string folder = UnixPath(linkPath.substr(0, slash));
     unixLink = folder + "/" + linkPath.substr(slash + 1);
-    made = !folder.empty() && RunUnixShell("ln -s '" + UnixPath(target) + "' '" + unixLink + "'");
+    made = !folder.empty() && RunUnixShell("mkdir -p '" + folder + "' && ln -s '" + UnixPath(target) + "' '" + unixLink + "'");
 }
 
 TestLink::~TestLink()
