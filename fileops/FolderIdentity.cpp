@@ -87,15 +87,21 @@ bool operator==(const FolderId& a, const FolderId& b)
 
 std::wstring NormalPath(const std::wstring& path)
 {
-    std::wstring full = LongPath(path);
-    DWORD length = GetFullPathNameW(full.c_str(), 0, nullptr, nullptr);
-    if (length == 0)
-        return std::wstring();
-    std::vector<wchar_t> buffer(length + 1);
-    length = GetFullPathNameW(full.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (length == 0 || length >= buffer.size())
-        return std::wstring();
-    full = LongPath(std::wstring(buffer.data(), length));
+    // A path given in the \\?\ form is taken as it is, as Windows takes it:
+    // resolving it would drop a last name's trailing dot and reach its
+    // look-alike. Any other is resolved as typed, then put in that form.
+    std::wstring full = path;
+    if (RootLength(path) == 0) {
+        DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+        if (length == 0)
+            return std::wstring();
+        std::vector<wchar_t> buffer(length + 1);
+        length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length == 0 || length >= buffer.size())
+            return std::wstring();
+        full = std::wstring(buffer.data(), length);
+    }
+    full = LongPath(full);
     // D:\a\ is D:\a; D:\ keeps its separator.
     std::size_t root = RootLength(full);
     while (full.size() > root && full.back() == L'\\')

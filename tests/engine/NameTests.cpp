@@ -113,3 +113,13 @@ TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never
     CHECK(Names(dst + "\\sub") == std::vector<std::string>{"kept.txt", "~omb5-6.tmp"});
     CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\sub\\kept.txt " + dst + "\\sub\\kept.txt"});
 }
+
+TEST_CASE_FIXTURE(SyncTrees, "a set's folder given in the long form keeps a trailing dot and never reaches its look-alike")
+{
+    MakeFile(src + "\\a.txt", "new", T);
+    MakeFile(temp / "backup\\a.txt", "the look-alike's own", T - 10 * S);
+    std::string dotted = "\\\\?\\" + temp / "backup.";
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dotted) == 1);
+    CHECK(ReadWholeFileW(LongForm(temp / "backup.") + L"\\a.txt") == "new");
+    CHECK(ReadWholeFile(temp / "backup\\a.txt") == "the look-alike's own");
+}

@@ -64,11 +64,15 @@ TestProcess::TestProcess(const std::string& commandLine, const std::string& extr
     PROCESS_INFORMATION info = {};
     if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0,
                        environment.empty() ? nullptr : environment.data(),
-                       currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup, &info)) {
+                       currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup, &info) &&
+        info.hProcess) {
         CloseHandle(info.hThread);
         process = info.hProcess;
         id = info.dwProcessId;
     }
+    // For a Linux program Wine answers success with no process handle and
+    // stack leftovers for the thread's: closing that could close any handle
+    // of this process, its standard output included.
 }
 
 TestProcess::~TestProcess()
