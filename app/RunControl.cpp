@@ -2,13 +2,27 @@
 
 #include <string>
 
+#include "BoxErrors.h"
+#include "EngineReports.h"
 #include "FileActions.h"
-#include "FileQueries.h"
+#include "FolderIdentity.h"
 #include "RunDialogs.h"
 #include "RunGuards.h"
 #include "RunWindow.h"
 #include "SetList.h"
 #include "SyncRun.h"
+#include "WidePath.h"
+
+namespace {
+
+// A top folder as typed, in any length.
+bool IsFolder(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(NormalPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}
 
 RunControl::RunControl(RunWindow& window, SetList& sets) : window(window), sets(sets), host(window) {}
 
@@ -51,19 +65,30 @@ int RunControl::Run(bool forward)
 
 int RunControl::CheckFolders(const char* source, const char* destination)
 {
-    if (!IsDirectory(source)) {
+    BoxErrors errors(window.Owner());
+    std::wstring from;
+    std::wstring to;
+    for (const char* path : {source, destination}) {
+        if (!WidenStrictly(path, path == source ? &from : &to)) {
+            ReportUndefinedText(errors, path);
+            return 0;
+        }
+    }
+    if (!IsFolder(from)) {
         ShowSourceMissing(window.DialogParent(), source);
         return 0;
     }
     // Before anything is created: a destination inside the source would be
     // made and then refused.
-    if (!CheckSafeFolders(window.Owner(), source, destination))
+    std::wstring normalSource;
+    std::wstring normalDestination;
+    if (!CheckSafeFolders(errors, from, to, &normalSource, &normalDestination))
         return 0;
-    if (IsDirectory(destination))
+    if (IsFolder(to))
         return 1;
     if (AskCreateDestination(window.DialogParent(), destination) != IDYES || host.Closed())
         return 0;
-    return CreateFolderWithReport(window.Owner(), destination, nullptr);
+    return CreateFolderWithReport(errors, normalDestination);
 }
 
 int RunControl::RunSet(const char* source, const char* destination, int deleteOption, int forceOption)

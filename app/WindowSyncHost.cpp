@@ -1,26 +1,44 @@
 #include "WindowSyncHost.h"
 
 #include "FileActions.h"
+#include "MessageBoxes.h"
 #include "RunWindow.h"
 
-HWND WindowSyncHost::Owner()
+#include <vector>
+
+namespace {
+
+// The window's controls take ANSI text: '?' stands for what the code page lacks.
+std::string Narrow(const std::wstring& text)
 {
-    return closed ? nullptr : window.Owner();
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> narrow(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(), length, "?", nullptr);
+    return narrow.data();
 }
 
-int WindowSyncHost::ConfirmReplace(const char* newFile, const char* existingFile)
-{
-    return closed ? IDCANCEL : UserAnswer(window.ConfirmReplace(newFile, existingFile));
 }
 
-int WindowSyncHost::ConfirmDeleteFile(const char* path)
+int WindowSyncHost::ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile)
 {
-    return closed ? IDCANCEL : UserAnswer(window.ConfirmDeleteFile(path));
+    return closed ? IDCANCEL
+                  : UserAnswer(window.ConfirmReplace(Narrow(newFile).c_str(), Narrow(existingFile).c_str()));
 }
 
-int WindowSyncHost::ConfirmRemoveFolder(const char* path)
+int WindowSyncHost::ConfirmDeleteFile(const std::wstring& path)
 {
-    return closed ? IDCANCEL : UserAnswer(window.ConfirmRemoveFolder(path));
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmDeleteFile(Narrow(path).c_str()));
+}
+
+int WindowSyncHost::ConfirmRemoveFolder(const std::wstring& path)
+{
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmRemoveFolder(Narrow(path).c_str()));
+}
+
+void WindowSyncHost::ShowError(const std::wstring& text)
+{
+    ErrorBoxText(closed ? nullptr : window.Owner(), text);
 }
 
 int WindowSyncHost::UserAnswer(int button) const
@@ -39,16 +57,16 @@ int WindowSyncHost::UserAnswer(int button) const
     }
 }
 
-void WindowSyncHost::LogOperation(const char* operation, const char* first, const char* second)
+void WindowSyncHost::LogOperation(const char* operation, const std::wstring& first, const std::wstring& second)
 {
     if (!closed)
-        window.LogOperation(operation, first, second);
+        window.LogOperation(operation, Narrow(first).c_str(), Narrow(second).c_str());
 }
 
-void WindowSyncHost::ShowStatus(const char* text)
+void WindowSyncHost::ShowStatus(const std::wstring& text)
 {
     if (!closed)
-        window.ShowStatus(text);
+        window.ShowStatus(Narrow(text).c_str());
 }
 
 void WindowSyncHost::PumpOneMessage()

@@ -15,12 +15,12 @@ public:
     // The window is borrowed and must outlive the host or be closed first.
     explicit WindowSyncHost(RunWindow& window) : window(window) {}
 
-    HWND Owner() override;
-    int ConfirmReplace(const char* newFile, const char* existingFile) override;
-    int ConfirmDeleteFile(const char* path) override;
-    int ConfirmRemoveFolder(const char* path) override;
-    void LogOperation(const char* operation, const char* first, const char* second) override;
-    void ShowStatus(const char* text) override;
+    int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override;
+    int ConfirmDeleteFile(const std::wstring& path) override;
+    int ConfirmRemoveFolder(const std::wstring& path) override;
+    void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
+    void ShowStatus(const std::wstring& text) override;
+    void ShowError(const std::wstring& text) override;
     void PumpOneMessage() override;
     bool AbortRequested() override { return abort != 0; }
     void ClearAbort() override { abort = 0; }

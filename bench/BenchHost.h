@@ -58,16 +58,17 @@ private:
 class ConsoleHost : public SyncHost {
 public:
     explicit ConsoleHost(bool verbose = false) : verbose(verbose) {}
-    HWND Owner() override { return nullptr; }
-    int ConfirmReplace(const char*, const char*) override { return IDYES; }
-    int ConfirmDeleteFile(const char*) override { return IDYES; }
-    int ConfirmRemoveFolder(const char*) override { return IDYES; }
-    void LogOperation(const char* operation, const char* first, const char* second) override
+    int ConfirmReplace(const std::wstring&, const std::wstring&) override { return IDYES; }
+    int ConfirmDeleteFile(const std::wstring&) override { return IDYES; }
+    int ConfirmRemoveFolder(const std::wstring&) override { return IDYES; }
+    void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
     {
         if (verbose)
-            std::printf("%s\t%s\t%s\n", operation, first, second);
+            std::printf("%s\t%ls\t%ls\n", operation, first.c_str(), second.c_str());
     }
-    void ShowStatus(const char*) override {}
+    void ShowStatus(const std::wstring&) override {}
+    // Through the installed reporter, which prints it.
+    void ShowError(const std::wstring& text) override { ErrorBoxText(nullptr, text); }
     void PumpOneMessage() override { ::PumpOneMessage(); }
     bool AbortRequested() override { return false; }
     void ClearAbort() override {}

@@ -17,6 +17,8 @@
 
 #include "BenchClock.h"
 #include "BenchHost.h"
+#include "BoxErrors.h"
+#include "WidePath.h"
 #include "EApplication.h"
 #include "EBitmapButton.h"
 #include "EStartup.h"
@@ -46,8 +48,9 @@ void MakeTree(const std::string& source, int files)
 
 void RemoveIfThere(const std::string& path)
 {
+    BoxErrors errors(nullptr);
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        DeleteTree(nullptr, path.c_str());
+        DeleteTree(errors, Widen(path.c_str()));
 }
 
 double HeadlessRun(const std::string& source, const std::string& destination)

@@ -1,79 +1,82 @@
-#include "SyncRun.h"
+#include "DeletePass.h"
 
 #include "EngineReports.h"
 #include "FileActions.h"
-#include "FolderIdentity.h"
 #include "FolderIndex.h"
-#include "PathText.h"
 #include "TreeReports.h"
+#include "WidePath.h"
 
-int SyncRun::PruneTree(const char* source, const char* destination)
+#include <windows.h>
+
+DeletePass::DeletePass(RunContext& run, const FolderId* id)
+    : run(run), sourceId(id ? *id : FolderId()), sourceIdKnown(id != nullptr)
 {
-    if (!Step())
+}
+
+int DeletePass::Run(const std::wstring& source, const std::wstring& destination)
+{
+    if (!run.Step())
         return 0;
     sourceRoot = source;
     if (!sourceIdKnown)
         sourceIdKnown = ReadFolderId(source, &sourceId) != 0;
-    // Only what a listing of the source has shown absent goes: a source
-    // that is not there (renamed away, unplugged) or cannot be asked says
-    // nothing of what it held, and stops the run instead.
-    DWORD sourceAttributes = GetFileAttributesA(source);
+    // A source that is not there (renamed away, unplugged) or cannot be
+    // asked says nothing of what it held, and stops the run instead.
+    DWORD sourceAttributes = GetFileAttributesW(source.c_str());
     if (sourceAttributes == INVALID_FILE_ATTRIBUTES) {
-        ReportSourceMissing(host.Owner(), source, GetLastError());
+        ReportSourceMissing(run.host, source, GetLastError());
         return 0;
     }
     if (!SourceIsTheSame())
         return 0;
     // The top destination is the user's choice and is never removed, also
     // not when it is a folder beside a source file.
-    DWORD destinationAttributes = GetFileAttributesA(destination);
+    DWORD destinationAttributes = GetFileAttributesW(destination.c_str());
     if (destinationAttributes == INVALID_FILE_ATTRIBUTES || !(destinationAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
         !(sourceAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return 1;
     return PruneFolder(source, destination);
 }
 
-int SyncRun::PruneFolder(const char* source, const char* destination)
+int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& destination)
 {
-    HWND owner = host.Owner();
-    host.ShowStatus(destination);
+    run.host.ShowStatus(ShownPath(destination));
     // A destination folder that cannot be listed keeps what it holds.
     FolderIndex existing;
     if (existing.Read(destination) != FolderIndex::Listed)
         return 1;
     FolderIndex counterparts;
     if (counterparts.Read(source) != FolderIndex::Listed) {
-        ReportSourceMissing(owner, source, counterparts.Error());
+        ReportSourceMissing(run.host, source, counterparts.Error());
         return 0;
     }
+    run.RemoveLeftovers(destination, existing);
     for (const FolderEntry& entry : existing.Entries()) {
-        if (!Step())
+        if (!run.Step())
             return 0;
         if (!entry.Usable()) {
-            ReportUnusableName(owner, destination, entry);
+            ReportUnusableName(run.host, destination, entry);
             return 0;
         }
-        char sourceChild[EPathSize];
-        char destinationChild[EPathSize];
-        if (!JoinBoth(sourceChild, source, destinationChild, destination, entry.name.c_str()))
-            return 0;
+        std::wstring sourceChild = JoinName(source, entry.name);
+        std::wstring destinationChild = JoinName(destination, entry.name);
         // An entry the source has in any form stays: a folder beside a
         // source file holds that file's copy. So does one of two case twins
         // whose counterpart is the other's.
-        const FolderEntry* counterpart = counterparts.Find(entry.wide);
+        const FolderEntry* counterpart = counterparts.Find(entry.name);
         int result = 1;
-        if (!counterpart)
+        if (!counterpart) {
             result = entry.IsFolder() ? RemoveOrphanFolder(sourceChild, destinationChild)
                                       : PruneFile(sourceChild, destinationChild);
-        else if (counterpart->wide != entry.wide && existing.CaseTwin(entry))
+        } else if (counterpart->name != entry.name && existing.CaseTwin(entry)) {
             continue;
-        else if (entry.IsFolder() && counterpart->IsFolder() && !entry.IsLink()) {
+        } else if (entry.IsFolder() && counterpart->IsFolder() && !entry.IsLink()) {
             // A link in the destination is never descended: what it holds is
             // not part of this tree. Nor is a folder that either of two
             // source case twins could stand for.
-            const FolderEntry* twin = counterpart->wide == entry.wide ? nullptr : counterparts.CaseTwin(*counterpart);
+            const FolderEntry* twin = counterpart->name == entry.name ? nullptr : counterparts.CaseTwin(*counterpart);
             if (twin) {
-                ReportCaseTwins(owner, source, counterpart->name.c_str(), twin->name.c_str());
+                ReportCaseTwins(run.host, source, counterpart->name, twin->name);
                 return 0;
             }
             result = PruneFolder(sourceChild, destinationChild);
@@ -84,47 +87,45 @@ int SyncRun::PruneFolder(const char* source, const char* destination)
     return 1;
 }
 
-int SyncRun::SourceIsTheSame()
+int DeletePass::SourceIsTheSame()
 {
     // An unplugged drive leaves its mount folder behind, empty: the folder
     // is there, but it is not the one the run started with.
     FolderId now;
     if (sourceIdKnown && (!ReadFolderId(sourceRoot, &now) || !(now == sourceId))) {
-        ReportSourceMissing(host.Owner(), sourceRoot, 0);
+        ReportSourceMissing(run.host, sourceRoot, 0);
         return 0;
     }
     return 1;
 }
 
-int SyncRun::SourceStillLacks(const char* sourceChild)
+int DeletePass::SourceStillLacks(const std::wstring& sourceChild)
 {
-    DWORD top = GetFileAttributesA(sourceRoot);
+    DWORD top = GetFileAttributesW(sourceRoot.c_str());
     if (top == INVALID_FILE_ATTRIBUTES || !(top & FILE_ATTRIBUTE_DIRECTORY)) {
-        ReportSourceMissing(host.Owner(), sourceRoot, top == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0);
+        ReportSourceMissing(run.host, sourceRoot, top == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0);
         return -1;
     }
     if (!SourceIsTheSame())
         return -1;
-    if (GetFileAttributesA(sourceChild) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(sourceChild.c_str()) != INVALID_FILE_ATTRIBUTES)
         return 0;
     DWORD code = GetLastError();
     if (code == ERROR_FILE_NOT_FOUND)
         return 1;
     // Not found along the way: a source folder above it went away.
-    ReportSourceMissing(host.Owner(), sourceChild, code);
+    ReportSourceMissing(run.host, sourceChild, code);
     return -1;
 }
 
-int SyncRun::PruneFile(const char* sourceChild, const char* path)
+int DeletePass::PruneFile(const std::wstring& sourceChild, const std::wstring& path)
 {
-    if (options.excludeObj && HasSuffix(path, ".obj"))
+    if (run.Excluded(path))
         return 1;
-    if (confirm) {
-        int act = Answer(host.ConfirmDeleteFile(path), 0);
-        if (act < 0)
-            return 0;
-        if (act == 0)
-            return 1;
+    if (run.confirm) {
+        int act = run.Answer(run.host.ConfirmDeleteFile(ShownPath(path)), false);
+        if (act <= 0)
+            return act == 0;
     }
     // The question may have been up for long: what is deleted is what the
     // source lacks now, and a file, not what came in its place.
@@ -134,67 +135,63 @@ int SyncRun::PruneFile(const char* sourceChild, const char* path)
     FolderEntry now;
     if (!ReadFolderEntry(path, &now, true) || now.IsFolder())
         return 1;
-    host.LogOperation("del", path, "");
-    if (!DeleteFileWithReport(host.Owner(), path, true))
+    run.host.LogOperation("del", ShownPath(path), std::wstring());
+    if (!DeleteFileWithReport(run.host, path, true))
         return 0;
-    ++counts.deleted;
+    ++run.counts.deleted;
     return 1;
 }
 
-int SyncRun::RemoveOrphanFolder(const char* sourceChild, const char* path)
+int DeletePass::RemoveOrphanFolder(const std::wstring& sourceChild, const std::wstring& path)
 {
-    host.ShowStatus(path);
+    run.host.ShowStatus(ShownPath(path));
     // With ExcObj a folder that holds object files stays: what else it
     // holds goes entry by entry, each asked about and logged as itself.
-    if (options.excludeObj && HoldsObjFile(path))
+    if (run.options.excludeObj && HoldsObjFile(path))
         return PruneOrphanContents(sourceChild, path);
     // No on a folder stops the run as well.
-    if (confirm && Answer(host.ConfirmRemoveFolder(path), 1) < 0)
+    if (run.confirm && run.Answer(run.host.ConfirmRemoveFolder(ShownPath(path)), true) < 0)
         return 0;
     int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
-    host.LogOperation("rmdir", path, "");
-    return DeleteTree(host.Owner(), path, &counts, options.excludeObj != 0);
+    run.host.LogOperation("rmdir", ShownPath(path), std::wstring());
+    return DeleteTree(run.host, path, &run.counts, run.options.excludeObj != 0);
 }
 
-bool SyncRun::HoldsObjFile(const char* folder)
+bool DeletePass::HoldsObjFile(const std::wstring& folder)
 {
-    DWORD attributes = GetFileAttributesA(folder);
+    DWORD attributes = GetFileAttributesW(folder.c_str());
     FolderIndex listing;
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
         listing.Read(folder) != FolderIndex::Listed)
         return false;
     for (const FolderEntry& entry : listing.Entries()) {
         if (!entry.IsFolder()) {
-            if (HasSuffix(entry.name.c_str(), ".obj"))
+            if (EndsWith(entry.name, L".obj"))
                 return true;
             continue;
         }
-        char child[EPathSize];
-        if (entry.Usable() && JoinPath(child, folder, entry.name.c_str()) && HoldsObjFile(child))
+        if (entry.Usable() && HoldsObjFile(JoinName(folder, entry.name)))
             return true;
     }
     return false;
 }
 
-int SyncRun::PruneOrphanContents(const char* sourceChild, const char* path)
+int DeletePass::PruneOrphanContents(const std::wstring& sourceChild, const std::wstring& path)
 {
     FolderIndex listing;
     if (listing.Read(path) != FolderIndex::Listed)
         return 1;
+    run.RemoveLeftovers(path, listing);
     for (const FolderEntry& entry : listing.Entries()) {
-        if (!Step())
+        if (!run.Step())
             return 0;
         if (!entry.Usable()) {
-            ReportUnusableName(host.Owner(), path, entry);
+            ReportUnusableName(run.host, path, entry);
             return 0;
         }
-        char child[EPathSize];
-        if (!JoinPath(child, path, entry.name.c_str())) {
-            ReportPathTooLong(host.Owner(), path);
-            return 0;
-        }
+        std::wstring child = JoinName(path, entry.name);
         // The source lacks all of it as long as it lacks the orphan itself.
         if (!(entry.IsFolder() ? RemoveOrphanFolder(sourceChild, child) : PruneFile(sourceChild, child)))
             return 0;

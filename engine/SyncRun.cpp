@@ -1,62 +1,47 @@
 #include "SyncRun.h"
 
-#include "PathText.h"
+#include "DeletePass.h"
+#include "EngineReports.h"
+#include "FolderIdentity.h"
 #include "RunGuards.h"
-#include "TreeReports.h"
-
-SyncRun::SyncRun(SyncHost& host, const SyncOptions& options) : host(host), options(options) {}
+#include "UpdatePass.h"
+#include "WidePath.h"
 
 int SyncRun::RunSet(const char* source, const char* destination)
 {
-    counts = OperationCounts();
-    if (!CheckSafeFolders(host.Owner(), source, destination))
+    std::wstring from;
+    std::wstring to;
+    for (const char* path : {source, destination}) {
+        if (!WidenStrictly(path, path == source ? &from : &to)) {
+            ReportUndefinedText(run.host, path);
+            return 0;
+        }
+    }
+    return RunSet(from, to);
+}
+
+int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
+{
+    run.counts = OperationCounts();
+    std::wstring from;
+    std::wstring to;
+    if (!CheckSafeFolders(run.host, source, destination, &from, &to))
         return 0;
     // Known before the update pass, which may outlast the source's drive.
-    sourceIdKnown = ReadFolderId(source, &sourceId) != 0;
-    host.ClearAbort();
-    confirm = options.force ? 0 : 1;
-    int result = UpdateTree(source, destination);
-    if (result && options.deleteOrphans) {
+    FolderId sourceId;
+    bool known = ReadFolderId(from, &sourceId) != 0;
+    run.StartPass();
+    int result = UpdatePass(run, readAhead).Run(from, to);
+    if (result && run.options.deleteOrphans) {
         // Yes to All of the update pass does not reach the delete pass.
-        host.ClearAbort();
-        confirm = options.force ? 0 : 1;
-        result = PruneTree(source, destination);
+        run.StartPass();
+        result = DeletePass(run, known ? &sourceId : nullptr).Run(from, to);
     }
-    host.ShowStatus("");
+    run.host.ShowStatus(std::wstring());
     return result;
 }
 
-int SyncRun::Step()
+int SyncRun::PruneTree(const std::wstring& source, const std::wstring& destination)
 {
-    host.PumpOneMessage();
-    return host.AbortRequested() ? 0 : 1;
-}
-
-int SyncRun::Answer(int button, int noStops)
-{
-    switch (button) {
-    case IDYES:
-        return 1;
-    case SyncYesToAll:
-        confirm = 0;
-        return 1;
-    case IDNO:
-        return noStops ? -1 : 0;
-    default:
-        return -1;
-    }
-}
-
-int SyncRun::JoinBoth(char* sourceChild, const char* source, char* destinationChild, const char* destination,
-                      const char* name)
-{
-    if (!JoinPath(sourceChild, source, name)) {
-        ReportPathTooLong(host.Owner(), source);
-        return 0;
-    }
-    if (!JoinPath(destinationChild, destination, name)) {
-        ReportPathTooLong(host.Owner(), destination);
-        return 0;
-    }
-    return 1;
+    return DeletePass(run, nullptr).Run(NormalPath(source), NormalPath(destination));
 }

@@ -1,6 +1,8 @@
 #ifndef OMBREL_WORKAHEAD_H
 #define OMBREL_WORKAHEAD_H
 
+#include "ECriticalSection.h"
+#include "EHandle.h"
 #include "FolderIndex.h"
 #include "TemporaryCopy.h"
 
@@ -21,6 +23,8 @@
 // itself, in its own order. What was done ahead and is not wanted, or has
 // grown stale, is thrown away without a trace and done again at the time
 // the pass reaches it, so every decision rests on what it would have seen.
+// With no threads nothing is done ahead: every ticket is NoTicket and every
+// take is done on the spot, with the same results.
 class WorkAhead {
 public:
     typedef int Ticket;
@@ -39,16 +43,16 @@ public:
     // places, which is the order in which a depth-first pass reaches it.
     typedef std::vector<unsigned> Place;
 
-    Ticket ListLater(const Place& place, const char* folder, bool destination);
-    Ticket CopyLater(const Place& place, const char* source, const char* destination);
+    Ticket ListLater(const Place& place, const std::wstring& folder);
+    Ticket CopyLater(const Place& place, const std::wstring& source, const std::wstring& destination);
 
     // The listing of folder: the one read ahead under ticket if it is fresh,
     // otherwise one read now (also for NoTicket). The ticket is used up.
-    FolderIndex::Status TakeListing(Ticket ticket, const char* folder, bool destination, FolderIndex* listing);
+    FolderIndex::Status TakeListing(Ticket ticket, const std::wstring& folder, FolderIndex* listing);
     // The copy of source to destination: the one written ahead under ticket
     // if it succeeded and is fresh, otherwise one written now (also for
     // NoTicket). The ticket is used up; the caller commits the copy.
-    void TakeCopy(Ticket ticket, const char* source, const char* destination, TemporaryCopy* copy);
+    void TakeCopy(Ticket ticket, const std::wstring& source, const std::wstring& destination, TemporaryCopy* copy);
     // Gives up the work of a ticket not taken; nothing for NoTicket or a
     // ticket already used up.
     void Release(Ticket ticket);
@@ -63,14 +67,11 @@ private:
     // Waits for the job of ticket and takes it out of the books; nullptr
     // when it was still queued (then it is dropped) or ran too long ago.
     std::unique_ptr<Job> Claim(Ticket ticket);
-    // Lists folder here and now, or takes its listing from the destination
-    // source; doneAt is when the listing was finished.
-    FolderIndex::Status ReadListing(const char* folder, FolderIndex* listing, ULONGLONG* doneAt);
 
     const int threadCount;
     const DWORD freshMs;
-    std::vector<HANDLE> threads;
-    CRITICAL_SECTION lock;
+    std::vector<EThreadHandle> threads;
+    ECriticalSection lock;
     CONDITION_VARIABLE workQueued;
     CONDITION_VARIABLE workDone;
     std::unordered_map<Ticket, std::unique_ptr<Job>> jobs;

@@ -3,10 +3,11 @@
 
 #include <string>
 
-// 1 when a path call given this name reaches exactly the entry that bears it.
-// Path calls strip trailing dots and spaces, split at separators, take
-// wildcards and device names (CON, LPT1.txt, ...) for something else, so a
-// listed name such as "data." would reach the folder "data" instead.
-int PathCallsKeepName(const std::wstring& name);
+// 1 when a path in the \\?\ form reaches exactly the entry that bears this
+// name. Trailing dots and spaces and device names are kept there; a separator,
+// a wildcard, a stream colon or a control character is not a name's own (under
+// Wine a Linux name holding a backslash is listed as it is, and reaching for
+// it would reach a subfolder instead).
+int LongPathsReachName(const std::wstring& name);
 
 #endif

@@ -1,71 +1,69 @@
 #include "FileActions.h"
 
 #include "BilingualText.h"
+#include "EHandle.h"
+#include "ErrorSink.h"
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
-#include "MessageBoxes.h"
-#include "PathText.h"
 #include "TemporaryCopy.h"
 #include "TreeReports.h"
+#include "WidePath.h"
 
 namespace {
 
+void ReportCode(ErrorSink& errors, const char* call, DWORD code)
+{
+    errors.ShowError(Widen(call) + L" " + std::to_wstring(static_cast<int>(code)));
+}
+
 // path is the file named when one is in use: the source, or a destination
 // that another program holds.
-void ReportCopyError(HWND owner, DWORD code, const char* path)
+void ReportCopyError(ErrorSink& errors, DWORD code, const std::wstring& path)
 {
     switch (code) {
     case ERROR_CRC:
-        ErrorBox(owner, Bilingual("CRC ERROR", "CRCｴﾗｰ"));
+        errors.ShowError(Widen(Bilingual("CRC ERROR", "CRCｴﾗｰ")));
         break;
     case ERROR_SHARING_VIOLATION:
-        ErrorBox(owner, Bilingual("%s is in use", "%s は使用中です"), path);
+        errors.ShowError(FormatShown(Bilingual("%s is in use", "%s は使用中です"), {ShownPath(path)}));
         break;
     case ERROR_DISK_FULL:
-        ErrorBox(owner, Bilingual("The disk is full", "ﾃﾞｨｽｸがいっぱいです"));
+        errors.ShowError(Widen(Bilingual("The disk is full", "ﾃﾞｨｽｸがいっぱいです")));
         break;
     default:
-        ErrorBox(owner, "Error CopyFile %d", static_cast<int>(code));
+        ReportCode(errors, "Error CopyFile", code);
         break;
     }
 }
 
 // Another program holds the file open without sharing.
-bool InUse(const char* path)
+bool InUse(const std::wstring& path)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-        return false;
-    }
-    return GetLastError() == ERROR_SHARING_VIOLATION;
+    EFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr));
+    return !file.Valid() && GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 }
 
-int CopyFileWithReport(HWND owner, const char* source, const char* destination, BOOL failIfExists)
+int CopyFileWithReport(ErrorSink& errors, const std::wstring& source, const std::wstring& destination,
+                       BOOL failIfExists)
 {
-    bool exists = GetFileAttributesA(destination) != INVALID_FILE_ATTRIBUTES;
+    bool exists = GetFileAttributesW(LongPath(destination).c_str()) != INVALID_FILE_ATTRIBUTES;
     if (exists && failIfExists) {
-        ReportCopyError(owner, ERROR_FILE_EXISTS, source);
+        ReportCopyError(errors, ERROR_FILE_EXISTS, source);
         return 0;
     }
-    return CopyFileOver(owner, source, destination, exists);
-}
-
-int CopyFileOver(HWND owner, const char* source, const char* destination, bool destinationExists)
-{
     TemporaryCopy copy;
     copy.Write(source, destination);
-    return CommitCopyWithReport(owner, copy, source, destination, destinationExists);
+    return CommitCopyWithReport(errors, copy, source, destination, exists);
 }
 
-int CommitCopyWithReport(HWND owner, TemporaryCopy& copy, const char* source, const char* destination,
-                         bool destinationExists)
+int CommitCopyWithReport(ErrorSink& errors, TemporaryCopy& copy, const std::wstring& source,
+                         const std::wstring& destination, bool destinationExists)
 {
     if (!copy.Written()) {
-        ReportCopyError(owner, copy.Error(), source);
+        ReportCopyError(errors, copy.Error(), source);
         return 0;
     }
     if (copy.Commit(destinationExists))
@@ -76,68 +74,71 @@ int CommitCopyWithReport(HWND owner, TemporaryCopy& copy, const char* source, co
         code = ERROR_FILE_EXISTS;
     // Replacing a file that another program holds is refused as access
     // denied; the user is better told which file is in use.
-    if (destinationExists && code != ERROR_SHARING_VIOLATION && InUse(destination))
+    if (destinationExists && code != ERROR_SHARING_VIOLATION && InUse(LongPath(destination)))
         code = ERROR_SHARING_VIOLATION;
-    ReportCopyError(owner, code, code == ERROR_SHARING_VIOLATION ? destination : source);
+    ReportCopyError(errors, code, code == ERROR_SHARING_VIOLATION ? destination : source);
     return 0;
 }
 
-int SetAttributesWithReport(HWND owner, const char* path, DWORD attributes)
+int SetAttributesWithReport(ErrorSink& errors, const std::wstring& path, DWORD attributes)
 {
-    if (SetFileAttributesA(path, attributes))
+    if (SetFileAttributesW(LongPath(path).c_str(), attributes))
         return 1;
-    ErrorBox(owner, "Error SetFileAttribute %d", static_cast<int>(GetLastError()));
+    ReportCode(errors, "Error SetFileAttribute", GetLastError());
     return 0;
 }
 
-int DeleteFileWithReport(HWND owner, const char* path, bool clearAttributes)
+int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clearAttributes)
 {
+    std::wstring target = LongPath(path);
     // Wine deletes what a link to a file points to, and leaves the link.
-    bool link = IsLinkAt(path) != 0;
-    if (link && !CanRemoveLinkItself(path)) {
-        ReportLinkKept(owner, path, false);
+    bool link = IsLinkAt(target) != 0;
+    if (link && !CanRemoveLinkItself(target)) {
+        ReportLinkKept(errors, target, false);
         return 0;
     }
     // Attributes set through a link would land on its target.
     if (clearAttributes && !link)
-        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Deleted, yet still there: a write-protected mount.
     DWORD code = ERROR_ACCESS_DENIED;
     FolderEntry left;
-    if (!DeleteFileA(path))
+    if (!DeleteFileW(target.c_str()))
         code = GetLastError();
     // A write-protected mount under Wine answers success and keeps the
     // file: only an entry that is gone counts as deleted. The search looks
     // at the entry itself, not at what a link leads to.
-    else if (!ReadFolderEntry(path, &left, true))
+    else if (!ReadFolderEntry(target, &left, true))
         return 1;
-    ErrorBox(owner, "Error DeleteFile %d", static_cast<int>(code));
+    ReportCode(errors, "Error DeleteFile", code);
     return 0;
 }
 
-int CreateFolderWithReport(HWND owner, const char* path, LPSECURITY_ATTRIBUTES security)
+int CreateFolderWithReport(ErrorSink& errors, const std::wstring& path)
 {
-    if (CreateDirectoryA(path, security))
+    if (CreateDirectoryW(LongPath(path).c_str(), nullptr))
         return 1;
     DWORD code = GetLastError();
     if (code == ERROR_PATH_NOT_FOUND)
-        ErrorBox(owner, Bilingual("Can't find the path specified. '%s'", "ﾃﾞｨﾚｸﾄﾘﾊﾟｽ '%s'が見つかりません。"), path);
+        errors.ShowError(FormatShown(
+            Bilingual("Can't find the path specified. '%s'", "ﾃﾞｨﾚｸﾄﾘﾊﾟｽ '%s'が見つかりません。"), {ShownPath(path)}));
     else if (code == ERROR_DISK_FULL)
-        ErrorBox(owner, Bilingual("There is not enough space on the disk.", "ﾃﾞｨｽｸに十分な空き領域がありません。"));
+        errors.ShowError(
+            Widen(Bilingual("There is not enough space on the disk.", "ﾃﾞｨｽｸに十分な空き領域がありません。")));
     else
-        ErrorBox(owner, "Error CreateDirectory %d", static_cast<int>(code));
+        ReportCode(errors, "Error CreateDirectory", code);
     return 0;
 }
 
-int RemoveFolderWithReport(HWND owner, const char* path)
+int RemoveFolderWithReport(ErrorSink& errors, const std::wstring& path)
 {
-    if (RemoveDirectoryA(path))
+    if (RemoveDirectoryW(LongPath(path).c_str()))
         return 1;
     DWORD code = GetLastError();
     if (code == ERROR_DIR_NOT_EMPTY)
-        ErrorBox(owner, Bilingual("Folder not empty", "ﾌｫﾙﾀﾞが空でありません"));
+        errors.ShowError(Widen(Bilingual("Folder not empty", "ﾌｫﾙﾀﾞが空でありません")));
     else
-        ErrorBox(owner, "Error RemoveDirectory %d", static_cast<int>(code));
+        ReportCode(errors, "Error RemoveDirectory", code);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "FileQueries.h"
 
 #include "DosTime.h"
+#include "EHandle.h"
 
 namespace {
 
@@ -35,10 +36,8 @@ int IsSystemFile(const char* path)
 int GetLastWriteTime(const char* path, FILETIME* time)
 {
     WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(path, &data);
-    if (search == INVALID_HANDLE_VALUE)
+    if (!ESearchHandle(FindFirstFileA(path, &data)).Valid())
         return 0;
-    FindClose(search);
     *time = data.ftLastWriteTime;
     return 1;
 }

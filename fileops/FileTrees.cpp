@@ -3,10 +3,10 @@
 #include "FileActions.h"
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
-#include "PathText.h"
 #include "TreeReports.h"
+#include "WidePath.h"
 
-#include <cstring>
+#include <windows.h>
 
 namespace {
 
@@ -17,12 +17,12 @@ void Count(OperationCounts* counts, int OperationCounts::*field)
 }
 
 // Makes one prefix of the path exist as a folder.
-int EnsureFolder(HWND owner, const char* prefix, LPSECURITY_ATTRIBUTES security, OperationCounts* counts)
+int EnsureFolder(ErrorSink& errors, const std::wstring& prefix, OperationCounts* counts)
 {
-    DWORD attributes = GetFileAttributesA(prefix);
+    DWORD attributes = GetFileAttributesW(prefix.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES)
         return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
-    if (!CreateFolderWithReport(owner, prefix, security))
+    if (!CreateFolderWithReport(errors, prefix))
         return 0;
     Count(counts, &OperationCounts::createdFolders);
     return 1;
@@ -30,45 +30,42 @@ int EnsureFolder(HWND owner, const char* prefix, LPSECURITY_ATTRIBUTES security,
 
 // What a removal walk carries along; spared is set once anything stays.
 struct TreeRemoval {
-    HWND owner;
+    ErrorSink& errors;
     OperationCounts* counts;
     bool spareObj;
     bool spared;
 };
 
-int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes);
+int DeleteEntry(TreeRemoval& removal, const std::wstring& path, DWORD attributes);
 
-int DeleteFolderContents(TreeRemoval& removal, const char* folder)
+int DeleteFolderContents(TreeRemoval& removal, const std::wstring& folder)
 {
     // A folder that cannot be listed is left to RemoveFolderWithReport,
     // which then tells that it is not empty.
     FolderIndex listing;
     if (listing.Read(folder) != FolderIndex::Listed)
         return 1;
+    for (const std::wstring& leftover : listing.Leftovers())
+        DeleteFileW(JoinName(folder, leftover).c_str());
     for (const FolderEntry& entry : listing.Entries()) {
-        char child[EPathSize];
         if (!entry.Usable()) {
-            ReportUnusableName(removal.owner, folder, entry);
+            ReportUnusableName(removal.errors, folder, entry);
             return 0;
         }
-        if (!JoinPath(child, folder, entry.name.c_str())) {
-            ReportPathTooLong(removal.owner, folder);
-            return 0;
-        }
-        if (!DeleteEntry(removal, child, entry.attributes))
+        if (!DeleteEntry(removal, JoinName(folder, entry.name), entry.attributes))
             return 0;
     }
     return 1;
 }
 
-int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes)
+int DeleteEntry(TreeRemoval& removal, const std::wstring& path, DWORD attributes)
 {
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        if (removal.spareObj && HasSuffix(path, ".obj")) {
+        if (removal.spareObj && EndsWith(path, L".obj")) {
             removal.spared = true;
             return 1;
         }
-        if (!DeleteFileWithReport(removal.owner, path, true))
+        if (!DeleteFileWithReport(removal.errors, path, true))
             return 0;
         Count(removal.counts, &OperationCounts::deleted);
         return 1;
@@ -76,7 +73,7 @@ int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes)
     // A link goes by itself: what it points to is not part of this tree.
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         if (!CanRemoveLinkItself(path)) {
-            ReportLinkKept(removal.owner, path, true);
+            ReportLinkKept(removal.errors, path, true);
             return 0;
         }
     } else {
@@ -89,8 +86,8 @@ int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes)
         if (keep)
             return 1;
     }
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    if (!RemoveFolderWithReport(removal.owner, path))
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!RemoveFolderWithReport(removal.errors, path))
         return 0;
     Count(removal.counts, &OperationCounts::removedFolders);
     return 1;
@@ -98,45 +95,31 @@ int DeleteEntry(TreeRemoval& removal, const char* path, DWORD attributes)
 
 }
 
-int CreatePath(HWND owner, const char* path, LPSECURITY_ATTRIBUTES security, OperationCounts* counts)
+int CreatePath(ErrorSink& errors, const std::wstring& path, OperationCounts* counts)
 {
-    DWORD attributes = GetFileAttributesA(path);
+    std::wstring full = LongPath(path);
+    DWORD attributes = GetFileAttributesW(full.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES)
         return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
-    std::size_t length = std::strlen(path);
-    if (length >= EPathSize)
+    while (full.size() > 1 && full.back() == L'\\')
+        full.pop_back();
+    // The root (\\?\D:\ or \\?\UNC\server\share\) is never tested or made.
+    std::size_t root = RootLength(full);
+    if (root == 0 || root >= full.size())
         return 0;
-    char prefix[EPathSize];
-    const char* p = path;
-    if (p[0] == '\\' && p[1] == '\\')
-        p += 2;
-    // The first component (a drive, or a server) is never tested.
-    while (*p && *p != '\\')
-        p = NextChar(p);
-    if (!*p)
-        return 0;
-    bool trailingSeparator = false;
-    for (p = NextChar(p); *p; p = NextChar(p)) {
-        trailingSeparator = *p == '\\';
-        if (!trailingSeparator)
-            continue;
-        std::size_t at = static_cast<std::size_t>(p - path);
-        std::memcpy(prefix, path, at);
-        prefix[at] = '\0';
-        if (!EnsureFolder(owner, prefix, security, counts))
+    for (std::size_t at = full.find(L'\\', root); at != std::wstring::npos; at = full.find(L'\\', at + 1)) {
+        if (!EnsureFolder(errors, full.substr(0, at), counts))
             return 0;
     }
-    // With a trailing separator the loop has already made the whole path.
-    if (trailingSeparator)
-        return 1;
-    if (!CreateFolderWithReport(owner, path, security))
+    if (!CreateFolderWithReport(errors, full))
         return 0;
     Count(counts, &OperationCounts::createdFolders);
     return 1;
 }
 
-int DeleteTree(HWND owner, const char* path, OperationCounts* counts, bool spareObj)
+int DeleteTree(ErrorSink& errors, const std::wstring& path, OperationCounts* counts, bool spareObj)
 {
-    TreeRemoval removal{owner, counts, spareObj, false};
-    return DeleteEntry(removal, path, GetFileAttributesA(path));
+    TreeRemoval removal{errors, counts, spareObj, false};
+    std::wstring full = LongPath(path);
+    return DeleteEntry(removal, full, GetFileAttributesW(full.c_str()));
 }

@@ -1,65 +1,49 @@
 #include "FolderIdentity.h"
 
-#include "PathText.h"
+#include "EHandle.h"
+#include "WidePath.h"
 
 #include <windows.h>
 
-#include <cstring>
-#include <string>
+#include <vector>
 
 namespace {
 
-// The full path without a trailing separator; empty when it cannot be made.
-void FullPath(const char* path, char* full)
+EFileHandle OpenEntry(const std::wstring& path, DWORD flags)
 {
-    DWORD length = GetFullPathNameA(path, EPathSize, full, nullptr);
-    if (length == 0 || length >= EPathSize) {
-        full[0] = '\0';
-        return;
-    }
-    // D:\a\ is D:\a; D:\ keeps its separator.
-    std::size_t n = std::strlen(full);
-    if (n > 3 && BaseName(full)[0] == '\0')
-        full[n - 1] = '\0';
+    return EFileHandle(CreateFileW(LongPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
 }
 
 // Where the system says the entry at path really is; empty when it cannot
 // be opened.
-std::wstring FinalPath(const char* path)
+std::wstring FinalPath(const std::wstring& path)
 {
-    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    EFileHandle handle = OpenEntry(path, 0);
+    if (!handle.Valid())
         return std::wstring();
-    std::wstring final(EPathSize, L'\0');
-    DWORD length = GetFinalPathNameByHandleW(handle, &final[0], static_cast<DWORD>(final.size()), 0);
+    std::vector<wchar_t> final(MAX_PATH);
+    DWORD length = GetFinalPathNameByHandleW(handle.Get(), final.data(), static_cast<DWORD>(final.size()), 0);
     if (length >= final.size()) {
-        final.resize(length);
-        length = GetFinalPathNameByHandleW(handle, &final[0], static_cast<DWORD>(final.size()), 0);
+        final.resize(length + 1);
+        length = GetFinalPathNameByHandleW(handle.Get(), final.data(), static_cast<DWORD>(final.size()), 0);
     }
-    CloseHandle(handle);
-    final.resize(length < final.size() ? length : 0);
-    return final;
+    return length > 0 && length < final.size() ? std::wstring(final.data(), length) : std::wstring();
 }
 
-bool SameText(const char* a, const char* b)
+bool SameText(const std::wstring& a, const std::wstring& b)
 {
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_EQUAL;
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
 }
 
 }
 
-int ReadFolderId(const char* path, FolderId* id, bool linkItself)
+int ReadFolderId(const std::wstring& path, FolderId* id, bool linkItself)
 {
-    DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (linkItself ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
-    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, flags, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return 0;
+    EFileHandle handle = OpenEntry(path, linkItself ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
     BY_HANDLE_FILE_INFORMATION info;
-    BOOL ok = GetFileInformationByHandle(handle, &info);
-    CloseHandle(handle);
-    if (!ok)
+    if (!handle.Valid() || !GetFileInformationByHandle(handle.Get(), &info))
         return 0;
     id->volume = info.dwVolumeSerialNumber;
     id->indexHigh = info.nFileIndexHigh;
@@ -72,50 +56,75 @@ bool operator==(const FolderId& a, const FolderId& b)
     return a.volume == b.volume && a.indexHigh == b.indexHigh && a.indexLow == b.indexLow;
 }
 
-int IsSameOrInside(const char* inner, const char* outer)
+std::wstring NormalPath(const std::wstring& path)
 {
-    char outerFull[EPathSize];
-    char walk[EPathSize];
-    FullPath(outer, outerFull);
-    FullPath(inner, walk);
-    if (!outerFull[0] || !walk[0])
+    std::wstring full = LongPath(path);
+    DWORD length = GetFullPathNameW(full.c_str(), 0, nullptr, nullptr);
+    if (length == 0)
+        return std::wstring();
+    std::vector<wchar_t> buffer(length + 1);
+    length = GetFullPathNameW(full.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (length == 0 || length >= buffer.size())
+        return std::wstring();
+    full = LongPath(std::wstring(buffer.data(), length));
+    // D:\a\ is D:\a; D:\ keeps its separator.
+    std::size_t root = RootLength(full);
+    while (full.size() > root && full.back() == L'\\')
+        full.pop_back();
+    return full;
+}
+
+int IsSameOrInside(const std::wstring& inner, const std::wstring& outer)
+{
+    std::wstring outerFull = NormalPath(outer);
+    std::wstring walk = NormalPath(inner);
+    if (outerFull.empty() || walk.empty())
         return 0;
     FolderId outerId;
-    bool haveId = ReadFolderId(outer, &outerId) != 0;
+    bool haveId = ReadFolderId(outerFull, &outerId) != 0;
     do {
         if (SameText(walk, outerFull))
             return 1;
         FolderId id;
         if (haveId && ReadFolderId(walk, &id) && id == outerId)
             return 1;
-    } while (CutLastComponent(walk));
+    } while (CutLastName(&walk));
     return 0;
 }
 
-int IsLinkAt(const char* path)
+int IsLinkAt(const std::wstring& path)
 {
-    DWORD attributes = GetFileAttributesA(path);
+    std::wstring full = LongPath(path);
+    DWORD attributes = GetFileAttributesW(full.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return 1;
-    char folder[EPathSize];
-    std::strcpy(folder, path);
-    if (!CutLastComponent(folder))
+    std::wstring folder = full;
+    if (!CutLastName(&folder))
         return 0;
-    std::wstring entry = FinalPath(path);
+    std::wstring entry = FinalPath(full);
     std::wstring holder = FinalPath(folder);
     // What cannot be opened cannot be told apart; the action on it fails by itself.
     if (entry.empty() || holder.empty())
         return 0;
-    wchar_t name[EPathSize];
-    if (!MultiByteToWideChar(CP_ACP, 0, BaseName(path), -1, name, EPathSize))
-        return 0;
-    if (holder.back() != L'\\')
-        holder += L'\\';
     // Compared exactly: a link to its own case twin differs in case alone.
-    return entry != holder + name ? 1 : 0;
+    std::wstring name = LastName(full);
+    if (entry == JoinName(holder, name))
+        return 0;
+    // Wine gives the final path of a name ending in dots or spaces without
+    // them. A link to the look-alike beside it would give the same path, and
+    // would be the same file.
+    std::size_t kept = name.find_last_not_of(L". ");
+    if (kept == std::wstring::npos || kept + 1 == name.size() || entry != JoinName(holder, name.substr(0, kept + 1)))
+        return 1;
+    FolderId self;
+    FolderId lookalike;
+    return ReadFolderId(full, &self) && ReadFolderId(JoinName(folder, name.substr(0, kept + 1)), &lookalike) &&
+                   self == lookalike
+               ? 1
+               : 0;
 }
 
-int CanRemoveLinkItself(const char* path)
+int CanRemoveLinkItself(const std::wstring& path)
 {
     FolderId link;
     FolderId target;

@@ -1,46 +1,23 @@
 #include "FolderIndex.h"
 
+#include "EHandle.h"
 #include "ExactNames.h"
-#include "PathText.h"
+#include "TemporaryCopy.h"
+#include "WidePath.h"
+
+#include <algorithm>
 
 namespace {
 
-std::wstring ToWide(const char* text)
+bool IsAscii(const std::wstring& text)
 {
-    wchar_t wide[EPathSize];
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, EPathSize);
-    return length > 0 ? std::wstring(wide, static_cast<std::size_t>(length - 1)) : std::wstring();
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
 }
 
-bool IsAscii(const wchar_t* text, std::size_t length)
+FolderEntry MakeEntry(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size)
 {
-    for (std::size_t i = 0; i < length; ++i) {
-        if (text[i] >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-FolderEntry MakeEntry(const wchar_t* wide, DWORD attributes, FILETIME writeTime, ULONGLONG size)
-{
-    FolderEntry entry{std::string(), wide, attributes, writeTime, false, size};
-    entry.exactName = PathCallsKeepName(entry.wide) != 0;
-    // Every ANSI code page keeps ASCII as it is: most names need no conversion.
-    if (IsAscii(entry.wide.data(), entry.wide.size())) {
-        entry.name.assign(entry.wide.begin(), entry.wide.end());
-        entry.representable = !HasUnrepresentableChar(entry.name.c_str());
-        return entry;
-    }
-    char name[EPathSize];
-    BOOL usedDefault = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, name, sizeof name, nullptr,
-                                     &usedDefault);
-    if (length > 0) {
-        entry.name.assign(name, static_cast<std::size_t>(length - 1));
-        entry.representable = !usedDefault && !HasUnrepresentableChar(name);
-    } else {
-        entry.name = "?";
-    }
+    FolderEntry entry{name, attributes, writeTime, size};
+    entry.exactName = LongPathsReachName(entry.name) != 0;
     return entry;
 }
 
@@ -49,21 +26,12 @@ ULONGLONG SizeOf(const WIN32_FIND_DATAW& data)
     return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-FolderEntry MakeEntry(const WIN32_FIND_DATAW& data)
-{
-    return MakeEntry(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
-}
-
-bool IsDots(const wchar_t* name)
-{
-    return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
-}
-
 }
 
 void FolderIndex::Clear()
 {
     entries.clear();
+    leftovers.clear();
     byName.clear();
     byFolded.clear();
     indexed = false;
@@ -72,47 +40,38 @@ void FolderIndex::Clear()
 
 void FolderIndex::Add(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size)
 {
-    if (IsDots(name))
+    std::wstring text(name);
+    if (IsSkippedEntry(text))
         return;
-    FolderEntry entry = MakeEntry(name, attributes, writeTime, size);
-    if (!IsSkippedName(entry.name.c_str())) {
-        entries.push_back(std::move(entry));
-        indexed = false;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && IsOwnTemporary(text)) {
+        leftovers.push_back(std::move(text));
+        return;
     }
+    entries.push_back(MakeEntry(name, attributes, writeTime, size));
+    indexed = false;
 }
 
-FolderIndex::Status FolderIndex::Read(const char* folder)
+FolderIndex::Status FolderIndex::Read(const std::wstring& folder)
 {
     Clear();
-    std::wstring pattern = ToWide(folder);
-    if (folder[0] && pattern.empty()) {   // longer than any path
-        error = ERROR_FILENAME_EXCED_RANGE;
-        return Unreadable;
-    }
-    // The pattern may pass 259 characters: a folder at the limit holds no
-    // file, but it can still be listed as empty.
-    if (!pattern.empty() && pattern.back() != L'\\')
-        pattern += L'\\';
-    pattern += L'*';
-    // Listed in wide form, so that a name the code page lacks is seen for
-    // what it is instead of as '?' or a look-alike.
+    std::wstring pattern = JoinName(folder, L"*");
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
-                                     FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) {
+    ESearchHandle search(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                          FIND_FIRST_EX_LARGE_FETCH));
+    if (!search.Valid()) {
         error = GetLastError();
         // An empty drive root has no "." entry: nothing found means empty.
-        if (error == ERROR_FILE_NOT_FOUND && GetFileAttributesA(folder) != INVALID_FILE_ATTRIBUTES)
+        if (error == ERROR_FILE_NOT_FOUND && GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES)
             return Listed;
         return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? Missing : Unreadable;
     }
     do {
         Add(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
-    } while (FindNextFileW(search, &data));
+    } while (FindNextFileW(search.Get(), &data));
     error = GetLastError();
-    FindClose(search);
     if (error != ERROR_NO_MORE_FILES) {
         entries.clear();
+        leftovers.clear();
         return Unreadable;
     }
     error = 0;
@@ -128,8 +87,8 @@ void FolderIndex::Index() const
     byName.reserve(entries.size());
     byFolded.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        byName.emplace(entries[i].wide, i);
-        auto folded = byFolded.emplace(FoldedName(entries[i].wide), std::make_pair(i, false));
+        byName.emplace(entries[i].name, i);
+        auto folded = byFolded.emplace(FoldedName(entries[i].name), std::make_pair(i, false));
         if (!folded.second)
             folded.first->second.second = true;
     }
@@ -149,41 +108,39 @@ const FolderEntry* FolderIndex::Find(const std::wstring& name) const
 const FolderEntry* FolderIndex::CaseTwin(const FolderEntry& entry) const
 {
     Index();
-    auto found = byFolded.find(FoldedName(entry.wide));
+    auto found = byFolded.find(FoldedName(entry.name));
     if (found == byFolded.end() || !found->second.second)
         return nullptr;
     for (const FolderEntry& other : entries) {
-        if (&other != &entry && other.wide != entry.wide && FoldedName(other.wide) == found->first)
+        if (&other != &entry && other.name != entry.name && FoldedName(other.name) == found->first)
             return &other;
     }
     return nullptr;
 }
 
-int ReadFolderEntry(const char* path, FolderEntry* entry, bool exact)
+int ReadFolderEntry(const std::wstring& path, FolderEntry* entry, bool exact)
 {
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileW(ToWide(path).c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
+    if (!ESearchHandle(FindFirstFileW(LongPath(path).c_str(), &data)).Valid())
         return 0;
-    FindClose(search);
-    *entry = MakeEntry(data);
-    return !exact || entry->name == BaseName(path);
+    *entry = MakeEntry(data.cFileName, data.dwFileAttributes, data.ftLastWriteTime, SizeOf(data));
+    return !exact || entry->name == LastName(path);
 }
 
 std::wstring FoldedName(const std::wstring& name)
 {
-    if (name.empty() || name.size() >= EPathSize)
-        return name;
-    if (IsAscii(name.data(), name.size())) {
-        std::wstring upper(name);
+    std::wstring upper(name);
+    if (IsAscii(name)) {
         for (wchar_t& c : upper) {
             if (c >= L'a' && c <= L'z')
                 c = static_cast<wchar_t>(c - L'a' + L'A');
         }
         return upper;
     }
-    wchar_t upper[EPathSize];
-    int folded = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()), upper,
-                              EPathSize);
-    return folded > 0 ? std::wstring(upper, static_cast<std::size_t>(folded)) : name;
+    // The invariant upper case, as NTFS's own table: ß stays, é is É.
+    if (!upper.empty() &&
+        LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()), &upper[0],
+                     static_cast<int>(upper.size())) != static_cast<int>(upper.size()))
+        return name;
+    return upper;
 }

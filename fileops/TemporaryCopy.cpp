@@ -1,7 +1,9 @@
 #include "TemporaryCopy.h"
 
-#include <cstdio>
-#include <cstring>
+#include "WidePath.h"
+
+#include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -11,19 +13,22 @@ const DWORD KeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | F
 // On the stack of whichever thread copies, so that no buffer outlives a copy.
 const std::size_t ChunkSize = 64 * 1024;
 
-// A name beside the destination for the copy in progress. Where the usual
-// name would pass the length limit a shorter one is cut to fit, so that
-// every destination that fits can be written.
-int TemporaryPath(char* temporary, const char* folder, unsigned serial)
+const wchar_t TemporaryStart[] = L"~omb";
+const wchar_t TemporaryEnd[] = L".tmp";
+
+// A name beside the destination for the copy in progress: the process and
+// a serial, so that two runs never pick the same one.
+std::wstring TemporaryPath(const std::wstring& destination, unsigned serial)
 {
-    char name[32];
-    std::snprintf(name, sizeof name, "~omb%lX-%X.tmp", GetCurrentProcessId(), serial);
-    if (JoinPath(temporary, folder, name))
-        return 1;
-    std::size_t length = static_cast<std::size_t>(std::snprintf(name, sizeof name, "~%X", serial));
-    while (length > 0 && !JoinPath(temporary, folder, name))
-        name[--length] = '\0';
-    return length > 0;
+    wchar_t name[40];
+    std::swprintf(name, 40, L"%ls%lX-%X%ls", TemporaryStart, GetCurrentProcessId(), serial, TemporaryEnd);
+    std::size_t last = destination.find_last_of(L'\\');
+    return destination.substr(0, last == std::wstring::npos ? 0 : last + 1) + name;
+}
+
+bool IsHex(wchar_t c)
+{
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F');
 }
 
 // A zero time is left as it is.
@@ -41,46 +46,42 @@ TemporaryCopy& TemporaryCopy::operator=(TemporaryCopy&& other)
 {
     if (this != &other) {
         Discard();
-        file = other.file;
+        file = std::move(other.file);
         attributes = other.attributes;
         error = other.error;
-        std::memcpy(destination, other.destination, sizeof destination);
-        std::memcpy(temporary, other.temporary, sizeof temporary);
-        other.file = INVALID_HANDLE_VALUE;
+        destination = std::move(other.destination);
+        temporary = std::move(other.temporary);
     }
     return *this;
 }
 
-int TemporaryCopy::Write(const char* source, const char* target, const volatile LONG* cancel)
+int TemporaryCopy::Write(const std::wstring& source, const std::wstring& target, const volatile LONG* cancel)
 {
     Discard();
     error = 0;
-    if (std::strlen(target) >= sizeof destination) {
-        error = ERROR_FILENAME_EXCED_RANGE;
-        return 0;
-    }
-    std::strcpy(destination, target);
+    destination = LongPath(target);
     if (cancel && *cancel) {
         error = ERROR_CANCELLED;
         return 0;
     }
-    HANDLE from = CreateFileA(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (from == INVALID_HANDLE_VALUE) {
+    EFileHandle from(CreateFileW(LongPath(source).c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!from.Valid()) {
         error = GetLastError();
         return 0;
     }
     // Not GetFileInformationByHandle: it also asks for the volume, which
     // Wine answers through its mount manager, several round trips away.
     FILE_BASIC_INFO info;
-    int done = GetFileInformationByHandleEx(from, FileBasicInfo, &info, sizeof info) ? 1 : 0;
+    int done = GetFileInformationByHandleEx(from.Get(), FileBasicInfo, &info, sizeof info) ? 1 : 0;
     if (!done)
         error = GetLastError();
-    done = done && CreateBeside() && Fill(from, cancel);
-    CloseHandle(from);
+    done = done && CreateBeside() && Fill(from.Get(), cancel);
+    from.Reset();
     if (done) {
         attributes = info.FileAttributes & KeptAttributes;
-        if (!SetBasicInfo(file, info.LastWriteTime, attributes)) {
+        if (!SetBasicInfo(file.Get(), info.LastWriteTime, attributes)) {
             error = GetLastError();
             attributes = FILE_ATTRIBUTE_NORMAL;
             done = 0;
@@ -95,16 +96,12 @@ int TemporaryCopy::Write(const char* source, const char* target, const volatile 
 // (it is created, never overwritten).
 int TemporaryCopy::CreateBeside()
 {
-    char folder[EPathSize];
-    char name[EPathSize];
-    SplitPath(folder, name, destination);
     static volatile LONG serial;
-    error = ERROR_FILENAME_EXCED_RANGE;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        if (!TemporaryPath(temporary, folder, static_cast<unsigned>(InterlockedIncrement(&serial))))
-            return 0;
-        file = CreateFileA(temporary, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
+        temporary = TemporaryPath(destination, static_cast<unsigned>(InterlockedIncrement(&serial)));
+        file.Reset(CreateFileW(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.Valid()) {
             attributes = FILE_ATTRIBUTE_NORMAL;
             error = 0;
             return 1;
@@ -132,7 +129,7 @@ int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
         if (got == 0)
             return 1;
         DWORD put = 0;
-        if (!WriteFile(file, buffer, got, &put, nullptr)) {
+        if (!WriteFile(file.Get(), buffer, got, &put, nullptr)) {
             error = GetLastError();
             return 0;
         }
@@ -145,46 +142,57 @@ int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
 
 int TemporaryCopy::Commit(bool replace)
 {
-    if (file == INVALID_HANDLE_VALUE) {
+    if (!file.Valid()) {
         error = ERROR_INVALID_HANDLE;
         return 0;
     }
-    union {
-        FILE_RENAME_INFO info;
-        char bytes[sizeof(FILE_RENAME_INFO) + EPathSize * sizeof(WCHAR)];
-    } rename{};
-    int length = MultiByteToWideChar(CP_ACP, 0, destination, -1, rename.info.FileName, EPathSize);
-    if (length <= 0) {
+    // The target goes in after the structure's own first character.
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + (destination.size() + 1) * sizeof(WCHAR));
+    FILE_RENAME_INFO& info = *reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    std::wmemcpy(info.FileName, destination.c_str(), destination.size() + 1);
+    info.ReplaceIfExists = replace ? TRUE : FALSE;
+    info.RootDirectory = nullptr;
+    info.FileNameLength = static_cast<DWORD>(destination.size() * sizeof(WCHAR));
+    if (!SetFileInformationByHandle(file.Get(), FileRenameInfo, &info, static_cast<DWORD>(buffer.size()))) {
         error = GetLastError();
         Discard();
         return 0;
     }
-    rename.info.ReplaceIfExists = replace ? TRUE : FALSE;
-    rename.info.RootDirectory = nullptr;
-    rename.info.FileNameLength = static_cast<DWORD>((length - 1) * sizeof(WCHAR));
-    if (!SetFileInformationByHandle(file, FileRenameInfo, &rename, sizeof rename)) {
-        error = GetLastError();
-        Discard();
-        return 0;
-    }
-    CloseHandle(file);
-    file = INVALID_HANDLE_VALUE;
+    file.Reset();
     return 1;
 }
 
 void TemporaryCopy::Discard()
 {
-    if (file == INVALID_HANDLE_VALUE)
+    if (!file.Valid())
         return;
     // A read-only file cannot be marked for deletion.
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        SetBasicInfo(file, LARGE_INTEGER{}, FILE_ATTRIBUTE_NORMAL);
+        SetBasicInfo(file.Get(), LARGE_INTEGER{}, FILE_ATTRIBUTE_NORMAL);
     FILE_DISPOSITION_INFO disposition{TRUE};
-    bool marked = SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != 0;
-    CloseHandle(file);
-    file = INVALID_HANDLE_VALUE;
+    bool marked = SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) != 0;
+    file.Reset();
     if (!marked) {
-        SetFileAttributesA(temporary, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(temporary);
+        SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(temporary.c_str());
     }
+}
+
+bool IsOwnTemporary(const std::wstring& name)
+{
+    std::size_t start = std::wcslen(TemporaryStart);
+    std::size_t end = std::wcslen(TemporaryEnd);
+    if (name.size() <= start + end || name.compare(0, start, TemporaryStart) != 0 ||
+        name.compare(name.size() - end, end, TemporaryEnd) != 0)
+        return false;
+    // ~omb<process>-<serial>.tmp, both in upper-case hex.
+    std::wstring middle = name.substr(start, name.size() - start - end);
+    std::size_t dash = middle.find(L'-');
+    if (dash == 0 || dash == std::wstring::npos || dash + 1 == middle.size())
+        return false;
+    for (std::size_t i = 0; i < middle.size(); ++i) {
+        if (i != dash && !IsHex(middle[i]))
+            return false;
+    }
+    return true;
 }

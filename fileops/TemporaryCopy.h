@@ -1,9 +1,11 @@
 #ifndef OMBREL_TEMPORARYCOPY_H
 #define OMBREL_TEMPORARYCOPY_H
 
+#include "EHandle.h"
+
 #include <windows.h>
 
-#include "PathText.h"
+#include <string>
 
 // A copy of a file written beside its destination under a name no user file
 // holds, and moved into place only when complete: a copy that fails, or a
@@ -24,25 +26,30 @@ public:
     // Writes source's data, attributes and last write time to a new file
     // beside destination. 0 with Error() set on failure, nothing left behind.
     // A nonzero *cancel read between chunks gives up with ERROR_CANCELLED.
-    int Write(const char* source, const char* destination, const volatile LONG* cancel = nullptr);
+    // Paths may be in any full form; the \\?\ form is used for both.
+    int Write(const std::wstring& source, const std::wstring& destination, const volatile LONG* cancel = nullptr);
     // Moves the copy to the destination's name, over a file there only when
     // replace is set. 0 with Error() set on failure; the copy is discarded.
     int Commit(bool replace);
     // Removes a copy not committed; nothing when there is none.
     void Discard();
 
-    bool Written() const { return file != INVALID_HANDLE_VALUE; }
+    bool Written() const { return file.Valid(); }
     DWORD Error() const { return error; }
 
 private:
     int CreateBeside();
     int Fill(HANDLE from, const volatile LONG* cancel);
 
-    HANDLE file = INVALID_HANDLE_VALUE;
+    EFileHandle file;
     DWORD attributes = FILE_ATTRIBUTE_NORMAL;
     DWORD error = 0;
-    char destination[EPathSize] = "";
-    char temporary[EPathSize] = "";
+    std::wstring destination;
+    std::wstring temporary;
 };
+
+// Whether a file name is that of a copy in progress: one that a run killed
+// in the middle left behind, unless another run is writing it now.
+bool IsOwnTemporary(const std::wstring& name);
 
 #endif

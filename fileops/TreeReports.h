@@ -3,22 +3,27 @@
 
 #include <windows.h>
 
-// Error boxes of the tree walks, each naming the folder where the walk stopped.
+#include <string>
 
-// A path below folder would not fit in a path buffer.
-void ReportPathTooLong(HWND owner, const char* folder);
+class ErrorSink;
 struct FolderEntry;
 
-// folder holds an entry that no path can name exactly: the ANSI code page
-// cannot show it, or path calls would take it for another (ExactNames.h).
-void ReportUnusableName(HWND owner, const char* folder, const FolderEntry& entry);
+// Messages of the tree walks, each naming the folder where the walk stopped.
+// Paths may be in any full form; they are shown as a user writes them.
+
+// folder holds an entry that no path can name exactly (ExactNames.h).
+void ReportUnusableName(ErrorSink& errors, const std::wstring& folder, const FolderEntry& entry);
 // Two entries whose names differ only in letter case, where one could be
 // taken for the other: in holder, or one each in holder and other.
-void ReportCaseTwins(HWND owner, const char* holder, const char* name, const char* other);
+void ReportCaseTwins(ErrorSink& errors, const std::wstring& holder, const std::wstring& name,
+                     const std::wstring& other);
 // folder could not be listed; code is the system's error.
-void ReportUnreadableFolder(HWND owner, const char* folder, DWORD code);
+void ReportUnreadableFolder(ErrorSink& errors, const std::wstring& folder, DWORD code);
 
 // The link at path cannot be removed without risk to what it points to.
-void ReportLinkKept(HWND owner, const char* path, bool folder);
+void ReportLinkKept(ErrorSink& errors, const std::wstring& path, bool folder);
+
+// format (one of the program's texts) with each "%d" replaced by code.
+std::string WithCode(const char* format, DWORD code);
 
 #endif

@@ -75,6 +75,35 @@ std::wstring ShownPath(const std::wstring& path)
     return path;
 }
 
+std::size_t RootLength(const std::wstring& path)
+{
+    if (StartsWith(path, LongUncPrefix)) {
+        // \\?\UNC\server\share\ : two more separators after the prefix.
+        std::size_t server = path.find(L'\\', std::wcslen(LongUncPrefix));
+        if (server == std::wstring::npos)
+            return 0;
+        std::size_t share = path.find(L'\\', server + 1);
+        return share == std::wstring::npos ? path.size() : share + 1;
+    }
+    if (!StartsWith(path, LongPrefix))
+        return 0;
+    std::size_t volume = path.find(L'\\', std::wcslen(LongPrefix));
+    return volume == std::wstring::npos ? path.size() : volume + 1;
+}
+
+bool CutLastName(std::wstring* path)
+{
+    std::size_t root = RootLength(*path);
+    while (path->size() > root && path->back() == L'\\')
+        path->pop_back();
+    std::size_t last = path->find_last_of(L'\\');
+    if (root == 0 || path->size() <= root || last == std::wstring::npos)
+        return false;
+    // D:\a becomes D:\ with its separator; deeper paths lose theirs.
+    path->resize(last + 1 <= root ? root : last);
+    return true;
+}
+
 std::wstring JoinName(const std::wstring& folder, const std::wstring& name)
 {
     std::wstring joined;

@@ -21,6 +21,14 @@ std::wstring LongPath(const std::wstring& path);
 // The path as a user writes it: the \\?\ form's prefix dropped.
 std::wstring ShownPath(const std::wstring& path);
 
+// The length of the root of a path in the \\?\ form, with its separator:
+// \\?\D:\ or \\?\UNC\server\share\ (any other \\?\ volume: up to its first
+// separator). 0 for a path that is not in that form.
+std::size_t RootLength(const std::wstring& longPath);
+// Cuts the last component off a path in the \\?\ form, never its root;
+// false when only the root is left.
+bool CutLastName(std::wstring* longPath);
+
 // folder, a backslash unless folder ends with one, name.
 std::wstring JoinName(const std::wstring& folder, const std::wstring& name);
 // The part after the last backslash; the whole path without one.

@@ -28,10 +28,26 @@ public:
         }
 
     private:
+        friend class ECriticalSection;
+        ECriticalSection& owner;
+    };
+
+    // Gives up a held Lock for the rest of its own scope, for work that
+    // must not hold the section; the section is held again at its end.
+    class Unlock {
+    public:
+        explicit Unlock(Lock& held) : owner(OwnerOf(held)) { LeaveCriticalSection(&owner.section); }
+        ~Unlock() { EnterCriticalSection(&owner.section); }
+        Unlock(const Unlock&) = delete;
+        Unlock& operator=(const Unlock&) = delete;
+
+    private:
         ECriticalSection& owner;
     };
 
 private:
+    static ECriticalSection& OwnerOf(Lock& held) { return held.owner; }
+
     CRITICAL_SECTION section;
 };
 

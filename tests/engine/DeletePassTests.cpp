@@ -28,7 +28,7 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass removes orphan files and folders, 
     SyncOptions options = Options(1, 0, 1, 1);
     SyncRun run(host, options);
     run.SetConfirm(0);
-    CHECK(run.PruneTree(src.c_str(), dst.c_str()) == 1);
+    CHECK(run.PruneTree(Widen(src.c_str()), Widen(dst.c_str())) == 1);
     const OperationCounts& counts = run.Counts();
     CHECK(Names(dst) == std::vector<std::string>{"RECYCLED", "gone", "kept.txt", "stray.OBJ", "was file", "was folder"});
     // Object files stay inside orphan folders too, and so do the folders holding them.

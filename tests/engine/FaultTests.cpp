@@ -158,48 +158,6 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder renamed after its parent was liste
     CHECK(host.rows.empty());
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "paths one byte under, at and over the limit")
-{
-    // A folder below each side whose path is `length` bytes long.
-    auto folderOf = [&](const std::string& side, std::size_t length) {
-        return side + "\\" + std::string(length - side.size() - 1, 'p');
-    };
-    REQUIRE(src.size() == dst.size());
-    REQUIRE(src.size() < 200);
-    // 258 and 259 bytes: a long name in a shorter folder, a one-byte name in
-    // a folder of 257 bytes (a listing pattern there would not fit in 260).
-    std::string under = folderOf(src, 200) + "\\" + std::string(57, 'u');
-    std::string at = folderOf(src, 257) + "\\x";
-    MakeFile(under, "under", T);
-    MakeFile(at, "at", T);
-    REQUIRE(ReadWholeFile(at) == "at");
-    std::string underCopy = folderOf(dst, 200) + "\\" + std::string(57, 'u');
-    std::string atCopy = folderOf(dst, 257) + "\\x";
-
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 1);
-    CHECK(boxes.boxes.empty());
-    CHECK(ReadWholeFile(underCopy) == "under");
-    CHECK(ReadWholeFile(atCopy) == "at");
-
-    // Replacing a file at the limit: its temporary name must fit as well.
-    MakeFile(under, "newer under", T + 10 * S);
-    MakeFile(at, "newer at", T + 10 * S);
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 1);
-    CHECK(boxes.boxes.empty());
-    CHECK(ReadWholeFile(underCopy) == "newer under");
-    CHECK(ReadWholeFile(atCopy) == "newer at");
-    CHECK(Names(folderOf(dst, 257)) == Paths{"x"});
-
-    // One byte over, made from Linux: nothing of it is made, the user is told.
-    std::string over = folderOf(src, 200) + "\\" + std::string(59, 'o');
-    REQUIRE(RunUnixShell("echo over > '" + UnixPath(folderOf(src, 200)) + "/" + std::string(59, 'o') + "'"));
-    TreeSnapshot before = Snapshot(dst);
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-    CHECK(boxes.LastText() == "A path in the folder '" + folderOf(src, 200) +
-                                  "' is longer than 259 characters. The run was stopped.");
-    CHECK(Changes(before, Snapshot(dst)).empty());
-}
-
 TEST_CASE_FIXTURE(SyncTrees, "a run aborted between two files leaves whole files only, and the next run does the rest")
 {
     for (int i = 0; i < 12; ++i) {

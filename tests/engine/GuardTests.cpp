@@ -4,6 +4,7 @@
 #include "EFlags.h"
 #include "FolderIdentity.h"
 #include "SyncTrees.h"
+#include "WidePath.h"
 
 #include "FlagScope.h"
 #include "LockedPath.h"
@@ -30,22 +31,6 @@ const char* const nestedText = "are the same folder, or one lies inside the othe
 bool Has(const BoxRecorder& boxes, const std::string& part)
 {
     return boxes.LastText().find(part) != std::string::npos;
-}
-
-std::wstring Wide(const std::string& text)
-{
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH);
-    return wide;
-}
-
-bool MakeFileW(const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
 }
 
 }
@@ -79,6 +64,8 @@ TEST_CASE_FIXTURE(SyncTrees, "nested folders are refused before anything is touc
         c = c == '\\' ? '/' : c;
     CHECK(Run(host, wipe, slashes + "/", src + "\\out") == 0);
     CHECK(Run(host, wipe, dst + "\\in\\", slashes.substr(0, slashes.size() - 3) + "dst/") == 0);
+    CHECK(Run(host, wipe, "\\\\?\\" + dst + "\\in", dst) == 0);
+    CHECK(Run(host, wipe, "\\\\.\\" + src, "\\\\?\\" + upper + "\\out") == 0);
     CHECK(ReadWholeFile(dst + "\\in\\b.txt") == "b");
 
     // Wine's Z: reaches the same folders as C:; only identity tells.
@@ -98,7 +85,7 @@ TEST_CASE_FIXTURE(SyncTrees, "nested folders are refused before anything is touc
 
     CHECK(host.rows.empty());
     CHECK(Names(src) == std::vector<std::string>{"a.txt"});
-    CHECK(boxes.boxes.size() == 12);
+    CHECK(boxes.boxes.size() == 14);
 
     // Side by side is fine, also through Z:.
     CHECK(Run(host, wipe, zSource, dst) == 1);
@@ -122,35 +109,6 @@ TEST_CASE_FIXTURE(SyncTrees, "only full paths are accepted")
         CHECK(Run(host, Options(1, 0, 1, 0), "src", dst) == 0);
     }
     CHECK(boxes.LastText().rfind("'src' \x82\xCD\x8A\xAE\x91\x53\x82\xC8", 0) == 0);  // は完全な
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "a path that would outgrow 260 bytes stops the run with a message")
-{
-    std::string a(90, 'a');
-    std::string b(90, 'b');
-    MakeFile(src + "\\" + a + "\\" + b + "\\f.txt", "f");
-    std::string longDestination = temp / std::string(70, 'd');
-    CHECK(Run(host, Options(0, 0, 1, 0), src, longDestination) == 0);
-    CHECK(boxes.LastText() == "A path in the folder '" + longDestination + "\\" + a +
-                                  "' is longer than 259 characters. The run was stopped.");
-    CHECK(host.rows.empty());
-
-    // Trees deeper than the limit, made from Linux, on either side.
-    std::string deep = "/" + std::string(100, 'x') + "/" + std::string(100, 'y') + "/" + std::string(100, 'z');
-    MakeFolder(temp / "deep src");
-    REQUIRE(RunUnixShell("mkdir -p '" + UnixPath(temp / "deep src") + deep + "' && touch '" +
-                         UnixPath(temp / "deep src") + deep + "/f'"));
-    CHECK(Run(host, Options(0, 0, 1, 0), temp / "deep src", temp / "deep dst") == 0);
-    CHECK(Has(boxes, "is longer than 259 characters"));
-
-    MakeFolder(temp / "deep dst\\" + std::string(100, 'x'));
-    REQUIRE(RunUnixShell("mkdir -p '" + UnixPath(temp / "deep dst") + "/orphan" + deep + "'"));
-    ScriptedHost prune;
-    MakeFolder(temp / "empty src");
-    CHECK(Run(prune, Options(1, 0, 1, 0), temp / "empty src", temp / "deep dst") == 0);
-    CHECK(Has(boxes, "is longer than 259 characters"));
-    REQUIRE(RunUnixShell("rm -rf '" + UnixPath(temp / "deep src") + "' '" + UnixPath(temp / "deep dst") +
-                         "'"));
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "Japanese names whose trail byte is a backslash stay whole names")
@@ -191,7 +149,7 @@ TEST_CASE_FIXTURE(SyncTrees, "links: never written through, never descended into
         TestLink link(temp / "outside", dst + "\\link");
         REQUIRE(link.Made());
         int result = Run(host, Options(1, 0, 1, 0), src, dst);
-        CHECK(result == CanRemoveLinkItself((dst + "\\link").c_str()));
+        CHECK(result == CanRemoveLinkItself(Widen((dst + "\\link").c_str())));
         CHECK(host.rows == std::vector<std::string>{"rmdir " + dst + "\\link"});
         CHECK(ReadWholeFile(temp / "outside\\precious.txt") == "p");
     }
@@ -292,23 +250,4 @@ TEST_CASE_FIXTURE(SyncTrees, "names differing only in the case of a non-ASCII le
     CHECK(ReadWholeFile(dst + "\\" + names[0]) + ReadWholeFile(dst + "\\" + names[1]) == "newernew");
     CHECK(host.rows.size() == 1);
     CHECK(boxes.boxes.empty());
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "a name the code page cannot show stops the run instead of acting on '?'")
-{
-    REQUIRE(GetACP() == 1252);
-    REQUIRE(MakeFileW(Wide(src) + L"\\\u03A9.txt"));
-    MakeFile(src + "\\a.txt", "a");
-    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
-    CHECK(boxes.LastText() == "The folder '" + src +
-                                  "' holds a name that the system's code page cannot show ('?.txt'). The run was stopped.");
-    CHECK_FALSE(PathExists(dst + "\\?.txt"));
-
-    // In the destination, the delete pass leaves it and stops.
-    REQUIRE(MakeFileW(Wide(dst) + L"\\\u03A9.txt"));
-    CHECK(Prune(host, src, dst) == 0);
-    CHECK(GetFileAttributesW((Wide(dst) + L"\\\u03A9.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
-    // The folder's own clean-up goes by ANSI names and cannot reach these.
-    DeleteFileW((Wide(dst) + L"\\\u03A9.txt").c_str());
-    DeleteFileW((Wide(src) + L"\\\u03A9.txt").c_str());
 }

@@ -1,7 +1,11 @@
 #ifndef OMBREL_SCRIPTEDHOST_H
 #define OMBREL_SCRIPTEDHOST_H
 
+#include "MessageBoxes.h"
 #include "SyncHost.h"
+#include "WidePath.h"
+
+#include <windows.h>
 
 #include <deque>
 #include <functional>
@@ -10,24 +14,27 @@
 
 // A window stand-in: confirmations take their answers from a script (a
 // question the script did not expect is answered Cancel and recorded), and
-// log rows, status texts and pumps are recorded. The hooks let a test act,
+// log rows, status texts and pumps are recorded, in the code page ('?' for
+// what it lacks; wideRows keeps the rows whole). Errors go to the
+// error box, as the window's do, so that a BoxRecorder sees them. The hooks let a test act,
 // as another program would, between two steps of a run.
 class ScriptedHost : public SyncHost {
 public:
-    HWND Owner() override { return nullptr; }
-    int ConfirmReplace(const char* newFile, const char* existingFile) override
+    int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override
     {
-        return Ask("replace " + std::string(existingFile) + " with " + newFile);
+        return Ask("replace " + Narrow(existingFile) + " with " + Narrow(newFile));
     }
-    int ConfirmDeleteFile(const char* path) override { return Ask("delete " + std::string(path)); }
-    int ConfirmRemoveFolder(const char* path) override { return Ask("rmdir " + std::string(path)); }
-    void LogOperation(const char* operation, const char* first, const char* second) override
+    int ConfirmDeleteFile(const std::wstring& path) override { return Ask("delete " + Narrow(path)); }
+    int ConfirmRemoveFolder(const std::wstring& path) override { return Ask("rmdir " + Narrow(path)); }
+    void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
     {
-        rows.push_back(std::string(operation) + " " + first + (second[0] ? " " : "") + second);
+        wideRows.push_back(Widen(operation) + L" " + first + (second.empty() ? L"" : L" ") + second);
+        rows.push_back(Narrow(wideRows.back()));
         if (onRow)
             onRow(rows.back());
     }
-    void ShowStatus(const char* text) override { statuses.push_back(text); }
+    void ShowStatus(const std::wstring& text) override { statuses.push_back(Narrow(text)); }
+    void ShowError(const std::wstring& text) override { ErrorBoxText(nullptr, text); }
     void PumpOneMessage() override
     {
         if (++pumps == abortAtPump)
@@ -42,6 +49,7 @@ public:
     std::vector<std::string> questions;
     std::vector<std::string> unexpected;
     std::vector<std::string> rows;
+    std::vector<std::wstring> wideRows;
     std::vector<std::string> statuses;
     int pumps = 0;
     int abortAtPump = -1;
@@ -52,6 +60,17 @@ public:
     std::function<void(const std::string&)> onRow;
     // Called with each question before it is answered.
     std::function<void(const std::string&)> onQuestion;
+
+    static std::string Narrow(const std::wstring& text)
+    {
+        int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+        std::string narrow(static_cast<std::size_t>(length), '\0');
+        if (length > 0)
+            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
+                                &narrow[0], length, "?", nullptr);
+        return narrow;
+    }
 
 private:
     int Ask(const std::string& question)

@@ -54,7 +54,7 @@ inline int Prune(ScriptedHost& host, const std::string& source, const std::strin
     SyncOptions options = Options(1, 0, 1, 0);
     SyncRun run(host, options);
     run.SetConfirm(0);
-    return run.PruneTree(source.c_str(), destination.c_str());
+    return run.PruneTree(Widen(source.c_str()), Widen(destination.c_str()));
 }
 
 inline std::vector<std::string> Names(const std::string& folder)

@@ -1,6 +1,7 @@
 #include "BoxRecorder.h"
 #include "FolderIndex.h"
 #include "SyncTrees.h"
+#include "WidePath.h"
 
 #include "LockedPath.h"
 #include "TestProcess.h"
@@ -247,8 +248,8 @@ TEST_CASE_FIXTURE(SyncTrees, "small copies are written ahead, but not past a fol
         MakeFile(src + "\\d\\inner.txt", "i");
         // The pass takes the entries in the file system's order.
         FolderIndex listing;
-        REQUIRE(listing.Read(src.c_str()) == FolderIndex::Listed);
-        REQUIRE(listing.Entries().back().name != "d");
+        REQUIRE(listing.Read(LongPath(Widen(src.c_str()))) == FolderIndex::Listed);
+        REQUIRE(listing.Entries().back().name != L"d");
         watched = "inner.txt";
         CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 1);
     }

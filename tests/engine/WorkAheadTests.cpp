@@ -1,5 +1,7 @@
 #include "WorkAhead.h"
 
+#include "WidePath.h"
+
 #include "TempFolder.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
@@ -14,12 +16,17 @@
 
 namespace {
 
-std::vector<std::string> NamesOf(const FolderIndex& listing)
+std::vector<std::wstring> NamesOf(const FolderIndex& listing)
 {
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     for (const FolderEntry& entry : listing.Entries())
         names.push_back(entry.name);
     return names;
+}
+
+std::wstring W(const std::string& path)
+{
+    return LongPath(Widen(path.c_str()));
 }
 
 WorkAhead::Place At(unsigned first, unsigned second = 0)
@@ -40,29 +47,29 @@ TEST_CASE("listings and copies taken from the helpers are what doing them at onc
     WorkAhead work(2);
     std::vector<WorkAhead::Ticket> tickets;
     for (unsigned folder = 0; folder < 6; ++folder)
-        tickets.push_back(work.ListLater(At(folder), (temp / ("src\\d" + std::to_string(folder))).c_str(), false));
-    WorkAhead::Ticket missing = work.ListLater(At(6), (temp / "src\\none").c_str(), false);
+        tickets.push_back(work.ListLater(At(folder), W(temp / ("src\\d" + std::to_string(folder)))));
+    WorkAhead::Ticket missing = work.ListLater(At(6), W(temp / "src\\none"));
     for (unsigned folder = 0; folder < 6; ++folder) {
         std::string path = temp / ("src\\d" + std::to_string(folder));
         FolderIndex ahead;
         FolderIndex now;
-        REQUIRE(work.TakeListing(tickets[folder], path.c_str(), false, &ahead) == FolderIndex::Listed);
-        REQUIRE(now.Read(path.c_str()) == FolderIndex::Listed);
+        REQUIRE(work.TakeListing(tickets[folder], W(path), &ahead) == FolderIndex::Listed);
+        REQUIRE(now.Read(W(path)) == FolderIndex::Listed);
         CHECK(NamesOf(ahead) == NamesOf(now));
         CHECK(ahead.Entries().size() == folder + 1);
     }
     FolderIndex none;
-    CHECK(work.TakeListing(missing, (temp / "src\\none").c_str(), false, &none) == FolderIndex::Missing);
+    CHECK(work.TakeListing(missing, W(temp / "src\\none"), &none) == FolderIndex::Missing);
     // A ticket is used up by taking it.
     FolderIndex again;
-    CHECK(work.TakeListing(tickets[0], (temp / "src\\d5").c_str(), false, &again) == FolderIndex::Listed);
+    CHECK(work.TakeListing(tickets[0], W(temp / "src\\d5"), &again) == FolderIndex::Listed);
     CHECK(again.Entries().size() == 6);
 
     std::string source = temp / "src\\d0\\f0.txt";
     std::string target = temp / "dst\\f0.txt";
-    WorkAhead::Ticket copy = work.CopyLater(At(7), source.c_str(), target.c_str());
+    WorkAhead::Ticket copy = work.CopyLater(At(7), W(source), W(target));
     TemporaryCopy taken;
-    work.TakeCopy(copy, source.c_str(), target.c_str(), &taken);
+    work.TakeCopy(copy, W(source), W(target), &taken);
     CHECK(taken.Commit(false) == 1);
     CHECK(ReadWholeFile(target) == "x");
 }
@@ -78,7 +85,7 @@ TEST_CASE("copies started ahead and not taken leave no trace")
         for (unsigned file = 0; file < 60; ++file) {
             std::string name = "f" + std::to_string(file) + ".txt";
             MakeFile(temp / ("src\\" + name), std::string(file * 1000, 'x'));
-            tickets.push_back(work.CopyLater(At(file), (temp / ("src\\" + name)).c_str(), (temp / ("dst\\" + name)).c_str()));
+            tickets.push_back(work.CopyLater(At(file), W(temp / ("src\\" + name)), W(temp / ("dst\\" + name))));
         }
         // Every third is taken and committed, every third given up, and the
         // rest are left to the helpers' end, whether started or not.
@@ -86,7 +93,7 @@ TEST_CASE("copies started ahead and not taken leave no trace")
             std::string name = "f" + std::to_string(file) + ".txt";
             if (file % 3 == 0) {
                 TemporaryCopy copy;
-                work.TakeCopy(tickets[file], (temp / ("src\\" + name)).c_str(), (temp / ("dst\\" + name)).c_str(),
+                work.TakeCopy(tickets[file], W(temp / ("src\\" + name)), W(temp / ("dst\\" + name)),
                               &copy);
                 REQUIRE(copy.Commit(false) == 1);
                 committed.push_back(name);
@@ -108,8 +115,8 @@ TEST_CASE("work finished too long before it is taken is done again")
     MakeFolder(temp / "dst");
     // Nothing done ahead is fresh enough: every take reads anew.
     WorkAhead work(2, 0);
-    WorkAhead::Ticket listing = work.ListLater(At(0), (temp / "src").c_str(), false);
-    WorkAhead::Ticket copy = work.CopyLater(At(1), (temp / "src\\a.txt").c_str(), (temp / "dst\\a.txt").c_str());
+    WorkAhead::Ticket listing = work.ListLater(At(0), W(temp / "src"));
+    WorkAhead::Ticket copy = work.CopyLater(At(1), W(temp / "src\\a.txt"), W(temp / "dst\\a.txt"));
     // Both are done with what was there before the change.
     for (int wait = 0; wait < 500 && work.Busy(); ++wait)
         Sleep(10);
@@ -117,10 +124,10 @@ TEST_CASE("work finished too long before it is taken is done again")
     MakeFile(temp / "src\\b.txt", "b");
     MakeFile(temp / "src\\a.txt", "second");
     FolderIndex index;
-    REQUIRE(work.TakeListing(listing, (temp / "src").c_str(), false, &index) == FolderIndex::Listed);
+    REQUIRE(work.TakeListing(listing, W(temp / "src"), &index) == FolderIndex::Listed);
     CHECK(index.Entries().size() == 2);
     TemporaryCopy taken;
-    work.TakeCopy(copy, (temp / "src\\a.txt").c_str(), (temp / "dst\\a.txt").c_str(), &taken);
+    work.TakeCopy(copy, W(temp / "src\\a.txt"), W(temp / "dst\\a.txt"), &taken);
     REQUIRE(taken.Commit(false) == 1);
     CHECK(ReadWholeFile(temp / "dst\\a.txt") == "second");
 }

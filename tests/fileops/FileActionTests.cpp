@@ -1,9 +1,11 @@
 #include "BoxRecorder.h"
 #include "EFlags.h"
+#include "BoxErrors.h"
 #include "FileActions.h"
 #include "FileQueries.h"
 #include "FileTrees.h"
 #include "FolderIdentity.h"
+#include "WidePath.h"
 
 #include "FlagScope.h"
 #include "LockedPath.h"
@@ -33,6 +35,14 @@ int EntriesIn(const std::string& folder)
     FindClose(search);
     return count;
 }
+
+std::wstring W(const std::string& path)
+{
+    return Widen(path.c_str());
+}
+
+// Errors go to the error box, where a BoxRecorder reads them.
+BoxErrors errors(nullptr);
 
 }
 
@@ -68,20 +78,20 @@ TEST_CASE("copy failures are reported in their own words in both languages")
     {
         LockedPath lock(source);
         REQUIRE(lock.Held());
-        CHECK(CopyFileWithReport(nullptr, source.c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
+        CHECK(CopyFileWithReport(errors, W(source), W(temp / "copy.txt"), FALSE) == 0);
         CHECK(boxes.LastText() == source + " is in use");
         FlagScope japanese(EJapanese, 1);
-        CHECK(CopyFileWithReport(nullptr, source.c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
+        CHECK(CopyFileWithReport(errors, W(source), W(temp / "copy.txt"), FALSE) == 0);
         CHECK(boxes.LastText() == source + " \x82\xCD\x8E\x67\x97\x70\x92\x86\x82\xC5\x82\xB7");
         CHECK(boxes.boxes.back().caption == "\xB4\xD7\xB0");
     }
     CHECK_FALSE(PathExists(temp / "copy.txt"));
 
     // An unlisted code shows its number, in English under both captions.
-    CHECK(CopyFileWithReport(nullptr, (temp / "missing").c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
+    CHECK(CopyFileWithReport(errors, W(temp / "missing"), W(temp / "copy.txt"), FALSE) == 0);
     CHECK(boxes.LastText() == "Error CopyFile 2");
     FlagScope japanese(EJapanese, 1);
-    CHECK(CopyFileWithReport(nullptr, (temp / "missing").c_str(), (temp / "copy.txt").c_str(), FALSE) == 0);
+    CHECK(CopyFileWithReport(errors, W(temp / "missing"), W(temp / "copy.txt"), FALSE) == 0);
     CHECK(boxes.LastText() == "Error CopyFile 2");
 }
 
@@ -98,7 +108,7 @@ TEST_CASE("a copy onto a full disk keeps the old file and leaves nothing half-wr
     std::string old = disk + "\\big.bin";
     MakeFile(old, "the good old copy", TicksOf(2020, 6, 1));
 
-    CHECK(CopyFileWithReport(nullptr, big.c_str(), old.c_str(), FALSE) == 0);
+    CHECK(CopyFileWithReport(errors, W(big), W(old), FALSE) == 0);
     CHECK(boxes.LastText() == "The disk is full");
     CHECK(ReadWholeFile(old) == "the good old copy");
     CHECK(WriteTicks(old) == TicksOf(2020, 6, 1));
@@ -107,7 +117,7 @@ TEST_CASE("a copy onto a full disk keeps the old file and leaves nothing half-wr
     // A new file cut short is removed rather than left looking up to date.
     std::string fresh = disk + "\\fresh.bin";
     FlagScope japanese(EJapanese, 1);
-    CHECK(CopyFileWithReport(nullptr, big.c_str(), fresh.c_str(), FALSE) == 0);
+    CHECK(CopyFileWithReport(errors, W(big), W(fresh), FALSE) == 0);
     CHECK(boxes.LastText() == "\xC3\xDE\xA8\xBD\xB8\x82\xAA\x82\xA2\x82\xC1\x82\xCF\x82\xA2\x82\xC5\x82\xB7");
     CHECK_FALSE(PathExists(fresh));
     CHECK(EntriesIn(disk) == 1);
@@ -120,12 +130,12 @@ TEST_CASE("a replacing copy carries data, time and attributes and leaves no temp
     MakeFile(temp / "src\\a.txt", "new", TicksOf(2022, 3, 3));
     SetFileAttributesA((temp / "src\\a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     MakeFile(temp / "dst\\a.txt", "old", TicksOf(2021, 3, 3));
-    CHECK(CopyFileWithReport(nullptr, (temp / "src\\a.txt").c_str(), (temp / "dst\\a.txt").c_str(), FALSE) == 1);
+    CHECK(CopyFileWithReport(errors, W(temp / "src\\a.txt"), W(temp / "dst\\a.txt"), FALSE) == 1);
     CHECK(ReadWholeFile(temp / "dst\\a.txt") == "new");
     CHECK(WriteTicks(temp / "dst\\a.txt") == TicksOf(2022, 3, 3));
     CHECK((FileAttributes(temp / "dst\\a.txt") & FILE_ATTRIBUTE_READONLY) != 0);
     CHECK(EntriesIn(temp / "dst") == 1);
-    CHECK(CopyFileWithReport(nullptr, (temp / "src\\a.txt").c_str(), (temp / "dst\\a.txt").c_str(), TRUE) == 0);
+    CHECK(CopyFileWithReport(errors, W(temp / "src\\a.txt"), W(temp / "dst\\a.txt"), TRUE) == 0);
     CHECK(boxes.LastText() == "Error CopyFile 80");
     SetFileAttributesA((temp / "src\\a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA((temp / "dst\\a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -137,25 +147,25 @@ TEST_CASE("folders are created level by level, and failures name their cause")
     BoxRecorder boxes;
     OperationCounts counts;
     std::string deep = temp / "a\\b\\c";
-    CHECK(CreatePath(nullptr, deep.c_str(), nullptr, &counts) == 1);
+    CHECK(CreatePath(errors, W(deep), &counts) == 1);
     CHECK(IsFolderPath(deep));
     CHECK(counts.createdFolders == 3);
-    CHECK(CreatePath(nullptr, deep.c_str(), nullptr, &counts) == 1);
+    CHECK(CreatePath(errors, W(deep), &counts) == 1);
     CHECK(counts.createdFolders == 3);
-    CHECK(CreatePath(nullptr, (temp / "t\\u\\").c_str(), nullptr) == 1);
+    CHECK(CreatePath(errors, W(temp / "t\\u\\")) == 1);
     CHECK(IsFolderPath(temp / "t\\u"));
 
     MakeFile(temp / "file.txt", "x");
-    CHECK(CreatePath(nullptr, (temp / "file.txt\\sub").c_str(), nullptr) == 0);
-    CHECK(CreatePath(nullptr, (temp / "file.txt").c_str(), nullptr) == 0);
-    CHECK(CreatePath(nullptr, "D:", nullptr) == 0);
+    CHECK(CreatePath(errors, W(temp / "file.txt\\sub")) == 0);
+    CHECK(CreatePath(errors, W(temp / "file.txt")) == 0);
+    CHECK(CreatePath(errors, L"D:") == 0);
     CHECK(boxes.boxes.empty());
 
     std::string orphan = temp / "no\\such";
-    CHECK(CreateFolderWithReport(nullptr, orphan.c_str(), nullptr) == 0);
+    CHECK(CreateFolderWithReport(errors, W(orphan)) == 0);
     CHECK(boxes.LastText() == "Can't find the path specified. '" + orphan + "'");
     FlagScope japanese(EJapanese, 1);
-    CHECK(CreateFolderWithReport(nullptr, orphan.c_str(), nullptr) == 0);
+    CHECK(CreateFolderWithReport(errors, W(orphan)) == 0);
     CHECK(boxes.LastText() == "\xC3\xDE\xA8\xDA\xB8\xC4\xD8\xCA\xDF\xBD '" + orphan + "'\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81\x42");
 }
 
@@ -168,14 +178,14 @@ TEST_CASE("deleting trees: hidden and read-only files go, recycle folders stay, 
     SetFileAttributesA((temp / "t\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA((temp / "t\\sub\\hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     OperationCounts counts;
-    CHECK(DeleteTree(nullptr, (temp / "t").c_str(), &counts) == 1);
+    CHECK(DeleteTree(errors, W(temp / "t"), &counts) == 1);
     CHECK_FALSE(PathExists(temp / "t"));
     CHECK(counts.deleted == 2);
     CHECK(counts.removedFolders == 2);
 
     MakeFile(temp / "r\\keep\\RECYCLED\\x.txt", "x");
     MakeFile(temp / "r\\gone.txt", "g");
-    CHECK(DeleteTree(nullptr, (temp / "r").c_str()) == 0);
+    CHECK(DeleteTree(errors, W(temp / "r")) == 0);
     CHECK(boxes.LastText() == "Folder not empty");
     CHECK_FALSE(PathExists(temp / "r\\gone.txt"));
     CHECK(PathExists(temp / "r\\keep\\RECYCLED\\x.txt"));
@@ -191,13 +201,13 @@ TEST_CASE("deleting trees: hidden and read-only files go, recycle folders stay, 
     REQUIRE(link.Made());
     REQUIRE(link2.Made());
     CHECK((FileAttributes(temp / "l\\link") & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
-    int removable = CanRemoveLinkItself((temp / "l\\link").c_str());
-    CHECK(DeleteTree(nullptr, (temp / "l").c_str()) == removable);
+    int removable = CanRemoveLinkItself(W(temp / "l\\link"));
+    CHECK(DeleteTree(errors, W(temp / "l")) == removable);
     if (!removable)
         CHECK(boxes.LastText().find("is a link to another folder. It was left in place") != std::string::npos);
     CHECK(ReadWholeFile(temp / "outside\\precious.txt") == "p");
     CHECK(IsFolderPath(temp / "empty outside"));
-    CHECK(DeleteTree(nullptr, (temp / "l\\link2").c_str()) == removable);
+    CHECK(DeleteTree(errors, W(temp / "l\\link2")) == removable);
     CHECK(IsFolderPath(temp / "empty outside"));
 }
 
@@ -206,20 +216,20 @@ TEST_CASE("removal failures in both languages")
     TempFolder temp;
     BoxRecorder boxes;
     MakeFile(temp / "full\\x.txt", "x");
-    CHECK(RemoveFolderWithReport(nullptr, (temp / "full").c_str()) == 0);
+    CHECK(RemoveFolderWithReport(errors, W(temp / "full")) == 0);
     CHECK(boxes.LastText() == "Folder not empty");
     {
         LockedPath lock(temp / "full\\x.txt");
-        CHECK(DeleteFileWithReport(nullptr, (temp / "full\\x.txt").c_str()) == 0);
+        CHECK(DeleteFileWithReport(errors, W(temp / "full\\x.txt")) == 0);
         CHECK(boxes.LastText() == "Error DeleteFile 32");
     }
     FlagScope japanese(EJapanese, 1);
-    CHECK(RemoveFolderWithReport(nullptr, (temp / "full").c_str()) == 0);
+    CHECK(RemoveFolderWithReport(errors, W(temp / "full")) == 0);
     CHECK(boxes.LastText() == "\xCC\xAB\xD9\xC0\xDE\x82\xAA\x8B\xF3\x82\xC5\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1");
-    CHECK(SetAttributesWithReport(nullptr, (temp / "none").c_str(), FILE_ATTRIBUTE_NORMAL) == 0);
+    CHECK(SetAttributesWithReport(errors, W(temp / "none"), FILE_ATTRIBUTE_NORMAL) == 0);
     CHECK(boxes.LastText() == "Error SetFileAttribute 2");
-    CHECK(DeleteFileWithReport(nullptr, (temp / "full\\x.txt").c_str()) == 1);
-    CHECK(RemoveFolderWithReport(nullptr, (temp / "full").c_str()) == 1);
+    CHECK(DeleteFileWithReport(errors, W(temp / "full\\x.txt")) == 1);
+    CHECK(RemoveFolderWithReport(errors, W(temp / "full")) == 1);
 }
 
 namespace {

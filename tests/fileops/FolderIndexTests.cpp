@@ -1,5 +1,6 @@
 #include "FolderIndex.h"
 #include "PathText.h"
+#include "WidePath.h"
 
 #include "TempFolder.h"
 #include "TreeBuilder.h"
@@ -9,6 +10,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,46 +33,44 @@ TEST_CASE("folded names match the system's upper case for plain and accented nam
     CHECK(FoldedName(L"\u00E9t\u00E9.txt") == L"\u00C9T\u00C9.TXT");
 }
 
-TEST_CASE("a listing finds names with letter case ignored and gives their code-page form")
+TEST_CASE("a listing matches names case-blind over the whole character set and keeps leftovers apart")
 {
-    REQUIRE(GetACP() == 1252);
     TempFolder temp;
+    std::wstring folder = LongPath(Widen(temp.Path().c_str()));
     MakeFile(temp / "Read Me.TXT", "a");
-    MakeFile(temp / "\xE9t\xE9.txt", "b");
     MakeFolder(temp / "Sub");
     MakeFolder(temp / "RECYCLER");
+    MakeFile(temp / "~omb1F-2A.tmp", "half a copy");
+    MakeFile(temp / "~omb.tmp", "the user's");
+    struct Row {
+        const wchar_t* name;
+        const wchar_t* asked;   // nullptr: not found
+    } rows[] = {
+        {L"\u03A9\u03BC\u03AD\u03B3\u03B1.txt", L"\u03C9\u03BC\u03AD\u03B3\u03B1.TXT"},   // Greek
+        {L"\u0416\u0443\u043A", L"\u0436\u0423\u041A"},                                       // Cyrillic
+        {L"\uFF21\uFF22.txt", L"\uFF41\uFF42.txt"},                                             // full width
+        {L"caf\u00E9.txt", L"CAF\u00C9.TXT"},
+        {L"cafe\u0301.doc", nullptr},   // é decomposed is another name
+        {L"\U0001F600.txt", L"\U0001F600.TXT"},
+    };
+    for (const Row& row : rows)
+        REQUIRE(MakeFileW(JoinName(folder, row.name)));
     FolderIndex index;
-    REQUIRE(index.Read(temp.Path().c_str()) == FolderIndex::Listed);
-    CHECK(index.Entries().size() == 3);
-
-    const FolderEntry* plain = index.Find(L"read me.txt");
-    REQUIRE(plain != nullptr);
-    CHECK(plain->name == "Read Me.TXT");
-    CHECK(plain->representable);
-    CHECK_FALSE(plain->IsFolder());
-
-    const FolderEntry* accented = index.Find(L"\u00C9T\u00C9.TXT");
-    REQUIRE(accented != nullptr);
-    CHECK(accented->name == "\xE9t\xE9.txt");
-    CHECK(accented->wide == L"\u00E9t\u00E9.txt");
-    CHECK(accented->representable);
-
-    const FolderEntry* folder = index.Find(L"sUB");
-    REQUIRE(folder != nullptr);
-    CHECK(folder->IsFolder());
-    CHECK(index.Find(L"ete.txt") == nullptr);
-    CHECK(index.Find(L"Read Me.TX") == nullptr);
+    REQUIRE(index.Read(folder) == FolderIndex::Listed);
+    CHECK(index.Entries().size() == 3 + 6);
+    CHECK(index.Leftovers() == std::vector<std::wstring>{L"~omb1F-2A.tmp"});
+    CHECK(index.Find(L"read me.txt")->name == L"Read Me.TXT");
+    CHECK(index.Find(L"sUB")->IsFolder());
     CHECK(index.Find(L"recycler") == nullptr);
-
-    // A name the code page lacks is listed, but flagged.
-    // The temporary folder's path is plain ASCII.
-    std::wstring omega = std::wstring(temp.Path().begin(), temp.Path().end()) + L"\\\u03A9";
-    REQUIRE(CreateDirectoryW(omega.c_str(), nullptr));
-    FolderIndex::Status status = index.Read(temp.Path().c_str());
-    // The temporary folder's own clean-up goes by ANSI names and cannot reach it.
-    RemoveDirectoryW(omega.c_str());
-    REQUIRE(status == FolderIndex::Listed);
-    const FolderEntry* found = index.Find(L"\u03C9");
-    REQUIRE(found != nullptr);
-    CHECK_FALSE(found->representable);
+    CHECK(index.Find(L"~omb.TMP") != nullptr);
+    for (const Row& row : rows) {
+        CAPTURE(std::wstring(row.name).size());
+        if (row.asked) {
+            const FolderEntry* found = index.Find(row.asked);
+            REQUIRE(found != nullptr);
+            CHECK(found->name == row.name);
+        }
+    }
+    CHECK(index.Find(L"cafe\u0301.txt") == nullptr);
+    CHECK(index.Find(L"caf\u00E9.doc") == nullptr);
 }

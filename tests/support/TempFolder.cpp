@@ -1,5 +1,7 @@
 #include "TempFolder.h"
 
+#include "TreeBuilder.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -8,21 +10,29 @@
 namespace {
 
 // Read-only files are made writable first; a link is removed itself, never
-// followed.
-void RemoveTree(const std::string& path)
+// followed. Wide and in the \\?\ form, so that any name and depth goes.
+void RemoveTree(const std::wstring& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        for (const std::string& name : FolderNames(path))
-            RemoveTree(path + "\\" + name);
+        WIN32_FIND_DATAW data;
+        HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &data);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::wstring name = data.cFileName;
+                if (name != L"." && name != L"..")
+                    RemoveTree(path + L"\\" + name);
+            } while (FindNextFileW(search, &data));
+            FindClose(search);
+        }
     }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveDirectoryA(path.c_str());
+        RemoveDirectoryW(path.c_str());
     else
-        DeleteFileA(path.c_str());
+        DeleteFileW(path.c_str());
 }
 
 }
@@ -47,7 +57,7 @@ TempFolder::TempFolder()
 TempFolder::~TempFolder()
 {
     if (!path.empty())
-        RemoveTree(path);
+        RemoveTree(LongForm(path));
 }
 
 std::vector<std::string> FolderNames(const std::string& folder)

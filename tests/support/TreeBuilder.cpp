@@ -143,3 +143,47 @@ TestLink::~TestLink()
     if (made)
         RunUnixShell("rm -f '" + unixLink + "'");
 }
+
+std::wstring LongForm(const std::string& path)
+{
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide.compare(0, 4, L"\\\\?\\") == 0 ? wide : L"\\\\?\\" + wide;
+}
+
+bool MakeFileW(const std::wstring& path, const std::string& content, unsigned long long ticks)
+{
+    std::wstring full = path.compare(0, 4, L"\\\\?\\") == 0 ? path : L"\\\\?\\" + path;
+    // Each folder on the way, from the drive down.
+    for (std::size_t at = full.find(L'\\', 7); at != std::wstring::npos; at = full.find(L'\\', at + 1))
+        CreateDirectoryW(full.substr(0, at).c_str(), nullptr);
+    HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = content.empty() || (WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+                                  written == content.size());
+    if (ticks) {
+        FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+        ok = ok && SetFileTime(file, nullptr, nullptr, &time);
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+std::string ReadWholeFileW(const std::wstring& path)
+{
+    std::wstring full = path.compare(0, 4, L"\\\\?\\") == 0 ? path : L"\\\\?\\" + path;
+    HANDLE file = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string content;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
+        content.append(buffer, got);
+    CloseHandle(file);
+    return content;
+}

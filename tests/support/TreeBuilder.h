@@ -19,6 +19,11 @@ bool IsFolderPath(const std::string& path);
 // Whether a path or name is one of the temporary files a copy is written to
 // before it takes its real name.
 bool IsTemporaryCopyName(const std::string& path);
+// path (in the code page) in wide \\?\ form, which reaches any name at any depth.
+std::wstring LongForm(const std::string& path);
+// A file of any name and depth (a full path), with its folders.
+bool MakeFileW(const std::wstring& path, const std::string& content = std::string(), unsigned long long ticks = 0);
+std::string ReadWholeFileW(const std::wstring& path);
 unsigned long FileAttributes(const std::string& path);
 
 // The Linux path Wine maps a Windows path to.

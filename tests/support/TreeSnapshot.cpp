@@ -1,6 +1,7 @@
 #include "TreeSnapshot.h"
 
 #include "TestProcess.h"
+#include "TreeBuilder.h"
 
 #include <windows.h>
 
@@ -8,19 +9,30 @@
 
 namespace {
 
-void Walk(const std::string& root, const std::string& relative, TreeSnapshot& tree)
+std::string Utf8(const std::wstring& text)
 {
-    WIN32_FIND_DATAA data;
-    std::string folder = relative.empty() ? root : root + "\\" + relative;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &data);
+    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
+}
+
+// Wide and in the \\?\ form, so that every name and depth is seen; the
+// snapshot's keys are relative paths in UTF-8.
+void Walk(const std::wstring& root, const std::wstring& relative, TreeSnapshot& tree)
+{
+    WIN32_FIND_DATAW data;
+    std::wstring folder = relative.empty() ? root : root + L"\\" + relative;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &data);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        std::string name = data.cFileName;
-        if (name == "." || name == "..")
+        std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..")
             continue;
-        std::string path = relative.empty() ? name : relative + "\\" + name;
-        PathState& state = tree[path];
+        std::wstring path = relative.empty() ? name : relative + L"\\" + name;
+        PathState& state = tree[Utf8(path)];
         state.attributes = data.dwFileAttributes;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
@@ -29,8 +41,8 @@ void Walk(const std::string& root, const std::string& relative, TreeSnapshot& tr
         }
         state.ticks = (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                       data.ftLastWriteTime.dwLowDateTime;
-        state.content = ReadWholeFile(root + "\\" + path);
-    } while (FindNextFileA(search, &data));
+        state.content = ReadWholeFileW(root + L"\\" + path);
+    } while (FindNextFileW(search, &data));
     FindClose(search);
 }
 
@@ -44,7 +56,7 @@ bool PathState::operator==(const PathState& other) const
 TreeSnapshot Snapshot(const std::string& root)
 {
     TreeSnapshot tree;
-    Walk(root, "", tree);
+    Walk(LongForm(root), std::wstring(), tree);
     return tree;
 }
 

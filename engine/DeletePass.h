@@ -1,0 +1,47 @@
+#ifndef OMBREL_DELETEPASS_H
+#define OMBREL_DELETEPASS_H
+
+#include "FolderIdentity.h"
+#include "RunContext.h"
+
+#include <string>
+
+// The delete pass: removes from the destination what the source lacks. Only
+// what a listing of the source has shown absent goes, and only while the
+// source is still there and still the folder the run started with. Every
+// operation returns 1 to go on and 0 to stop the run, as in the update pass.
+class DeletePass {
+public:
+    // sourceId is the source's identity as the run found it at its start,
+    // or nullptr when it could not be read then (it is read now instead).
+    DeletePass(RunContext& run, const FolderId* sourceId);
+
+    // Both are full paths in the \\?\ form.
+    int Run(const std::wstring& source, const std::wstring& destination);
+
+private:
+    int PruneFolder(const std::wstring& source, const std::wstring& destination);
+    // Each deletes a destination entry whose source counterpart (sourceChild)
+    // a listing has shown missing.
+    int PruneFile(const std::wstring& sourceChild, const std::wstring& path);
+    int RemoveOrphanFolder(const std::wstring& sourceChild, const std::wstring& path);
+    // Whether folder or a folder below it (links not followed) holds a ".obj" file.
+    bool HoldsObjFile(const std::wstring& folder);
+    // Prunes an orphan folder that stays, entry by entry; sourceChild is the
+    // orphan's own counterpart path.
+    int PruneOrphanContents(const std::wstring& sourceChild, const std::wstring& path);
+    // Asks the source again just before a deletion: 1 it still lacks the
+    // entry, 0 it has it now, -1 the source's top folder or a folder above
+    // the entry has gone, or another stands in its place (told).
+    int SourceStillLacks(const std::wstring& sourceChild);
+    // 0, after a message, when the source's top folder is no longer the one
+    // the run started with.
+    int SourceIsTheSame();
+
+    RunContext& run;
+    std::wstring sourceRoot;
+    FolderId sourceId;
+    bool sourceIdKnown;
+};
+
+#endif

@@ -1,0 +1,79 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "DialogScript.h"
+#include "EBitmapButton.h"
+#include "MainWindowFixture.h"
+#include "TestProcess.h"
+#include "TreeBuilder.h"
+#include "TreeSnapshot.h"
+
+namespace {
+
+std::vector<std::string> Keys(const TreeSnapshot& tree)
+{
+    std::vector<std::string> keys;
+    for (const auto& entry : tree)
+        keys.push_back(entry.first);
+    return keys;
+}
+
+}
+
+TEST_CASE("main window: names outside the code page and a deep branch sync both ways and are pruned (both languages)")
+{
+    // Names the system's code page cannot show, and in a Japanese system
+    // folders whose last byte in Shift-JIS is a backslash (表, ソ).
+    std::vector<std::wstring> names;
+    if (GetACP() == 932)
+        names = {L"caf\u00E9.txt", L"Stra\u00DFe.doc", L"\U0001F600.txt", L"\u8868\\\u30BD\\inner.txt"};
+    else
+        names = {L"\u65E5\u672C\u8A9E.txt", L"\uD55C\uAD6D\uC5B4.txt", L"\U0001F600.txt"};
+    std::wstring deep;
+    for (wchar_t letter = L'a'; letter < L'g'; ++letter)
+        deep += std::wstring(100, letter) + L"\\";
+    names.push_back(deep + L"leaf.txt");
+
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    std::string empty = trees / "empty";
+    MakeFolder(empty);
+    MakeFolder(destination);
+    const char* flags = "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n";
+    // The last set of the file comes first.
+    MainWindowFixture f(SetText("Empty", empty, destination, flags) + SetText("Names", source, destination, flags));
+    f.Open();
+    for (const std::wstring& name : names)
+        REQUIRE(MakeFileW(LongForm(source) + L"\\" + name, "down", TicksOf(2022, 1, 1)));
+
+    DialogScript down({DialogScript::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    // The success report, and nothing else.
+    CHECK(down.Captions().size() == 1);
+    CHECK(down.unexpected == 0);
+    CHECK(Keys(Snapshot(destination)) == Keys(Snapshot(source)));
+    CHECK(FilesUnlikeSource(Snapshot(source), Snapshot(destination)).empty());
+    CHECK(f.CountRows("copy") == static_cast<int>(names.size()));
+
+    // Newer on the destination side: UP brings them back.
+    for (const std::wstring& name : names)
+        REQUIRE(MakeFileW(LongForm(destination) + L"\\" + name, "up", TicksOf(2023, 1, 1)));
+    DialogScript up({DialogScript::Press(IDOK)});
+    f.Click(f.window->UpButton());
+    CHECK(up.unexpected == 0);
+    CHECK(FilesUnlikeSource(Snapshot(destination), Snapshot(source)).empty());
+    CHECK(ReadWholeFileW(LongForm(source) + L"\\" + names[0]) == "up");
+
+    // Against an empty source every one of them is an orphan.
+    f.ChooseName(1);
+    DialogScript prune({DialogScript::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(prune.unexpected == 0);
+    CHECK(Snapshot(destination).empty());
+    f.Close();
+}

@@ -1,0 +1,112 @@
+// Names and depths that ANSI path calls cannot reach, in an English system:
+// names outside the code page, names those calls rewrite, and a branch far
+// deeper than 260 characters. A run reaches each of them exactly.
+
+#include "SyncTrees.h"
+
+#include "HeldFile.h"
+#include "TestProcess.h"
+#include "TreeSnapshot.h"
+#include "WidePath.h"
+
+#include <doctest/doctest.h>
+
+namespace {
+
+const unsigned long long T = TicksOf(2022, 6, 1, 9, 0, 0);
+const unsigned long long S = TicksPerSecond;
+
+std::vector<std::string> Keys(const TreeSnapshot& tree)
+{
+    std::vector<std::string> keys;
+    for (const auto& entry : tree)
+        keys.push_back(entry.first);
+    return keys;
+}
+
+int RunOnce(ScriptedHost& host, const SyncOptions& options, const std::string& source,
+            const std::string& destination, bool readAhead)
+{
+    SyncRun run(host, options);
+    run.SetReadAhead(readAhead);
+    return run.RunSet(source.c_str(), destination.c_str());
+}
+
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "any name at any depth is copied, replaced when newer and pruned, read ahead or not")
+{
+    REQUIRE(GetACP() == 1252);
+    std::wstring deep;
+    for (wchar_t letter = L'a'; letter < L'g'; ++letter)
+        deep += std::wstring(100, letter) + L"\\";
+    const std::wstring names[] = {
+        L"\u65E5\u672C\u8A9E.txt",                           // Japanese
+        L"\uD55C\uAD6D\uC5B4.txt",                           // Korean
+        L"\u03A9\u03BC\u03AD\u03B3\u03B1\\\u03B1.txt",       // Greek, in a folder
+        L"\U0001F600 party.txt",                             // a surrogate pair
+        std::wstring(251, L'n') + L".txt",                   // 255 characters
+        L"notes.", L"report ", L"CON.txt", L"data.\\inside.txt",
+        deep + L"leaf.txt",                                  // over 600 characters
+    };
+    // What ANSI calls would reach instead; the same on both sides, so it
+    // must stay exactly as it is.
+    std::string lookalikes = temp / "lookalikes";
+    for (const std::string& side : {src, dst, lookalikes}) {
+        MakeFile(side + "\\notes", "look-alike", T);
+        MakeFile(side + "\\report", "look-alike", T);
+        MakeFile(side + "\\data\\inside.txt", "look-alike", T);
+    }
+    for (bool readAhead : {true, false}) {
+        CAPTURE(readAhead);
+        host.rows.clear();
+        host.wideRows.clear();
+        for (const std::wstring& name : names)
+            REQUIRE(MakeFileW(LongForm(src) + L"\\" + name, "first", T));
+        CHECK(RunOnce(host, Options(1, 0, 1, 0), src, dst, readAhead) == 1);
+        CHECK(boxes.boxes.empty());
+        CHECK(Keys(Snapshot(dst)) == Keys(Snapshot(src)));
+        CHECK(FilesUnlikeSource(Snapshot(src), Snapshot(dst)).empty());
+        CHECK(Contains(host.rows, "copy " + src + "\\?? party.txt " + dst + "\\?? party.txt"));
+        CHECK(std::count(host.wideRows.begin(), host.wideRows.end(),
+                         L"copy " + Widen((src + "\\").c_str()) + names[0] + L" " + Widen((dst + "\\").c_str()) +
+                             names[0]) == 1);
+
+        for (const std::wstring& name : names)
+            REQUIRE(MakeFileW(LongForm(src) + L"\\" + name, "second", T + 10 * S));
+        SyncRun replace(host, Options(1, 0, 1, 0));
+        replace.SetReadAhead(readAhead);
+        CHECK(replace.RunSet(src.c_str(), dst.c_str()) == 1);
+        CHECK(replace.Counts().copied == 10);
+        CHECK(FilesUnlikeSource(Snapshot(src), Snapshot(dst)).empty());
+
+        // Every name is an orphan against a source of look-alikes only.
+        SyncRun prune(host, Options(1, 0, 1, 0));
+        prune.SetReadAhead(readAhead);
+        CHECK(prune.RunSet(lookalikes.c_str(), dst.c_str()) == 1);
+        CHECK(Keys(Snapshot(dst)) == Keys(Snapshot(lookalikes)));
+        CHECK(FilesUnlikeSource(Snapshot(lookalikes), Snapshot(dst)).empty());
+        CHECK(boxes.boxes.empty());
+    }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never copied or asked about")
+{
+    MakeFile(src + "\\~omb1A2B-3.tmp", "half of an earlier copy", T + 10 * S);
+    MakeFile(src + "\\sub\\kept.txt", "k", T);
+    MakeFile(dst + "\\~omb1A2B-4.tmp", "half", T);
+    MakeFile(dst + "\\sub\\~omb9-1.tmp", "half", T);
+    SetFileAttributesA((dst + "\\sub\\~omb9-1.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    MakeFile(dst + "\\~omb.tmp", "the user's own", T);
+    // Another run's copy in progress, held open as it writes.
+    MakeFile(dst + "\\~omb77-1.tmp", "being written", T);
+    HeldFile writing(dst + "\\~omb77-1.tmp");
+    REQUIRE(writing.Held());
+    host.answers = {IDNO};
+    CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
+    CHECK(host.questions == std::vector<std::string>{"delete " + dst + "\\~omb.tmp"});
+    CHECK(Names(src) == std::vector<std::string>{"sub"});
+    CHECK(Names(dst) == std::vector<std::string>{"sub", "~omb.tmp", "~omb77-1.tmp"});
+    CHECK(Names(dst + "\\sub") == std::vector<std::string>{"kept.txt"});
+    CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\sub\\kept.txt " + dst + "\\sub\\kept.txt"});
+}
