@@ -53,8 +53,23 @@ private:
     EBoxReporter* previous;
 };
 
+// Text for the console and files: UTF-8, whatever the code page, so that
+// every name comes out as it is.
+inline std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return std::string();
+    int length = static_cast<int>(text.size());
+    int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
+    if (needed > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &bytes[0], needed, nullptr, nullptr);
+    return bytes;
+}
+
 // A run without a window: every question answered Yes, rows printed only
-// when asked for.
+// when asked for, errors printed as they come; the last error is the reason
+// the run stopped.
 class ConsoleHost : public SyncHost {
 public:
     explicit ConsoleHost(bool verbose = false) : verbose(verbose) {}
@@ -64,14 +79,19 @@ public:
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
     {
         if (verbose)
-            std::printf("%s\t%ls\t%ls\n", operation, first.c_str(), second.c_str());
+            std::printf("%s\t%s\t%s\n", operation, Utf8(first).c_str(), Utf8(second).c_str());
     }
     void ShowStatus(const std::wstring&) override {}
-    // Through the installed reporter, which prints it.
-    void ShowError(const std::wstring& text) override { ErrorBoxText(nullptr, text); }
+    void ShowError(const std::wstring& text) override
+    {
+        reason = text;
+        std::fprintf(stderr, "%s\n", Utf8(text).c_str());
+    }
     void PumpOneMessage() override { ::PumpOneMessage(); }
     bool AbortRequested() override { return false; }
     void ClearAbort() override {}
+
+    std::wstring reason;
 
 private:
     bool verbose;

@@ -1,17 +1,17 @@
 // syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] SOURCE DESTINATION
-// Runs one whole run without confirmations and prints what it did.
+// Runs one whole run without confirmations and prints what it did. The
+// folders are taken as wide text, so any name and any length can be given;
+// names and errors come out in UTF-8.
 
 #include "BenchHost.h"
 #include "EStartup.h"
-#include "FileActions.h"
-#include "FileQueries.h"
-#include "MessageBoxes.h"
 #include "SyncRun.h"
+#include "WidePath.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -22,46 +22,72 @@ int Usage()
     return 2;
 }
 
+// A run takes full paths; one given relative to the current folder is made
+// full here. The \\?\ form is full already and is kept as it is.
+std::wstring FullPath(const std::wstring& path)
+{
+    if (path.compare(0, 4, L"\\\\?\\") == 0)
+        return path;
+    DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return path;
+    std::wstring full(needed, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
+    if (length == 0 || length >= needed)
+        return path;
+    full.resize(length);
+    return full;
 }
 
-int main(int argc, char** argv)
+bool IsFolder(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}
+
+int main()
 {
     EStartProgram();
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv)
+        return Usage();
     SyncOptions options;
     options.force = 1;
     bool up = false;
     bool verbose = false;
-    const char* folders[2] = {nullptr, nullptr};
+    std::wstring folders[2];
     int count = 0;
+    bool bad = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--delete") == 0)
+        std::wstring argument = argv[i];
+        if (argument == L"--delete")
             options.deleteOrphans = 1;
-        else if (std::strcmp(argv[i], "--dostime") == 0)
+        else if (argument == L"--dostime")
             options.dosTime = 1;
-        else if (std::strcmp(argv[i], "--excludeobj") == 0)
+        else if (argument == L"--excludeobj")
             options.excludeObj = 1;
-        else if (std::strcmp(argv[i], "--up") == 0)
+        else if (argument == L"--up")
             up = true;
-        else if (std::strcmp(argv[i], "--verbose") == 0)
+        else if (argument == L"--verbose")
             verbose = true;
-        else if (argv[i][0] == '-' && argv[i][1] == '-')
-            return Usage();
-        else if (count < 2)
-            folders[count++] = argv[i];
+        else if (argument.compare(0, 2, L"--") == 0 || count == 2)
+            bad = true;
         else
-            return Usage();
+            folders[count++] = FullPath(argument);
     }
-    if (count != 2)
+    LocalFree(argv);
+    if (bad || count != 2)
         return Usage();
-    const char* source = up ? folders[1] : folders[0];
-    const char* destination = up ? folders[0] : folders[1];
-    if (!IsDirectory(source)) {
-        std::printf("Source folder '%s' is not exist.\n", source);
+    const std::wstring& source = up ? folders[1] : folders[0];
+    const std::wstring& destination = up ? folders[0] : folders[1];
+    if (!IsFolder(source)) {
+        std::printf("Source folder '%s' is not exist.\n", Utf8(source).c_str());
         return 1;
     }
 
-    PrintingReporter reporter;
-    SetBoxReporter(&reporter);
     ConsoleHost host(verbose);
     SyncRun run(host, options);
     LARGE_INTEGER frequency, start, end;
@@ -69,12 +95,11 @@ int main(int argc, char** argv)
     QueryPerformanceCounter(&start);
     int result = run.RunSet(source, destination);
     QueryPerformanceCounter(&end);
-    SetBoxReporter(nullptr);
 
     const OperationCounts& done = run.Counts();
     double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     if (!result)
-        std::printf("stopped: %s\n", reporter.reason.empty() ? "the run ended early" : reporter.reason.c_str());
+        std::printf("stopped: %s\n", host.reason.empty() ? "the run ended early" : Utf8(host.reason).c_str());
     std::printf("copied %d, deleted %d, removed folders %d, created folders %d, result %s, seconds %.3f\n",
                 done.copied, done.deleted, done.removedFolders, done.createdFolders, result ? "OK" : "STOPPED",
                 seconds);

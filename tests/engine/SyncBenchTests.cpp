@@ -1,6 +1,8 @@
 #include "SyncTrees.h"
 
 #include "TestProcess.h"
+#include "TreeSnapshot.h"
+#include "WidePath.h"
 
 #include <doctest/doctest.h>
 
@@ -13,6 +15,33 @@ std::string RunBench(const SyncTrees& trees, const std::string& arguments, DWORD
     *exitCode = RunToEnd("cmd /c \"" + TestBinaryFolder() + "\\syncbench.exe " + arguments + " > " + output + " 2>&1\"",
                          60000);
     return ReadWholeFile(output);
+}
+
+// The same with a command line in wide form, for names the code page lacks.
+std::string RunBenchWide(const SyncTrees& trees, const std::wstring& arguments, DWORD* exitCode)
+{
+    std::string output = trees.temp / "out.txt";
+    std::wstring line = L"cmd /c \"" + Widen(TestBinaryFolder().c_str()) + L"\\syncbench.exe " + arguments + L" > " +
+                        Widen(output.c_str()) + L" 2>&1\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    *exitCode = 0xFFFFFFFF;
+    if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        if (WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(info.hProcess, exitCode);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+    return ReadWholeFile(output);
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    std::string bytes(text.size() * 4, '\0');
+    bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                                               &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return bytes;
 }
 
 std::string LastLine(const std::string& text)
@@ -84,4 +113,43 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench cuts Japanese names as the window progra
     CHECK(ReadWholeFile(dst + "\\表notes.txt") == "the user's");
     CHECK_FALSE(PathExists(dst + "\\表\\notes.txt"));
     CHECK(LastLine(output).rfind("copied 0, deleted 1, removed folders 0, created folders 0, result OK", 0) == 0);
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "syncbench takes, syncs and prints names outside the Japanese code page, both ways")
+{
+    REQUIRE(GetACP() == 932);
+    // The top folders too are named outside the code page: only a wide
+    // command line reaches them.
+    const std::wstring top = L"é\U0001F600ß表";
+    struct Way {
+        const char* name;
+        const wchar_t* flags;
+        bool up;
+    };
+    for (const Way& way : {Way{"down", L"--delete --verbose ", false}, Way{"up", L"--delete --verbose --up ", true}}) {
+        INFO(way.name);
+        std::string from = temp / way.name + "\\from";
+        std::string to = temp / way.name + "\\to";
+        std::wstring wideFrom = Widen(from.c_str()) + L"\\" + top;
+        std::wstring wideTo = Widen(to.c_str()) + L"\\" + top;
+        // 表 and ソ end in 0x5C in Shift-JIS: cut byte by byte, 表\notes.txt
+        // would read as 表notes.txt.
+        for (const wchar_t* file : {L"é.txt", L"ß\\\U0001F600.txt", L"表\\notes.txt", L"表notes.txt", L"ソ\\ソ.txt",
+                                    L"ソ\\é\\ß.txt"})
+            MakeFileW(JoinName(wideFrom, file), "from", TicksOf(2022, 1, 1));
+        MakeFileW(JoinName(wideTo, L"表\\orphan.txt"), "orphan");
+        MakeFileW(JoinName(wideTo, L"ソ\\\U0001F600\\gone.txt"), "orphan");
+
+        DWORD code = 0;
+        std::string output =
+            RunBenchWide(*this, way.flags + (way.up ? wideTo + L" " + wideFrom : wideFrom + L" " + wideTo), &code);
+        CHECK(code == 0);
+        CHECK(LastLine(output).rfind("copied 6, deleted 2, removed folders 1, created folders 2, result OK", 0) == 0);
+        std::wstring emoji = L"ß\\\U0001F600.txt";
+        CHECK(output.find("copy\t" + Utf8(JoinName(wideFrom, emoji)) + "\t" + Utf8(JoinName(wideTo, emoji))) !=
+              std::string::npos);
+        TreeSnapshot source = Snapshot(from);
+        CHECK(source.size() == 11);
+        CHECK(Snapshot(to) == source);
+    }
 }
