@@ -32,8 +32,9 @@ int UpdatePass::Run(const std::wstring& source, const std::wstring& destination)
     ahead = &work;
     place.clear();
     int result;
+    WriteGate top(run, destination, true);
     if (folder) {
-        result = UpdateFolder(source, destination, destinationAttributes, true, FolderAhead::Listings());
+        result = UpdateFolder(source, destination, destinationAttributes, true, FolderAhead::Listings(), top);
     } else {
         // A file that vanished ends the run without a message.
         FolderEntry sourceEntry;
@@ -44,23 +45,38 @@ int UpdatePass::Run(const std::wstring& source, const std::wstring& destination)
                 target = JoinName(destination, LastName(source));
             FolderEntry existing;
             bool exists = ReadFolderEntry(target, &existing) && !existing.IsFolder();
-            result = UpdateFile(source, sourceEntry, target, exists ? &existing : nullptr, WorkAhead::NoTicket);
+            result = UpdateFile(source, sourceEntry, target, exists ? &existing : nullptr, WorkAhead::NoTicket, top);
         }
     }
     ahead = nullptr;
     return result;
 }
 
-int UpdatePass::PrepareDestination(const std::wstring& destination, DWORD attributes, bool top, bool* created)
+int UpdatePass::WriteGate::Open()
 {
-    // The parent's listing may be past: a folder swapped for a link since
-    // would have the copies written through it.
-    if (!top && attributes != INVALID_FILE_ATTRIBUTES)
-        attributes = GetFileAttributesW(destination.c_str());
+    if (open)
+        return 1;
+    DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        ReportUnreadableFolder(run.host, folder, GetLastError());
+    else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        ReportFileInTheWay(run.host, folder);
+    else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        ReportDestinationLink(run.host, folder);
+    else
+        open = true;
+    return open ? 1 : 0;
+}
+
+int UpdatePass::PrepareDestination(const std::wstring& destination, DWORD attributes, bool top, WriteGate& parent,
+                                   bool* created)
+{
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        if (top)
+        if (top) {
+            *created = true;
             return CreatePath(run.host, destination, &run.counts);
-        if (!CreateFolderWithReport(run.host, destination))
+        }
+        if (!parent.Open() || !CreateFolderWithReport(run.host, destination))
             return 0;
         ++run.counts.createdFolders;
         *created = true;
@@ -79,7 +95,7 @@ int UpdatePass::PrepareDestination(const std::wstring& destination, DWORD attrib
 }
 
 int UpdatePass::UpdateFolder(const std::wstring& source, const std::wstring& destination,
-                             DWORD destinationAttributes, bool top, FolderAhead::Listings listings)
+                             DWORD destinationAttributes, bool top, FolderAhead::Listings listings, WriteGate& parent)
 {
     TicketsKept incoming(*ahead);
     incoming.Keep(listings.destination);
@@ -93,15 +109,24 @@ int UpdatePass::UpdateFolder(const std::wstring& source, const std::wstring& des
         return 0;
     }
     run.RemoveLeftovers(source, listing);
-    bool created = false;
-    if (!PrepareDestination(destination, destinationAttributes, top, &created))
-        return 0;
+    // A folder gone since its parent was listed is made anew.
     FolderIndex existing;
+    FolderIndex::Status status = FolderIndex::Missing;
+    if (destinationAttributes != INVALID_FILE_ATTRIBUTES)
+        status = ahead->TakeListing(listings.destination, destination, &existing);
+    if (status == FolderIndex::Missing && !top)
+        destinationAttributes = INVALID_FILE_ATTRIBUTES;
+    bool created = false;
+    if (!PrepareDestination(destination, destinationAttributes, top, parent, &created))
+        return 0;
+    WriteGate gate(run, destination, top || created);
     if (!created) {
-        if (ahead->TakeListing(listings.destination, destination, &existing) != FolderIndex::Listed) {
+        if (status != FolderIndex::Listed) {
             ReportUnreadableFolder(run.host, destination, existing.Error());
             return 0;
         }
+        if (!existing.Leftovers().empty() && !gate.Open())
+            return 0;
         run.RemoveLeftovers(destination, existing);
     }
     const std::vector<FolderEntry>& entries = listing.Entries();
@@ -118,7 +143,7 @@ int UpdatePass::UpdateFolder(const std::wstring& source, const std::wstring& des
             return 0;
         place.push_back(static_cast<unsigned>(at));
         int result = UpdateEntry(source, entries[at], destination, counterparts[at], work.ListingsOf(at),
-                                 work.CopyOf(at));
+                                 work.CopyOf(at), gate);
         place.pop_back();
         if (!result)
             return 0;
@@ -142,7 +167,7 @@ FolderAhead::CopyKind UpdatePass::CopyKindOf(const FolderEntry& entry, const Fol
 
 int UpdatePass::UpdateEntry(const std::wstring& sourceFolder, const FolderEntry& entry,
                             const std::wstring& destinationFolder, const FolderEntry* existing,
-                            FolderAhead::Listings listings, WorkAhead::Ticket copy)
+                            FolderAhead::Listings listings, WorkAhead::Ticket copy, WriteGate& gate)
 {
     // No path reaches the entry itself: acting on it could reach another.
     if (!entry.Usable()) {
@@ -155,10 +180,10 @@ int UpdatePass::UpdateEntry(const std::wstring& sourceFolder, const FolderEntry&
         if (entry.IsLink() && !SourceLinkIsSafe(source, sourceFolder))
             return 0;
         return UpdateFolder(source, destination, existing ? existing->attributes : INVALID_FILE_ATTRIBUTES, false,
-                            listings);
+                            listings, gate);
     }
     if (!existing || !existing->IsFolder())
-        return UpdateFile(source, entry, destination, existing, copy);
+        return UpdateFile(source, entry, destination, existing, copy, gate);
     // A folder of the file's name: the file goes inside it.
     if (existing->IsLink()) {
         ReportDestinationLink(run.host, destination);
@@ -167,7 +192,8 @@ int UpdatePass::UpdateEntry(const std::wstring& sourceFolder, const FolderEntry&
     std::wstring inside = JoinName(destination, entry.name);
     FolderEntry insideEntry;
     bool exists = ReadFolderEntry(inside, &insideEntry) && !insideEntry.IsFolder();
-    return UpdateFile(source, entry, inside, exists ? &insideEntry : nullptr, WorkAhead::NoTicket);
+    WriteGate folderGate(run, destination, false);
+    return UpdateFile(source, entry, inside, exists ? &insideEntry : nullptr, WorkAhead::NoTicket, folderGate);
 }
 
 int UpdatePass::CaseTwinsAreSafe(const std::wstring& source, const FolderIndex& listing, const FolderEntry& entry,
@@ -212,7 +238,8 @@ bool UpdatePass::NeedsCopy(const FolderEntry& sourceEntry, const FolderEntry* ex
 }
 
 int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& sourceEntry,
-                           const std::wstring& destination, const FolderEntry* existing, WorkAhead::Ticket ticket)
+                           const std::wstring& destination, const FolderEntry* existing, WorkAhead::Ticket ticket,
+                           WriteGate& gate)
 {
     if (!NeedsCopy(sourceEntry, existing))
         return 1;
@@ -230,6 +257,8 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
     FolderEntry now;
     if (existing && !RecheckDestination(sourceEntry, destination, *existing, &now, &existing))
         return 1;
+    if (!gate.Open())
+        return 0;
     run.host.LogOperation("copy", ShownPath(source), ShownPath(destination));
     TemporaryCopy copy;
     ahead->TakeCopy(ticket, source, destination, &copy);

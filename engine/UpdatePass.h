@@ -26,16 +26,34 @@ public:
     int Run(const std::wstring& source, const std::wstring& destination);
 
 private:
+    // Stands before the first write into a destination folder: the listing
+    // that showed it a folder may be long past, and one swapped for a link
+    // since would have the writes land elsewhere. It looks again then, once;
+    // a pass that writes nothing there costs the file system nothing.
+    class WriteGate {
+    public:
+        // open: a folder the run has just made, or the top one (the user's choice).
+        WriteGate(RunContext& run, const std::wstring& folder, bool open) : run(run), folder(folder), open(open) {}
+        int Open();
+
+    private:
+        RunContext& run;
+        const std::wstring& folder;
+        bool open;
+    };
+
     int UpdateFolder(const std::wstring& source, const std::wstring& destination, DWORD destinationAttributes,
-                     bool top, FolderAhead::Listings listings);
-    int PrepareDestination(const std::wstring& destination, DWORD attributes, bool top, bool* created);
+                     bool top, FolderAhead::Listings listings, WriteGate& parent);
+    int PrepareDestination(const std::wstring& destination, DWORD attributes, bool top, WriteGate& parent,
+                           bool* created);
     int UpdateEntry(const std::wstring& sourceFolder, const FolderEntry& entry, const std::wstring& destinationFolder,
-                    const FolderEntry* counterpart, FolderAhead::Listings listings, WorkAhead::Ticket copy);
+                    const FolderEntry* counterpart, FolderAhead::Listings listings, WorkAhead::Ticket copy,
+                    WriteGate& gate);
     // The pass's decision on a file: missing or older at the destination.
     bool NeedsCopy(const FolderEntry& sourceEntry, const FolderEntry* existing) const;
     FolderAhead::CopyKind CopyKindOf(const FolderEntry& entry, const FolderEntry* counterpart) const;
     int UpdateFile(const std::wstring& source, const FolderEntry& sourceEntry, const std::wstring& destination,
-                   const FolderEntry* existing, WorkAhead::Ticket ticket);
+                   const FolderEntry* existing, WorkAhead::Ticket ticket, WriteGate& gate);
     int SourceLinkIsSafe(const std::wstring& link, const std::wstring& holder);
     // 0, after a message, when entry or its destination counterpart has a
     // twin differing only in letter case that a path could reach instead.
