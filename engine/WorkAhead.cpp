@@ -57,28 +57,32 @@ void WorkAhead::Serve()
             held.Wait(workQueued);
         if (stopping)
             return;
-        auto next = queue.begin();
-        Job* job = next->second;
-        queue.erase(next);
-        job->state = Job::Running;
-        ULONGLONG doneAt;
-        {
-            ECriticalSection::Unlock working(held);
-            if (job->kind == Job::List)
-                job->status = job->listing.Read(job->first);
-            else
-                job->copy.Write(job->first, job->second, &job->cancel);
-            doneAt = GetTickCount64();
-        }
-        job->state = Job::Done;
-        job->doneAt = doneAt;
-        if (job->orphaned) {
-            // Freed outside the section: a copy not taken is removed from disk.
-            ECriticalSection::Unlock freeing(held);
-            delete job;
-        }
-        WakeAllConditionVariable(&workDone);
+        RunNext(held, queue.begin());
     }
+}
+
+void WorkAhead::RunNext(ECriticalSection::Lock& held, std::multimap<Place, Job*>::iterator next)
+{
+    Job* job = next->second;
+    queue.erase(next);
+    job->state = Job::Running;
+    ULONGLONG doneAt;
+    {
+        ECriticalSection::Unlock working(held);
+        if (job->kind == Job::List)
+            job->status = job->listing.Read(job->first);
+        else
+            job->copy.Write(job->first, job->second, &job->cancel);
+        doneAt = GetTickCount64();
+    }
+    job->state = Job::Done;
+    job->doneAt = doneAt;
+    if (job->orphaned) {
+        // Freed outside the section: a copy not taken is removed from disk.
+        ECriticalSection::Unlock freeing(held);
+        delete job;
+    }
+    WakeAllConditionVariable(&workDone);
 }
 
 WorkAhead::Ticket WorkAhead::Queue(const Place& place, std::unique_ptr<Job> job)
@@ -131,9 +135,17 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
         bool queued = found->second->state == Job::Queued;
         if (queued)
             queue.erase(found->second->queued);
-        else
-            while (found->second->state != Job::Done)
+        // Waiting, the pass lists what comes next itself: it is one more
+        // thread asking, as the helpers are. Copies it leaves to them, since
+        // one may take longer than the wait.
+        while (!queued && found->second->state != Job::Done) {
+            auto list = std::find_if(queue.begin(), queue.end(),
+                                     [](const std::pair<const Place, Job*>& next) { return next.second->kind == Job::List; });
+            if (list != queue.end())
+                RunNext(held, list);
+            else
                 held.Wait(workDone);
+        }
         job = std::move(found->second);
         jobs.erase(found);
         if (queued) {

@@ -63,6 +63,8 @@ private:
     struct Job;
     static DWORD WINAPI ThreadMain(void* self);
     void Serve();
+    // Runs the queued job at next, the section given up meanwhile.
+    void RunNext(ECriticalSection::Lock& held, std::multimap<Place, Job*>::iterator next);
     Ticket Queue(const Place& place, std::unique_ptr<Job> job);
     // Waits for the job of ticket and takes it out of the books; nullptr
     // when it was still queued (then it is dropped) or ran too long ago.
