@@ -32,7 +32,6 @@ void FolderIndex::Clear()
 {
     entries.clear();
     leftovers.clear();
-    byName.clear();
     byFolded.clear();
     indexed = false;
     error = 0;
@@ -40,14 +39,14 @@ void FolderIndex::Clear()
 
 void FolderIndex::Add(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size)
 {
-    std::wstring text(name);
-    if (IsSkippedEntry(text))
+    FolderEntry entry = MakeEntry(name, attributes, writeTime, size);
+    if (IsSkippedEntry(entry.name))
         return;
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && IsOwnTemporary(text)) {
-        leftovers.push_back(std::move(text));
+    if (!entry.IsFolder() && IsOwnTemporary(entry.name)) {
+        leftovers.push_back(std::move(entry.name));
         return;
     }
-    entries.push_back(MakeEntry(name, attributes, writeTime, size));
+    entries.push_back(std::move(entry));
     indexed = false;
 }
 
@@ -82,12 +81,9 @@ void FolderIndex::Index() const
 {
     if (indexed)
         return;
-    byName.clear();
     byFolded.clear();
-    byName.reserve(entries.size());
     byFolded.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        byName.emplace(entries[i].name, i);
         auto folded = byFolded.emplace(FoldedName(entries[i].name), std::make_pair(i, false));
         if (!folded.second)
             folded.first->second.second = true;
@@ -98,11 +94,18 @@ void FolderIndex::Index() const
 const FolderEntry* FolderIndex::Find(const std::wstring& name) const
 {
     Index();
-    auto exact = byName.find(name);
-    if (exact != byName.end())
-        return &entries[exact->second];
     auto found = byFolded.find(FoldedName(name));
-    return found == byFolded.end() ? nullptr : &entries[found->second.first];
+    if (found == byFolded.end())
+        return nullptr;
+    const FolderEntry* first = &entries[found->second.first];
+    // Among case twins the exact name wins.
+    if (found->second.second && first->name != name) {
+        for (const FolderEntry& entry : entries) {
+            if (entry.name == name)
+                return &entry;
+        }
+    }
+    return first;
 }
 
 const FolderEntry* FolderIndex::CaseTwin(const FolderEntry& entry) const

@@ -58,7 +58,6 @@ private:
 
     std::vector<FolderEntry> entries;
     std::vector<std::wstring> leftovers;
-    mutable std::unordered_map<std::wstring, std::size_t> byName;
     // Folded name to its first entry, and whether more than one has it.
     mutable std::unordered_map<std::wstring, std::pair<std::size_t, bool>> byFolded;
     mutable bool indexed = false;
