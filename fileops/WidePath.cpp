@@ -1,8 +1,10 @@
 #include "WidePath.h"
 
-#include <windows.h>
+#include <cwchar>
+#include <initializer_list>
 
-#include <cstring>
+// The path text alone, free of system calls; the conversions from the code
+// page are in WideText.cpp.
 
 namespace {
 
@@ -16,19 +18,6 @@ wchar_t FoldAscii(wchar_t c)
     return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
-bool Convert(const char* text, DWORD flags, std::wstring* wide)
-{
-    wide->clear();
-    int length = static_cast<int>(std::strlen(text));
-    if (length == 0)
-        return true;
-    int needed = MultiByteToWideChar(CP_ACP, flags, text, length, nullptr, 0);
-    if (needed <= 0)
-        return false;
-    wide->resize(static_cast<std::size_t>(needed));
-    return MultiByteToWideChar(CP_ACP, flags, text, length, &(*wide)[0], needed) == needed;
-}
-
 const wchar_t LongPrefix[] = L"\\\\?\\";
 const wchar_t LongUncPrefix[] = L"\\\\?\\UNC\\";
 
@@ -37,21 +26,6 @@ bool StartsWith(const std::wstring& text, const wchar_t* prefix)
     return text.compare(0, std::wcslen(prefix), prefix) == 0;
 }
 
-}
-
-bool WidenStrictly(const char* text, std::wstring* wide)
-{
-    if (Convert(text, MB_ERR_INVALID_CHARS, wide))
-        return true;
-    wide->clear();
-    return false;
-}
-
-std::wstring Widen(const char* text)
-{
-    std::wstring wide;
-    Convert(text, 0, &wide);
-    return wide;
 }
 
 std::wstring LongPath(const std::wstring& path)
@@ -147,23 +121,4 @@ bool IsSkippedEntry(const std::wstring& name)
             return true;
     }
     return false;
-}
-
-std::wstring FormatShown(const char* format, const std::vector<std::wstring>& args)
-{
-    std::wstring pattern = Widen(format);
-    std::wstring text;
-    auto next = args.begin();
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == L'%' && i + 1 < pattern.size() && pattern[i + 1] == L's' && next != args.end()) {
-            text += *next++;
-            ++i;
-        } else if (pattern[i] == L'%' && i + 1 < pattern.size() && pattern[i + 1] == L'%') {
-            text += L'%';
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
 }

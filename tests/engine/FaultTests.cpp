@@ -7,7 +7,6 @@
 #include "SyncTrees.h"
 
 #include "HeldFile.h"
-#include "PathText.h"
 #include "TestProcess.h"
 #include "TreeSnapshot.h"
 

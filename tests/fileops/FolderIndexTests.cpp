@@ -1,5 +1,4 @@
 #include "FolderIndex.h"
-#include "PathText.h"
 #include "WidePath.h"
 
 #include "TempFolder.h"
@@ -16,9 +15,9 @@ namespace {
 
 std::wstring InvariantUpper(const std::wstring& text)
 {
-    wchar_t upper[EPathSize];
+    wchar_t upper[MAX_PATH];
     int length = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.c_str(), static_cast<int>(text.size()), upper,
-                              EPathSize);
+                              MAX_PATH);
     return std::wstring(upper, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 

@@ -20,11 +20,11 @@
 #include "EFlags.h"
 #include "FakeSetListView.h"
 #include "FlagScope.h"
-#include "PathText.h"
 #include "SetFileText.h"
 #include "SetLine.h"
 #include "SetList.h"
 #include "SyncSet.h"
+#include "WidePath.h"
 
 namespace {
 
@@ -211,101 +211,32 @@ TEST_CASE("random command lines: arguments lie inside the text and lose only bla
     }
 }
 
-TEST_CASE("random paths: joined, split and cut inside their 260-byte buffers")
+TEST_CASE("random long paths: cut, joined and shown without leaving their root")
 {
     Random random(4242);
+    static const wchar_t* const roots[] = {L"\\\\?\\D:\\", L"\\\\?\\UNC\\server\\share\\", L"\\\\?\\Volume{1}\\"};
+    static const wchar_t pieces[] = {L'a', L'.', L' ', L'\\', L'\\', 0x00E9, 0x8868, 0xD83D, 0xDE00, L'~'};
     for (int i = 0; i < 20000; ++i) {
-        FlagScope doubleByte(EDoubleByte, static_cast<int>(random.Below(2)));
-        const char* specials = "\\\\//:..\" C";
-        std::string folder = Noise(random, random.OneIn(4) ? 300 : 30, specials);
-        std::string name = Noise(random, random.OneIn(4) ? 300 : 12, specials);
-        folder = folder.c_str();
-        name = name.c_str();
+        std::wstring root = random.Pick(roots);
+        std::wstring path = root;
+        for (unsigned n = random.Below(random.OneIn(8) ? 700 : 40); n > 0; --n)
+            path += random.Pick(pieces);
         INFO("iteration ", i);
-
-        std::unique_ptr<char[]> out(new char[EPathSize]);
-        if (JoinPath(out.get(), folder.c_str(), name.c_str())) {
-            std::string joined = out.get();
-            REQUIRE(joined.size() < EPathSize);
-            REQUIRE(joined.compare(0, folder.size(), folder) == 0);
-            REQUIRE(joined.size() >= name.size());
-            REQUIRE(joined.compare(joined.size() - name.size(), name.size(), name) == 0);
-        } else {
-            REQUIRE(out[0] == '\0');
-            REQUIRE(folder.size() + name.size() >= EPathSize - 1);
+        REQUIRE(LongPath(path) == path);
+        REQUIRE(RootLength(path) == root.size());
+        std::wstring shown = ShownPath(path);
+        REQUIRE(LongPath(shown) == path);
+        std::wstring cut = path;
+        for (int steps = 0; CutLastName(&cut); ++steps) {
+            REQUIRE(cut.size() < path.size());
+            REQUIRE(cut.size() >= root.size());
+            REQUIRE(path.compare(0, cut.size(), cut) == 0);
+            REQUIRE(steps < 800);
         }
-
-        std::string path = folder + (random.OneIn(2) ? "\\" : "") + name;
-        std::unique_ptr<char[]> exactPath = Exact(path);
-        std::unique_ptr<char[]> folderOut(new char[EPathSize]);
-        std::unique_ptr<char[]> nameOut(new char[EPathSize]);
-        int split = SplitPath(folderOut.get(), nameOut.get(), exactPath.get());
-        REQUIRE(std::strlen(folderOut.get()) < EPathSize);
-        REQUIRE(std::strlen(nameOut.get()) < EPathSize);
-        REQUIRE(BaseName(nameOut.get()) == nameOut.get());
-        if (!split)
-            REQUIRE(folderOut[0] == '\0');
-
-        const char* base = BaseName(exactPath.get());
-        REQUIRE(base >= exactPath.get());
-        REQUIRE(base <= exactPath.get() + path.size());
-        REQUIRE(BaseName(base) == base);
-
-        if (path.size() < EPathSize) {
-            std::unique_ptr<char[]> cut = Exact(path);
-            std::size_t before = path.size();
-            for (int steps = 0; CutLastComponent(cut.get()); ++steps) {
-                std::size_t after = std::strlen(cut.get());
-                REQUIRE(after < before);
-                REQUIRE(path.compare(0, after, cut.get()) == 0);
-                before = after;
-                REQUIRE(steps < 300);
-            }
-        }
-        if (IsFullPath(exactPath.get()))
-            REQUIRE(path.size() >= 3);
-        bool wildcard = Holds(exactPath.get(), "?*");
-        if (EDoubleByte)
-            REQUIRE((!HasUnrepresentableChar(exactPath.get()) || wildcard));
-        else
-            REQUIRE(HasUnrepresentableChar(exactPath.get()) == (wildcard ? 1 : 0));
-    }
-}
-
-TEST_CASE("random names: suffix, skipped-name and program tests agree with a plain comparison")
-{
-    Random random(31337);
-    auto fold = [](std::string text) {
-        for (char& c : text)
-            c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        return text;
-    };
-    for (int i = 0; i < 20000; ++i) {
-        std::string path = Noise(random, 12, ".oObBjJeExXcCmM");
-        if (random.OneIn(2)) {
-            // Near misses of the names that matter.
-            static const char* const near[] = {"recycled", "RECYCLER", ".", "..", "...", "a.exe", ".com", "x.obj"};
-            path = random.Pick(near);
-            for (char& c : path)
-                c = random.OneIn(2) && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-            if (random.OneIn(4))
-                path.pop_back();
-            if (random.OneIn(4))
-                path += random.Pick({'d', 'r', '.', 's'});
-        }
-        std::string suffix = Noise(random, 5, ".oObBjJ");
-        path = path.c_str();
-        suffix = suffix.c_str();
-        bool expected = path.size() > suffix.size() &&
-                        fold(path.substr(path.size() - suffix.size())) == fold(suffix);
-        INFO("'", path, "' '", suffix, "'");
-        REQUIRE(HasSuffix(Exact(path).get(), Exact(suffix).get()) == (expected ? 1 : 0));
-        std::string folded = fold(path);
-        bool skipped = path == "." || path == ".." || folded == "recycler" || folded == "recycled";
-        REQUIRE(IsSkippedName(Exact(path).get()) == (skipped ? 1 : 0));
-        bool program = path.size() >= 5 && (fold(path.substr(path.size() - 4)) == ".exe" ||
-                                             fold(path.substr(path.size() - 4)) == ".com");
-        REQUIRE(IsProgramFile(Exact(path).get()) == (program ? 1 : 0));
+        REQUIRE(cut.compare(0, root.size(), root) == 0);
+        std::wstring name = LastName(path);
+        REQUIRE(name.find(L'\\') == std::wstring::npos);
+        REQUIRE(JoinName(path.substr(0, path.size() - name.size()), name) == path);
     }
 }
 
