@@ -60,8 +60,7 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
         return 0;
     }
     run.RemoveLeftovers(destination, existing);
-    holders.push_back(Holder{destination, FolderId(), false});
-    holders.back().known = ReadFolderId(destination, &holders.back().id) != 0;
+    Hold(destination);
     for (const FolderEntry& entry : existing.Entries()) {
         if (!run.Step())
             return 0;
@@ -97,6 +96,12 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
     }
     holders.pop_back();
     return 1;
+}
+
+void DeletePass::Hold(const std::wstring& folder)
+{
+    holders.push_back(Holder{folder, FolderId(), false});
+    holders.back().known = ReadFolderId(folder, &holders.back().id) != 0;
 }
 
 int DeletePass::HolderInPlace()
@@ -210,8 +215,7 @@ int DeletePass::PruneOrphanContents(const std::wstring& sourceChild, const std::
     if (listing.Read(path) != FolderIndex::Listed)
         return 1;
     run.RemoveLeftovers(path, listing);
-    holders.push_back(Holder{path, FolderId(), false});
-    holders.back().known = ReadFolderId(path, &holders.back().id) != 0;
+    Hold(path);
     for (const FolderEntry& entry : listing.Entries()) {
         if (!run.Step())
             return 0;

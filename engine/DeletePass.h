@@ -41,6 +41,8 @@ private:
     // 0, after a message, when the destination folder listed last is no
     // longer the one its path reaches (swapped for a link since).
     int HolderInPlace();
+    // Records folder, about to be pruned, as the holder of what follows.
+    void Hold(const std::wstring& folder);
 
     struct Holder {
         std::wstring path;
