@@ -62,12 +62,8 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
     run.RemoveLeftovers(destination, existing);
     Hold(destination);
     for (const FolderEntry& entry : existing.Entries()) {
-        if (!run.Step())
+        if (!MayVisit(destination, entry))
             return 0;
-        if (!entry.Usable()) {
-            ReportUnusableName(run.host, destination, entry);
-            return 0;
-        }
         std::wstring sourceChild = JoinName(source, entry.name);
         std::wstring destinationChild = JoinName(destination, entry.name);
         // An entry the source has in any form stays: a folder beside a
@@ -95,6 +91,18 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
             return 0;
     }
     holders.pop_back();
+    return 1;
+}
+
+int DeletePass::MayVisit(const std::wstring& folder, const FolderEntry& entry)
+{
+    if (!run.Step())
+        return 0;
+    // No path reaches the entry itself: acting on it could reach another.
+    if (!entry.Usable()) {
+        ReportUnusableName(run.host, folder, entry);
+        return 0;
+    }
     return 1;
 }
 
@@ -217,12 +225,8 @@ int DeletePass::PruneOrphanContents(const std::wstring& sourceChild, const std::
     run.RemoveLeftovers(path, listing);
     Hold(path);
     for (const FolderEntry& entry : listing.Entries()) {
-        if (!run.Step())
+        if (!MayVisit(path, entry))
             return 0;
-        if (!entry.Usable()) {
-            ReportUnusableName(run.host, path, entry);
-            return 0;
-        }
         std::wstring child = JoinName(path, entry.name);
         // The source lacks all of it as long as it lacks the orphan itself.
         if (!(entry.IsFolder() ? RemoveOrphanFolder(sourceChild, child) : PruneFile(sourceChild, child)))

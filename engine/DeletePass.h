@@ -2,6 +2,7 @@
 #define OMBREL_DELETEPASS_H
 
 #include "FolderIdentity.h"
+#include "FolderIndex.h"
 #include "RunContext.h"
 
 #include <string>
@@ -41,6 +42,9 @@ private:
     // 0, after a message, when the destination folder listed last is no
     // longer the one its path reaches (swapped for a link since).
     int HolderInPlace();
+    // Lets a waiting message through before each entry of folder; 0, after a
+    // message where one is due, when the run stops there.
+    int MayVisit(const std::wstring& folder, const FolderEntry& entry);
     // Records folder, about to be pruned, as the holder of what follows.
     void Hold(const std::wstring& folder);
 
