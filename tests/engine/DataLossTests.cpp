@@ -169,19 +169,30 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is
 
 TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its listing is not written through")
 {
-    MakeFile(src + "\\sub\\f.txt", "source", T + 10 * S);
-    MakeFile(dst + "\\sub\\f.txt", "old", T);
     MakeFile(temp / "outside\\f.txt", "outside", T);
-    TestLink* link = nullptr;
-    // After the top folder's listings, before the walk goes down into sub.
-    host.onPump = [&](int pump) {
-        if (pump == 2 && MoveFileA((dst + "\\sub").c_str(), (temp / "moved").c_str()))
-            link = new TestLink(temp / "outside", dst + "\\sub");
-    };
-    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
-    CHECK(Has(boxes, "Nothing is written through it"));
-    CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
-    delete link;
+    // 0: sub, after the top folder's listings, before the walk goes down into
+    // it; 1: sub, 2: the top folder, while f.txt is asked about after e.txt.
+    for (int moment : {0, 1, 2}) {
+        std::string folder = moment == 2 ? dst : dst + "\\sub";
+        for (const char* name : {"\\e.txt", "\\f.txt"}) {
+            MakeFile(src + folder.substr(dst.size()) + name, "source", T + 10 * S);
+            MakeFile(folder + name, "old", T);
+        }
+        std::unique_ptr<TestLink> link;
+        auto swap = [&](bool now) {
+            if (now && !link && MoveFileA(folder.c_str(), (temp / "moved" + std::to_string(moment)).c_str()))
+                link.reset(new TestLink(temp / "outside", folder));
+        };
+        ScriptedHost host;
+        host.answers = {IDYES, IDYES};
+        host.onPump = [&](int pump) { swap(moment == 0 && pump == 2); };
+        host.onQuestion = [&](const std::string&) { swap(host.questions.size() == 2); };
+        boxes.boxes.clear();
+        CHECK(Run(host, Options(0, 0, moment ? 0 : 1, 0), src, dst) == 0);
+        CHECK(Has(boxes, "Nothing is written through it"));
+        CHECK(Names(temp / "outside") == std::vector<std::string>{"f.txt"});
+        CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
+    }
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "the delete pass never prunes through a folder swapped for a link after its listing")
