@@ -74,7 +74,22 @@ FolderIndex::Status FolderIndex::Read(const std::wstring& folder)
         return Unreadable;
     }
     error = 0;
+    MarkSameNames();
     return Listed;
+}
+
+void FolderIndex::MarkSameNames()
+{
+    // Only names that fold alike can be the same.
+    Index();
+    if (std::none_of(byFolded.begin(), byFolded.end(), [](const auto& folded) { return folded.second.second; }))
+        return;
+    std::unordered_map<std::wstring, std::size_t> first;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto found = first.emplace(entries[i].name, i);
+        if (!found.second)
+            entries[i].exactName = entries[found.first->second].exactName = false;
+    }
 }
 
 void FolderIndex::Index() const

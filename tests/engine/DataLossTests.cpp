@@ -60,16 +60,21 @@ TEST_CASE_FIXTURE(SyncTrees, "a name the system shows in another form stops the 
 {
     MakeFile(src + "\\data\\f2.txt", "f2", T);
     MakeFile(dst + "\\data\\f2.txt", "user's f2", T);
-    // Listed as "data\f2.txt", which a path would take for the file in "data".
-    for (const std::string& folder : {dst, src}) {
-        CAPTURE(folder);
-        TreeSnapshot before = Snapshot(dst);
-        REQUIRE(MakeUnix(folder, "data\\f2.txt", 'f', "linux"));
-        CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-        CHECK(Has(boxes, "which Windows would take for another name"));
-        CHECK(Has(boxes, "data\\f2.txt"));
-        REQUIRE(RunUnixShell("rm -f '" + UnixPath(folder) + "/data\\f2.txt'"));
-        CHECK(Changes(before, Snapshot(dst)).empty());
+    REQUIRE(MakeFileW(LongForm(src) + L"\\a\uFFFD.txt", "older", T));
+    REQUIRE(MakeFileW(LongForm(dst) + L"\\a\uFFFD.txt", "user's", T + 10 * S));
+    // Listed as "data\f2.txt", which a path would take for the file in "data";
+    // a name that is not UTF-8 is listed as the U+FFFD name beside it.
+    for (const char* name : {"data\\f2.txt", "a'$(printf '\\377')'.txt"}) {
+        for (const std::string& folder : {dst, src}) {
+            CAPTURE(folder);
+            TreeSnapshot before = Snapshot(dst);
+            REQUIRE(MakeUnix(folder, name, 'f', "linux"));
+            CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+            CHECK(Has(boxes, "which Windows would take for another name"));
+            CHECK(Has(boxes, name[0] == 'a' ? "a?.txt" : name));
+            REQUIRE(RunUnixShell("rm -f '" + UnixPath(folder) + "/" + name + "'"));
+            CHECK(Changes(before, Snapshot(dst)).empty());
+        }
     }
 }
 
