@@ -221,6 +221,21 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass never prunes through a folder swap
     }
 }
 
+TEST_CASE_FIXTURE(SyncTrees, "the delete pass never prunes a destination swapped for a link during the update pass")
+{
+    MakeFile(src + "\\a.txt", "a", T);
+    MakeFile(dst + "\\a.txt", "a", T);
+    MakeFile(temp / "outside\\precious.txt", "p", T);
+    std::unique_ptr<TestLink> link;
+    host.onPump = [&](int pump) {
+        if (pump == 2 && MoveFileA(dst.c_str(), (temp / "moved").c_str()))
+            link.reset(new TestLink(temp / "outside", dst));
+    };
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(Has(boxes, "Nothing is written through it"));
+    CHECK(ReadWholeFile(temp / "outside\\precious.txt") == "p");
+}
+
 TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
 {
     // X.txt newer in the source, x.txt newer in the destination.
