@@ -160,5 +160,13 @@ std::wstring FoldedName(const std::wstring& name)
         LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()), &upper[0],
                      static_cast<int>(upper.size())) != static_cast<int>(upper.size()))
         return name;
+    // That table, and Wine's, has no letters beyond the first plane.
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        if (IS_SURROGATE_PAIR(name[i], i + 1 < name.size() ? name[i + 1] : 0)) {
+            upper[i] = name[i];
+            upper[i + 1] = name[i + 1];
+            ++i;
+        }
+    }
     return upper;
 }
