@@ -8,8 +8,8 @@
 
 #include <windows.h>
 
-DeletePass::DeletePass(RunContext& run, const FolderId* id)
-    : run(run), sourceId(id ? *id : FolderId()), sourceIdKnown(id != nullptr)
+DeletePass::DeletePass(RunContext& run, const FolderId* id, DWORD destinationAttributes)
+    : run(run), sourceId(id ? *id : FolderId()), sourceIdKnown(id != nullptr), startAttributes(destinationAttributes)
 {
 }
 
@@ -35,6 +35,12 @@ int DeletePass::Run(const std::wstring& source, const std::wstring& destination)
     if (destinationAttributes == INVALID_FILE_ATTRIBUTES || !(destinationAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
         !(sourceAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return 1;
+    // A folder the run found there, swapped for a link since, leads elsewhere.
+    const DWORD link = FILE_ATTRIBUTE_REPARSE_POINT;
+    if (startAttributes != INVALID_FILE_ATTRIBUTES && !(startAttributes & link) && (destinationAttributes & link)) {
+        ReportDestinationLink(run.host, destination);
+        return 0;
+    }
     return PruneFolder(source, destination);
 }
 

@@ -15,8 +15,9 @@
 class DeletePass {
 public:
     // sourceId is the source's identity as the run found it at its start,
-    // or nullptr when it could not be read then (it is read now instead).
-    DeletePass(RunContext& run, const FolderId* sourceId);
+    // or nullptr when it could not be read then (it is read now instead);
+    // destinationAttributes, the destination's then.
+    DeletePass(RunContext& run, const FolderId* sourceId, DWORD destinationAttributes = INVALID_FILE_ATTRIBUTES);
 
     // Both are full paths in the \\?\ form.
     int Run(const std::wstring& source, const std::wstring& destination);
@@ -58,6 +59,7 @@ private:
     std::wstring sourceRoot;
     FolderId sourceId;
     bool sourceIdKnown;
+    DWORD startAttributes;
     // The destination folders being pruned, outermost first.
     std::vector<Holder> holders;
 };

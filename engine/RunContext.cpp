@@ -20,6 +20,7 @@ int RunContext::Step()
 
 int RunContext::Answer(int button, bool noStops)
 {
+    ++answered;
     switch (button) {
     case IDYES:
         return 1;

@@ -37,6 +37,9 @@ public:
     const SyncOptions options;
     // Nonzero while replacements and removals are asked.
     int confirm = 1;
+    // Questions answered so far: what was looked at before one may have
+    // changed while it was up.
+    int answered = 0;
     OperationCounts counts;
 };
 

@@ -30,12 +30,13 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
     // Known before the update pass, which may outlast the source's drive.
     FolderId sourceId;
     bool known = ReadFolderId(from, &sourceId) != 0;
+    DWORD destinationAttributes = GetFileAttributesW(to.c_str());
     run.StartPass();
     int result = UpdatePass(run, readAhead).Run(from, to);
     if (result && run.options.deleteOrphans) {
         // Yes to All of the update pass does not reach the delete pass.
         run.StartPass();
-        result = DeletePass(run, known ? &sourceId : nullptr).Run(from, to);
+        result = DeletePass(run, known ? &sourceId : nullptr, destinationAttributes).Run(from, to);
     }
     run.host.ShowStatus(std::wstring());
     return result;

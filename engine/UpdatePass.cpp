@@ -32,7 +32,7 @@ int UpdatePass::Run(const std::wstring& source, const std::wstring& destination)
     ahead = &work;
     place.clear();
     int result;
-    WriteGate top(run, destination, true);
+    WriteGate top(run, destination, WriteGate::Chosen);
     if (folder) {
         result = UpdateFolder(source, destination, destinationAttributes, true, FolderAhead::Listings(), top);
     } else {
@@ -54,7 +54,7 @@ int UpdatePass::Run(const std::wstring& source, const std::wstring& destination)
 
 int UpdatePass::WriteGate::Open()
 {
-    if (open)
+    if (chosen || seenAt == run.answered)
         return 1;
     DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
@@ -64,8 +64,8 @@ int UpdatePass::WriteGate::Open()
     else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         ReportDestinationLink(run.host, folder);
     else
-        open = true;
-    return open ? 1 : 0;
+        seenAt = run.answered;
+    return seenAt == run.answered ? 1 : 0;
 }
 
 int UpdatePass::PrepareDestination(const std::wstring& destination, DWORD attributes, bool top, WriteGate& parent,
@@ -119,7 +119,12 @@ int UpdatePass::UpdateFolder(const std::wstring& source, const std::wstring& des
     bool created = false;
     if (!PrepareDestination(destination, destinationAttributes, top, parent, &created))
         return 0;
-    WriteGate gate(run, destination, top || created);
+    WriteGate::Start start = WriteGate::Unseen;
+    if (top && !created && (destinationAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        start = WriteGate::Chosen;
+    else if (top || created)
+        start = WriteGate::Made;
+    WriteGate gate(run, destination, start);
     if (!created) {
         if (status != FolderIndex::Listed) {
             ReportUnreadableFolder(run.host, destination, existing.Error());
@@ -192,7 +197,7 @@ int UpdatePass::UpdateEntry(const std::wstring& sourceFolder, const FolderEntry&
     std::wstring inside = JoinName(destination, entry.name);
     FolderEntry insideEntry;
     bool exists = ReadFolderEntry(inside, &insideEntry) && !insideEntry.IsFolder();
-    WriteGate folderGate(run, destination, false);
+    WriteGate folderGate(run, destination, WriteGate::Unseen);
     return UpdateFile(source, entry, inside, exists ? &insideEntry : nullptr, WorkAhead::NoTicket, folderGate);
 }
 

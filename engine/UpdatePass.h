@@ -26,20 +26,30 @@ public:
     int Run(const std::wstring& source, const std::wstring& destination);
 
 private:
-    // Stands before the first write into a destination folder: the listing
-    // that showed it a folder may be long past, and one swapped for a link
-    // since would have the writes land elsewhere. It looks again then, once;
-    // a pass that writes nothing there costs the file system nothing.
+    // Stands before the writes into a destination folder: the listing that
+    // showed it a folder may be long past, and one swapped for a link since
+    // would have the writes land elsewhere. It looks again before the first
+    // write, and before the first after each question, which may have been
+    // up for long; a pass that writes nothing there, or asks nothing, costs
+    // the file system nothing more.
     class WriteGate {
     public:
-        // open: a folder the run has just made, or the top one (the user's choice).
-        WriteGate(RunContext& run, const std::wstring& folder, bool open) : run(run), folder(folder), open(open) {}
+        // Made: a folder the run has just made, or the top one as the run
+        // found it. Chosen: the top one when it is a link, or the top file's
+        // place: the user's choice, never looked at.
+        enum Start { Unseen, Made, Chosen };
+        WriteGate(RunContext& run, const std::wstring& folder, Start start)
+            : run(run), folder(folder), chosen(start == Chosen), seenAt(start == Made ? run.answered : -1)
+        {
+        }
         int Open();
 
     private:
         RunContext& run;
         const std::wstring& folder;
-        bool open;
+        const bool chosen;
+        // The count of answers when it was last found a folder; -1 never.
+        int seenAt;
     };
 
     int UpdateFolder(const std::wstring& source, const std::wstring& destination, DWORD destinationAttributes,

@@ -97,9 +97,12 @@ int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clear
         ReportLinkKept(errors, target, false);
         return 0;
     }
-    // Attributes set through a link would land on its target.
-    if (clearAttributes && !link)
-        SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    // Attributes set through a link would land on its target. Those cleared
+    // come back when the file stays.
+    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    DWORD attributes = clearAttributes && !link ? GetFileAttributesW(target.c_str()) : INVALID_FILE_ATTRIBUTES;
+    bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & blocking) &&
+                   SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Deleted, yet still there: a write-protected mount.
     DWORD code = ERROR_ACCESS_DENIED;
     FolderEntry left;
@@ -110,6 +113,8 @@ int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clear
     // at the entry itself, not at what a link leads to.
     else if (!ReadFolderEntry(target, &left, true))
         return 1;
+    if (cleared)
+        SetFileAttributesW(target.c_str(), attributes);
     ReportCode(errors, "Error DeleteFile", code);
     return 0;
 }

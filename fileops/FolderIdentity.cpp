@@ -37,6 +37,16 @@ std::wstring WithoutDotsAndSpaces(const std::wstring& name)
     return kept == std::wstring::npos ? name : name.substr(0, kept + 1);
 }
 
+// Each name of path without the dots and spaces that end it.
+std::wstring WithoutEndingDotsAndSpaces(const std::wstring& path)
+{
+    std::wstring plain;
+    std::size_t start = 0;
+    for (std::size_t end; (end = path.find(L'\\', start)) != std::wstring::npos; start = end + 1)
+        plain += WithoutDotsAndSpaces(path.substr(start, end - start)) + L'\\';
+    return plain + WithoutDotsAndSpaces(path.substr(start));
+}
+
 // Whether the file id is also reached by a path that differs from path only
 // in dots and spaces ending one of its names (sub.\x for sub\x).
 bool LookAlikeIsSame(const std::wstring& path, const FolderId& id)
@@ -154,9 +164,10 @@ int IsLinkAt(const std::wstring& path)
     if (entry.empty() || holder.empty())
         return 0;
     // Compared exactly: a link to its own case twin differs in case alone.
-    std::wstring name = LastName(full);
-    std::wstring stem = WithoutDotsAndSpaces(name);
-    if (entry != JoinName(holder, name) && entry != JoinName(holder, stem))
+    // Wine drops the dots and spaces that end the names of a final path, but
+    // not always those of a folder ("sp \y." gives "sp \y", "sp " alone
+    // "sp"): they are left out here.
+    if (WithoutEndingDotsAndSpaces(entry) != WithoutEndingDotsAndSpaces(JoinName(holder, LastName(full))))
         return 1;
     // Wine gives final paths without the dots and spaces that end names, so
     // a link to a look-alike beside it (notes -> notes.), or in a look-alike

@@ -74,7 +74,22 @@ FolderIndex::Status FolderIndex::Read(const std::wstring& folder)
         return Unreadable;
     }
     error = 0;
+    MarkSameNames();
     return Listed;
+}
+
+void FolderIndex::MarkSameNames()
+{
+    // Only names that fold alike can be the same.
+    Index();
+    if (std::none_of(byFolded.begin(), byFolded.end(), [](const auto& folded) { return folded.second.second; }))
+        return;
+    std::unordered_map<std::wstring, std::size_t> first;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto found = first.emplace(entries[i].name, i);
+        if (!found.second)
+            entries[i].exactName = entries[found.first->second].exactName = false;
+    }
 }
 
 void FolderIndex::Index() const
@@ -145,5 +160,13 @@ std::wstring FoldedName(const std::wstring& name)
         LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()), &upper[0],
                      static_cast<int>(upper.size())) != static_cast<int>(upper.size()))
         return name;
+    // That table, and Wine's, has no letters beyond the first plane.
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        if (IS_SURROGATE_PAIR(name[i], i + 1 < name.size() ? name[i + 1] : 0)) {
+            upper[i] = name[i];
+            upper[i + 1] = name[i + 1];
+            ++i;
+        }
+    }
     return upper;
 }

@@ -55,6 +55,10 @@ public:
 
 private:
     void Index() const;
+    // Marks as unusable the entries listed under one name: the system shows
+    // a name it cannot convert with U+FFFD (under Wine, a Linux name that is
+    // not UTF-8), and a path reaches only one of those entries.
+    void MarkSameNames();
 
     std::vector<FolderEntry> entries;
     std::vector<std::wstring> leftovers;

@@ -9,9 +9,10 @@ void ReportUnusableName(ErrorSink& errors, const std::wstring& folder, const Fol
 {
     errors.ShowError(FormatShown(
         Bilingual("The folder '%s' holds the name '%s', which Windows would take for another name (it holds a "
-                  "separator, a wildcard, a colon or a control character). It was left alone; the run was stopped.",
+                  "separator, a wildcard, a colon, a control character or bytes that are not text). It was left "
+                  "alone; the run was stopped.",
                   "ﾌｫﾙﾀﾞ '%s' の名前 '%s' は、Windows では別の名前として扱われます (区切り文字、ﾜｲﾙﾄﾞｶｰﾄﾞ、"
-                  "ｺﾛﾝまたは制御文字を含みます)。この名前には何もせず、処理を中止しました。"),
+                  "ｺﾛﾝ、制御文字または文字でないﾊﾞｲﾄを含みます)。この名前には何もせず、処理を中止しました。"),
         {ShownPath(folder), entry.name}));
 }
 

@@ -60,16 +60,21 @@ TEST_CASE_FIXTURE(SyncTrees, "a name the system shows in another form stops the 
 {
     MakeFile(src + "\\data\\f2.txt", "f2", T);
     MakeFile(dst + "\\data\\f2.txt", "user's f2", T);
-    // Listed as "data\f2.txt", which a path would take for the file in "data".
-    for (const std::string& folder : {dst, src}) {
-        CAPTURE(folder);
-        TreeSnapshot before = Snapshot(dst);
-        REQUIRE(MakeUnix(folder, "data\\f2.txt", 'f', "linux"));
-        CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-        CHECK(Has(boxes, "which Windows would take for another name"));
-        CHECK(Has(boxes, "data\\f2.txt"));
-        REQUIRE(RunUnixShell("rm -f '" + UnixPath(folder) + "/data\\f2.txt'"));
-        CHECK(Changes(before, Snapshot(dst)).empty());
+    REQUIRE(MakeFileW(LongForm(src) + L"\\a\uFFFD.txt", "older", T));
+    REQUIRE(MakeFileW(LongForm(dst) + L"\\a\uFFFD.txt", "user's", T + 10 * S));
+    // Listed as "data\f2.txt", which a path would take for the file in "data";
+    // a name that is not UTF-8 is listed as the U+FFFD name beside it.
+    for (const char* name : {"data\\f2.txt", "a'$(printf '\\377')'.txt"}) {
+        for (const std::string& folder : {dst, src}) {
+            CAPTURE(folder);
+            TreeSnapshot before = Snapshot(dst);
+            REQUIRE(MakeUnix(folder, name, 'f', "linux"));
+            CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+            CHECK(Has(boxes, "which Windows would take for another name"));
+            CHECK(Has(boxes, name[0] == 'a' ? "a?.txt" : name));
+            REQUIRE(RunUnixShell("rm -f '" + UnixPath(folder) + "/" + name + "'"));
+            CHECK(Changes(before, Snapshot(dst)).empty());
+        }
     }
 }
 
@@ -169,36 +174,55 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is
 
 TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its listing is not written through")
 {
-    MakeFile(src + "\\sub\\f.txt", "source", T + 10 * S);
-    MakeFile(dst + "\\sub\\f.txt", "old", T);
     MakeFile(temp / "outside\\f.txt", "outside", T);
-    TestLink* link = nullptr;
-    // After the top folder's listings, before the walk goes down into sub.
-    host.onPump = [&](int pump) {
-        if (pump == 2 && MoveFileA((dst + "\\sub").c_str(), (temp / "moved").c_str()))
-            link = new TestLink(temp / "outside", dst + "\\sub");
-    };
-    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
-    CHECK(Has(boxes, "Nothing is written through it"));
-    CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
-    delete link;
+    // 0: sub, after the top folder's listings, before the walk goes down into
+    // it; 1: sub, 2: the top folder, while f.txt is asked about after e.txt.
+    for (int moment : {0, 1, 2}) {
+        std::string folder = moment == 2 ? dst : dst + "\\sub";
+        for (const char* name : {"\\e.txt", "\\f.txt"}) {
+            MakeFile(src + folder.substr(dst.size()) + name, "source", T + 10 * S);
+            MakeFile(folder + name, "old", T);
+        }
+        std::unique_ptr<TestLink> link;
+        auto swap = [&](bool now) {
+            if (now && !link && MoveFileA(folder.c_str(), (temp / "moved" + std::to_string(moment)).c_str()))
+                link.reset(new TestLink(temp / "outside", folder));
+        };
+        ScriptedHost host;
+        host.answers = {IDYES, IDYES};
+        host.onPump = [&](int pump) { swap(moment == 0 && pump == 2); };
+        host.onQuestion = [&](const std::string&) { swap(host.questions.size() == 2); };
+        boxes.boxes.clear();
+        CHECK(Run(host, Options(0, 0, moment ? 0 : 1, 0), src, dst) == 0);
+        CHECK(Has(boxes, "Nothing is written through it"));
+        CHECK(Names(temp / "outside") == std::vector<std::string>{"f.txt"});
+        CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
+    }
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "the delete pass never prunes through a folder swapped for a link after its listing")
 {
-    // Swapped while a deletion before the folder, or inside it, is asked about.
-    for (const char* asked : {"a.txt", "sub\\b.txt"}) {
+    // Swapped while a deletion before the folder, or inside it, is asked
+    // about; or the top folder, during the update pass.
+    for (const char* asked : {"a.txt", "sub\\b.txt", ""}) {
         TempFolder trees;
+        std::string swapped = trees / (*asked ? "dst\\sub" : "dst");
         MakeFile(trees / "outside\\b.txt", "outside", T);
         MakeFile(trees / "src\\sub\\x.txt", "x", T);
         MakeFile(trees / "dst\\sub\\x.txt", "x", T);
-        MakeFile(trees / "dst\\" + asked, "orphan", T);
+        if (*asked)
+            MakeFile(trees / "dst\\" + asked, "orphan", T);
         std::unique_ptr<TestLink> link;
+        auto swap = [&] {
+            if (!link && MoveFileA(swapped.c_str(), (trees / "moved").c_str()))
+                link.reset(new TestLink(trees / "outside", swapped));
+        };
         ScriptedHost host;
         host.answers = {IDYES, IDYES};
-        host.onQuestion = [&](const std::string&) {
-            if (!link && MoveFileA((trees / "dst\\sub").c_str(), (trees / "moved").c_str()))
-                link.reset(new TestLink(trees / "outside", trees / "dst\\sub"));
+        host.onQuestion = [&](const std::string&) { swap(); };
+        host.onPump = [&](int pump) {
+            if (!*asked && pump == 2)
+                swap();
         };
         Run(host, Options(1, 0, 0, 0), trees / "src", trees / "dst");
         CHECK(ReadWholeFile(trees / "outside\\b.txt") == "outside");

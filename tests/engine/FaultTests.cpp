@@ -58,6 +58,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination file held open by another program is
     SUBCASE("deleting it as an orphan")
     {
         MakeFile(src + "\\a.txt", "new", T);
+        SetFileAttributesA((dst + "\\orphan.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         before = Snapshot(temp.Path());
         HeldFile held(dst + "\\orphan.txt");
         REQUIRE(held.Held());

@@ -254,4 +254,10 @@ TEST_CASE_FIXTURE(SyncTrees, "names differing only in the case of a non-ASCII le
     CHECK(ReadWholeFile(dst + "\\" + names[0]) + ReadWholeFile(dst + "\\" + names[1]) == "newernew");
     CHECK(host.rows.size() == 1);
     CHECK(boxes.boxes.empty());
+    // Beyond the first plane the file system folds nothing: two names.
+    REQUIRE(MakeFileW(LongForm(src) + L"\\\U00010428.txt", "src", TicksOf(2021, 1, 1)));
+    REQUIRE(MakeFileW(LongForm(dst) + L"\\\U00010400.txt", "orphan", TicksOf(2022, 1, 1)));
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 1);
+    CHECK(ReadWholeFileW(LongForm(dst) + L"\\\U00010428.txt") == "src");
+    CHECK(Names(dst).size() == 3);
 }
