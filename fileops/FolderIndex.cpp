@@ -80,9 +80,10 @@ FolderIndex::Status FolderIndex::Read(const std::wstring& folder)
 
 void FolderIndex::MarkSameNames()
 {
-    // Only names that fold alike can be the same.
-    Index();
-    if (std::none_of(byFolded.begin(), byFolded.end(), [](const auto& folded) { return folded.second.second; }))
+    // The names listed twice are those the system could not convert, shown
+    // with U+FFFD; a folder without one costs a look at each name.
+    if (std::none_of(entries.begin(), entries.end(),
+                     [](const FolderEntry& entry) { return entry.name.find(L'\uFFFD') != std::wstring::npos; }))
         return;
     std::unordered_map<std::wstring, std::size_t> first;
     for (std::size_t i = 0; i < entries.size(); ++i) {
