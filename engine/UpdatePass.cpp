@@ -274,9 +274,8 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
     // Read-only, hidden and system would keep the copy from replacing it.
     // They are cleared only where present, and put back when the copy fails;
     // never through a link, where they belong to its target.
-    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    bool cleared = copy.Written() && existing && (existing->attributes & blocking) && !IsLinkAt(destination) &&
-                   SetAttributesWithReport(run.host, destination, FILE_ATTRIBUTE_NORMAL);
+    bool cleared = copy.Written() && existing && (existing->attributes & BlockingAttributes) &&
+                   !IsLinkAt(destination) && SetAttributesWithReport(run.host, destination, FILE_ATTRIBUTE_NORMAL);
     if (!CommitCopyWithReport(run.host, copy, source, destination, existing != nullptr)) {
         if (cleared)
             SetFileAttributesW(destination.c_str(), existing->attributes);

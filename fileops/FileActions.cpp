@@ -99,9 +99,8 @@ int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clear
     }
     // Attributes set through a link would land on its target. Those cleared
     // come back when the file stays.
-    const DWORD blocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     DWORD attributes = clearAttributes && !link ? GetFileAttributesW(target.c_str()) : INVALID_FILE_ATTRIBUTES;
-    bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & blocking) &&
+    bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & BlockingAttributes) &&
                    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Deleted, yet still there: a write-protected mount.
     DWORD code = ERROR_ACCESS_DENIED;

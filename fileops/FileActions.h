@@ -24,6 +24,8 @@ int CopyFileWithReport(ErrorSink& errors, const std::wstring& source, const std:
 int CommitCopyWithReport(ErrorSink& errors, TemporaryCopy& copy, const std::wstring& source,
                          const std::wstring& destination, bool destinationExists);
 int SetAttributesWithReport(ErrorSink& errors, const std::wstring& path, DWORD attributes);
+// The flags that keep a file from being replaced or deleted.
+const DWORD BlockingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 // Deletes the entry at path, with its read-only, hidden and system flags
 // cleared first when clearAttributes is set. A link goes by itself or, where
 // that would reach its target, stays and the failure is reported. Success
