@@ -11,6 +11,7 @@
 #include <shellapi.h>
 
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -65,19 +66,19 @@ DWORD LinkCount(const std::wstring& path)
     return file.Valid() && GetFileInformationByHandle(file.Get(), &info) ? info.nNumberOfLinks : 0;
 }
 
-// A second name for the file, beside it, under a name no file holds. Not a
-// temporary copy's name (~omb....tmp): a run removes those as leftovers, and
-// after a crash this one may be the file's only name.
-bool LinkBeside(const std::wstring& target, std::wstring* link)
+// A second name beside target that no entry holds: a hard link to the file,
+// or a new folder. Not a temporary copy's name (~omb....tmp): a run removes
+// those as leftovers, and after a crash this one may be the only name left.
+bool MakeBeside(const std::wstring& target, bool folder, std::wstring* made)
 {
     static volatile LONG serial;
-    std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
+    std::wstring parent = target.substr(0, target.find_last_of(L'\\') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         wchar_t name[48];
         std::swprintf(name, 48, L"~omb%lX-%lX.kept", GetCurrentProcessId(),
                       static_cast<unsigned long>(InterlockedIncrement(&serial)));
-        *link = folder + name;
-        if (CreateHardLinkW(link->c_str(), target.c_str(), nullptr))
+        *made = parent + name;
+        if (folder ? CreateDirectoryW(made->c_str(), nullptr) : CreateHardLinkW(made->c_str(), target.c_str(), nullptr))
             return true;
         if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
             return false;
@@ -130,6 +131,31 @@ Binned Tell(ErrorSink& errors, const char* call, DWORD code, const std::wstring&
     return Binned::Failed;
 }
 
+Binned TellKept(ErrorSink& errors, const std::wstring& target, const std::wstring& kept)
+{
+    errors.ShowError(FormatShown(Bilingual("%s could not be put back: it is kept as %s",
+                                           "%s を元に戻せませんでした。%s として残しています"),
+                                 {ShownPath(target), ShownPath(kept)}));
+    return Binned::Failed;
+}
+
+// The shell's answer; it shows no window.
+int ShellDelete(std::wstring shell)
+{
+    shell.append(2, L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = shell.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    return SHFileOperationW(&operation);
+}
+
+bool Present(const std::wstring& path)
+{
+    FolderEntry entry;
+    return ReadFolderEntry(path, &entry, true) != 0;
+}
+
 }
 
 Binned RecycleFile(ErrorSink& errors, const std::wstring& path)
@@ -144,19 +170,11 @@ Binned RecycleFile(ErrorSink& errors, const std::wstring& path)
     // The safety name keeps the file whatever the shell does with it: under
     // Wine it deletes for good, and answers success, when the trash is unusable.
     std::wstring kept;
-    if (!LinkBeside(target, &kept))
+    if (!MakeBeside(target, false, &kept))
         return Binned::Refused;
     DWORD links = LinkCount(kept);
-
-    shell.append(2, L'\0');
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = shell.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    int answer = SHFileOperationW(&operation);
-
-    FolderEntry entry;
-    if (ReadFolderEntry(target, &entry, true)) {
+    int answer = ShellDelete(shell);
+    if (Present(target)) {
         RemoveName(kept);
         if (answer == 0)
             return Binned::Refused;
@@ -170,10 +188,104 @@ Binned RecycleFile(ErrorSink& errors, const std::wstring& path)
         return Binned::Yes;
     }
     // Never over a file that came to that name meanwhile.
-    if (MoveFileExW(kept.c_str(), target.c_str(), 0))
+    return MoveFileExW(kept.c_str(), target.c_str(), 0) ? Binned::Refused : TellKept(errors, target, kept);
+}
+
+namespace {
+
+// An entry below a folder, by its path from it (starting with a separator),
+// and for a file the number of names it had once mirrored; 0 for a folder.
+struct Mirrored {
+    std::wstring relative;
+    DWORD links;
+};
+
+// Gives the tree below folder a second set of names below mirror: each
+// subfolder made anew, each file hard-linked, parents listed before their
+// contents. The error that stopped it; 0 when the whole tree is mirrored.
+DWORD MirrorTree(const std::wstring& folder, const std::wstring& mirror, const std::wstring& relative,
+                 std::vector<Mirrored>* entries)
+{
+    WIN32_FIND_DATAW data;
+    ESearchHandle search(FindFirstFileW((folder + relative + L"\\*").c_str(), &data));
+    if (!search.Valid())
+        return GetLastError();
+    do {
+        std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        std::wstring path = relative + L"\\" + name;
+        // A link would be mirrored as the link, and the tree's guarantee is
+        // for files only; a name no path reaches cannot be mirrored.
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || !LongPathsReachName(name))
+            return ERROR_CANT_ACCESS_FILE;
+        bool folderEntry = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        DWORD code = folderEntry ? 0 : OpenError(folder + path);
+        if (code)
+            return code;
+        if (!(folderEntry ? CreateDirectoryW((mirror + path).c_str(), nullptr)
+                          : CreateHardLinkW((mirror + path).c_str(), (folder + path).c_str(), nullptr)))
+            return GetLastError();
+        entries->push_back(Mirrored{path, folderEntry ? 0 : LinkCount(mirror + path)});
+        if (folderEntry && (code = MirrorTree(folder, mirror, path, entries)) != 0)
+            return code;
+    } while (FindNextFileW(search.Get(), &data));
+    return GetLastError() == ERROR_NO_MORE_FILES ? 0 : GetLastError();
+}
+
+// Removes what is left of the mirror, contents before their folders; false
+// when some of it stays.
+bool RemoveMirror(const std::wstring& mirror, const std::vector<Mirrored>& entries)
+{
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        std::wstring path = mirror + entry->relative;
+        if (entry->links ? Present(path) && !RemoveName(path) : !RemoveDirectoryW(path.c_str()))
+            return false;
+    }
+    return RemoveDirectoryW(mirror.c_str()) != 0;
+}
+
+}
+
+Binned RecycleFolder(ErrorSink& errors, const std::wstring& folder)
+{
+    std::wstring shell;
+    if (!ShellForm(folder, &shell))
         return Binned::Refused;
-    errors.ShowError(FormatShown(Bilingual("%s could not be put back: it is kept as %s",
-                                           "%s を元に戻せませんでした。%s として残しています"),
-                                 {ShownPath(target), ShownPath(kept)}));
-    return Binned::Failed;
+    std::wstring target = LongPath(folder);
+    std::wstring mirror;
+    if (!MakeBeside(target, true, &mirror))
+        return Binned::Refused;
+    std::vector<Mirrored> entries;
+    DWORD code = MirrorTree(target, mirror, std::wstring(), &entries);
+    bool files = false;
+    for (const Mirrored& entry : entries)
+        files = files || entry.links;
+    // Without a file, nothing would tell where the tree went.
+    if (code || !files) {
+        RemoveMirror(mirror, entries);
+        return code == ERROR_SHARING_VIOLATION ? Tell(errors, "", code, target) : Binned::Refused;
+    }
+    int answer = ShellDelete(shell);
+    if (Present(target)) {
+        // The shell may have deleted part of the tree before it stopped.
+        for (const Mirrored& entry : entries) {
+            std::wstring path = target + entry.relative;
+            if (!Present(path) && !(entry.links ? MoveFileExW((mirror + entry.relative).c_str(), path.c_str(), 0)
+                                                : CreateDirectoryW(path.c_str(), nullptr)))
+                return TellKept(errors, target, mirror);
+        }
+        RemoveMirror(mirror, entries);
+        if (answer == 0)
+            return Binned::Refused;
+        return Tell(errors, "Error SHFileOperation", static_cast<DWORD>(answer), target);
+    }
+    bool whole = true;
+    for (const Mirrored& entry : entries)
+        whole = whole && (!entry.links || LinkCount(mirror + entry.relative) == entry.links);
+    if (whole) {
+        RemoveMirror(mirror, entries);
+        return Binned::Yes;
+    }
+    return MoveFileExW(mirror.c_str(), target.c_str(), 0) ? Binned::Refused : TellKept(errors, target, mirror);
 }

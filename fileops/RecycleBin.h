@@ -20,5 +20,10 @@ enum class Binned { Yes, Refused, Failed };
 // Failed: told to errors (in use, access denied, or the file could not be
 // put back, in which case the message names where it is kept).
 Binned RecycleFile(ErrorSink& errors, const std::wstring& path);
+// The same for a folder and all it holds, a tree without links and with at
+// least one file: Yes only when the bin took every file in it by its name;
+// Refused leaves every file of the tree in place, put back where the shell
+// deleted the tree (or part of it) for good.
+Binned RecycleFolder(ErrorSink& errors, const std::wstring& folder);
 
 #endif

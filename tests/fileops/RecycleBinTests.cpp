@@ -51,6 +51,13 @@ TEST_CASE("a recycled file is in the trash whole and with its flags, and gone wi
         SetFileAttributesA((trash + name).c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA((trash + name).c_str());
     }
+    std::string tree = "tree" + std::to_string(GetCurrentProcessId());
+    MakeFile(temp / (tree + "\\sub\\leaf.txt"), "leaf");
+    Told errors;
+    CHECK(RecycleFolder(errors, LongForm(temp / tree)) == Binned::Yes);
+    CHECK(FolderNames(temp.Path()).empty());
+    CHECK(ReadWholeFile(trash + tree + "\\sub\\leaf.txt") == "leaf");
+    RunUnixShell("rm -r '" + UnixPath(trash + tree) + "'");
 }
 
 TEST_CASE("a file the bin does not take whole stays as it was, and only a held one is told")
@@ -58,12 +65,13 @@ TEST_CASE("a file the bin does not take whole stays as it was, and only a held o
     char child[MAX_PATH] = "";
     if (GetEnvironmentVariableA("OMBREL_RECYCLE_CHILD", child, sizeof child)) {
         Told errors;
-        ExitProcess(10 + static_cast<UINT>(RecycleFile(errors, LongForm(child))));
+        std::wstring path = LongForm(child);
+        ExitProcess(10 + static_cast<UINT>(IsFolderPath(child) ? RecycleFolder(errors, path) : RecycleFile(errors, path)));
     }
     std::string trash = TrashFiles();
     TempFolder temp;
     REQUIRE(MakeFileW(LongForm(temp / "notes"), "beside"));
-    std::string file = temp / "file.txt";
+    std::string file = temp / "file.txt", target;
     std::unique_ptr<SmallDisk> disk;
     bool hold = false, deletedForGood = false;
     SUBCASE("a name the shell would rewrite") { file = temp / "notes."; }
@@ -80,21 +88,35 @@ TEST_CASE("a file the bin does not take whole stays as it was, and only a held o
     // Wine sets its trash up once per process: where it is unusable then, it
     // deletes for good and answers success. A child sees a plain file there.
     SUBCASE("deleted for good by the shell") { deletedForGood = true; }
+    SUBCASE("a folder deleted for good by the shell") { deletedForGood = true; target = temp / "tree"; }
+    SUBCASE("a folder away from the trash") {
+        MakeFolder(temp / "disk");
+        disk.reset(new SmallDisk(temp / "disk", "1m"));
+        REQUIRE(disk->Mounted());
+        target = temp / "disk\\tree";
+    }
+    if (!target.empty())
+        file = target + "\\sub\\file.txt";
+    target = target.empty() ? file : target;
     REQUIRE(MakeFileW(LongForm(file), "whole"));
     LockedPath held(hold ? file : temp / "none");
-    TreeSnapshot before = Snapshot(temp.Path());
+    // Wine shows a mount point as a link, which a snapshot does not follow.
+    std::string root = disk ? temp / "disk" : temp.Path();
+    TreeSnapshot before = Snapshot(root);
     Told errors;
     if (deletedForGood) {
         MakeFile(temp / "home\\Trash", "not a folder");
         std::string self = "\"" + TestBinaryFolder() + "\\fileops_tests.exe\" -tc=\"a file the bin does not take*\"";
-        CHECK(RunToEnd(self, 30000, "XDG_DATA_HOME=" + UnixPath(temp / "home") + "\nOMBREL_RECYCLE_CHILD=" + file) ==
+        CHECK(RunToEnd(self, 30000, "XDG_DATA_HOME=" + UnixPath(temp / "home") + "\nOMBREL_RECYCLE_CHILD=" + target) ==
               10 + static_cast<DWORD>(Binned::Refused));
         DeleteFileA((temp / "home\\Trash").c_str());
         RemoveDirectoryA((temp / "home").c_str());
     } else {
-        CHECK(RecycleFile(errors, LongForm(file)) == (hold ? Binned::Failed : Binned::Refused));
+        std::wstring path = LongForm(target);
+        CHECK((target == file ? RecycleFile(errors, path) : RecycleFolder(errors, path)) ==
+              (hold ? Binned::Failed : Binned::Refused));
         DeleteFileA((trash + "file.txt").c_str());
     }
-    CHECK(Changes(before, Snapshot(temp.Path())).empty());
+    CHECK(Changes(before, Snapshot(root)).empty());
     CHECK((hold ? errors.text.find(L"file.txt is in use") != std::wstring::npos : errors.text.empty()));
 }
