@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "MenuIds.h"
+
 namespace {
 
 // The work-area origin of the window's monitor in screen pixels: the
@@ -78,4 +80,17 @@ RECT KeepOnScreen(const RECT& rect)
     moved.right = moved.left + width;
     moved.bottom = moved.top + height;
     return moved;
+}
+
+bool FrameSettings::RecycleBin()
+{
+    HMENU menu = GetMenu(frame);
+    UINT state = menu ? GetMenuState(menu, IDM_USE_RECYCLE_BIN, MF_BYCOMMAND) : 0;
+    return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+}
+
+void FrameSettings::SetRecycleBin(bool on)
+{
+    if (HMENU menu = GetMenu(frame))
+        CheckMenuItem(menu, IDM_USE_RECYCLE_BIN, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }

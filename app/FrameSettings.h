@@ -20,6 +20,9 @@ public:
     void MoveWindowTo(int left, int top, int width, int height) override;
     int ColumnWidth(int column) override;
     void SetColumnWidth(int column, int width) override;
+    // The tick on the frame's menu item.
+    bool RecycleBin() override;
+    void SetRecycleBin(bool on) override;
 
 private:
     HWND frame;

@@ -85,7 +85,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::ConnectCommands()
 {
-    for (int command : {OpenSetFileCommand, SaveSetFileCommand, ExitCommand, NewSetCommand, DeleteSetCommand})
+    for (int command : {OpenSetFileCommand, SaveSetFileCommand, ExitCommand, PreviewDownCommand, PreviewUpCommand,
+                        RecycleBinCommand, NewSetCommand, DeleteSetCommand})
         AddEventHandler(EKey::MenuCommand, command, this, &MainWindow::OnMenuCommand, command);
 }
 

@@ -32,8 +32,9 @@ class StatusLine;
 // set and keeps the set file and the settings.
 class MainWindow : public EApplicationView, public RunWindow, public SetFileWindow, public SetListView {
 public:
-    enum Command { OpenSetFileCommand = 101, SaveSetFileCommand = 102, ExitCommand = 103, NewSetCommand = 201,
-                   DeleteSetCommand = 202, AboutCommand = 901 };
+    enum Command { OpenSetFileCommand = 101, SaveSetFileCommand = 102, ExitCommand = 103, PreviewDownCommand = 104,
+                   PreviewUpCommand = 105, RecycleBinCommand = 106, NewSetCommand = 201, DeleteSetCommand = 202,
+                   AboutCommand = 901 };
     enum { MinimumWidth = 488, MinimumHeight = 240 };
 
     // The frame the program asks for: a sizable window of the given class
@@ -62,8 +63,11 @@ public:
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
     void ShowStatus(const std::wstring& text) override;
     int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override;
-    int ConfirmDeleteFile(const std::wstring& path) override;
-    int ConfirmRemoveFolder(const std::wstring& path) override;
+    int ConfirmDeleteFile(const std::wstring& path, bool toBin) override;
+    int ConfirmRemoveFolder(const std::wstring& path, bool toBin) override;
+    int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override;
+    int ConfirmPermanentDelete(const std::wstring& path) override;
+    bool UseRecycleBin() override;
 
     // The set file's view of the window.
     int ChooseSetFile(Dialog dialog, std::string& path) override;
@@ -80,6 +84,7 @@ public:
     void SelectTop() override;
     int Selection() override;
     void RefuseName(const char* name) override;
+    bool ConfirmDeleteSet(const char* name) override;
 
     SetList& Sets() { return sets; }
     RunControl& Runs() { return runs; }

@@ -3,6 +3,7 @@
 #include "BilingualText.h"
 #include "EFileDialog.h"
 #include "EFolderBrowser.h"
+#include "FrameSettings.h"
 #include "ELineEdit.h"
 #include "MessageBoxes.h"
 #include "SetFileQuestions.h"
@@ -27,6 +28,15 @@ LRESULT MainWindow::OnMenuCommand(EEvent& event)
         break;
     case SaveSetFileCommand:
         session->SaveAs();
+        break;
+    case PreviewDownCommand:
+        runs.PreviewForward();
+        break;
+    case PreviewUpCommand:
+        runs.PreviewBackward();
+        break;
+    case RecycleBinCommand:
+        frameSettings->SetRecycleBin(!frameSettings->RecycleBin());
         break;
     case NewSetCommand:
         sets.NewSet();

@@ -10,12 +10,16 @@
 #include "EPushButton.h"
 #include "StatusLine.h"
 #include "FileConfirmations.h"
+#include "FrameSettings.h"
+#include "RunDialogs.h"
 #include "WidePath.h"
 
 namespace {
 
 const int RunLockedCommands[] = {MainWindow::OpenSetFileCommand, MainWindow::SaveSetFileCommand,
-                                 MainWindow::ExitCommand, MainWindow::AboutCommand};
+                                 MainWindow::ExitCommand,        MainWindow::PreviewDownCommand,
+                                 MainWindow::PreviewUpCommand,   MainWindow::RecycleBinCommand,
+                                 MainWindow::AboutCommand};
 
 }
 
@@ -77,12 +81,27 @@ int MainWindow::ConfirmReplace(const std::wstring& newFile, const std::wstring& 
     return ConfirmFileReplace(Handle(), newFile, existingFile);
 }
 
-int MainWindow::ConfirmDeleteFile(const std::wstring& path)
+int MainWindow::ConfirmDeleteFile(const std::wstring& path, bool toBin)
 {
-    return ConfirmFileDelete(Handle(), path);
+    return ConfirmFileDelete(Handle(), path, toBin);
 }
 
-int MainWindow::ConfirmRemoveFolder(const std::wstring& path)
+int MainWindow::ConfirmRemoveFolder(const std::wstring& path, bool toBin)
 {
-    return ConfirmFolderDelete(Handle(), path);
+    return ConfirmFolderDelete(Handle(), path, toBin);
+}
+
+int MainWindow::ConfirmMassDelete(int deleting, int files, const std::wstring& folder)
+{
+    return AskMassDelete(Handle(), deleting, files, folder);
+}
+
+int MainWindow::ConfirmPermanentDelete(const std::wstring& path)
+{
+    return AskPermanentDelete(Handle(), path);
+}
+
+bool MainWindow::UseRecycleBin()
+{
+    return frameSettings && frameSettings->RecycleBin();
 }

@@ -8,6 +8,7 @@
 #include "EDropDownCombo.h"
 #include "ELineEdit.h"
 #include "MessageBoxes.h"
+#include "WidePath.h"
 
 namespace {
 
@@ -77,6 +78,15 @@ void MainWindow::AppendNames(const std::vector<const char*>& names)
         nameBox->AppendItem(name);
     if (list)
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+}
+
+bool MainWindow::ConfirmDeleteSet(const char* name)
+{
+    std::wstring text = FormatShown(Bilingual("Remove the set '%s'? Its folders and files stay as they are.",
+                                              "ｾｯﾄ '%s' を削除しますか? ﾌｫﾙﾀﾞとﾌｧｲﾙはそのまま残ります。"),
+                                    {Widen(name)});
+    return TextBox(Handle(), text, Bilingual("Confirmation", "確認"), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 void MainWindow::RefuseName(const char* name)

@@ -28,15 +28,25 @@ RunControl::RunControl(RunWindow& window, SetList& sets) : window(window), sets(
 
 int RunControl::RunForward()
 {
-    return Run(true);
+    return Run(true, false);
 }
 
 int RunControl::RunBackward()
 {
-    return Run(false);
+    return Run(false, false);
 }
 
-int RunControl::Run(bool forward)
+int RunControl::PreviewForward()
+{
+    return Run(true, true);
+}
+
+int RunControl::PreviewBackward()
+{
+    return Run(false, true);
+}
+
+int RunControl::Run(bool forward, bool preview)
 {
     // A click queued before the lock, an accelerator or a message pumped
     // during a question must not start a run inside another.
@@ -56,14 +66,14 @@ int RunControl::Run(bool forward)
     std::string destination = forward ? current.destination : current.source;
     int deleteOption = current.deleteFlag;
     int forceOption = current.forceFlag;
-    int go = CheckFolders(source.c_str(), destination.c_str());
+    int go = CheckFolders(source.c_str(), destination.c_str(), preview);
     checking = false;
     if (!go || host.Closed())
         return 0;
-    return RunSet(source.c_str(), destination.c_str(), deleteOption, forceOption);
+    return RunSet(source.c_str(), destination.c_str(), deleteOption, forceOption, preview);
 }
 
-int RunControl::CheckFolders(const char* source, const char* destination)
+int RunControl::CheckFolders(const char* source, const char* destination, bool preview)
 {
     BoxErrors errors(window.Owner());
     std::wstring from;
@@ -84,14 +94,14 @@ int RunControl::CheckFolders(const char* source, const char* destination)
     std::wstring normalDestination;
     if (!CheckSafeFolders(errors, from, to, &normalSource, &normalDestination))
         return 0;
-    if (IsFolder(to))
+    if (preview || IsFolder(to))
         return 1;
     if (AskCreateDestination(window.DialogParent(), destination) != IDYES || host.Closed())
         return 0;
     return CreateFolderWithReport(errors, normalDestination);
 }
 
-int RunControl::RunSet(const char* source, const char* destination, int deleteOption, int forceOption)
+int RunControl::RunSet(const char* source, const char* destination, int deleteOption, int forceOption, bool preview)
 {
     if (active || host.Closed())
         return 0;
@@ -107,18 +117,24 @@ int RunControl::RunSet(const char* source, const char* destination, int deleteOp
     std::string to = destination;
 
     SyncRun run(host, options);
+    run.SetPreview(preview);
+    run.SetRecycle(window.UseRecycleBin());
     active = &run;
     window.LockForRun();
     window.ClearLog();
     int result = run.RunSet(from.c_str(), to.c_str());
     // Closed meanwhile (also while the report was open): the controls are
-    // gone, only unwind.
-    if (result && !host.Closed())
-        ShowRunSucceeded(window.DialogParent());
-    if (!host.Closed()) {
-        window.ShowStatus(std::wstring());
-        window.UnlockAfterRun();
+    // gone, only unwind. The run left its last word in the status bar.
+    if (result && !host.Closed()) {
+        if (preview) {
+            window.ShowStatus(PreviewLine(run.Counts()));
+            ShowPreviewSummary(window.Owner(), run.Counts(), run.Guarded());
+        } else {
+            ShowRunSucceeded(window.DialogParent(), run.Counts());
+        }
     }
+    if (!host.Closed())
+        window.UnlockAfterRun();
     active = nullptr;
     return result;
 }

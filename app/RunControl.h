@@ -24,6 +24,11 @@ public:
     // stopping.
     int RunForward();
     int RunBackward();
+    // "Preview DOWN" and "Preview UP": the same runs walked without acting;
+    // the log shows what they would do, a summary ends them. A missing
+    // destination is neither asked about nor made.
+    int PreviewForward();
+    int PreviewBackward();
     // "Abort": the running pass stops at its next file or folder.
     void AbortRun() { host.RequestAbort(); }
     // The window is being destroyed: a run in progress stops and touches the
@@ -32,12 +37,13 @@ public:
 
     // 1 when a run from source to destination may start: the source is a
     // folder, the pair is safe, and a missing destination was created with
-    // the user's consent. Otherwise the reason was shown. The callers above
-    // commit the fields first.
-    int CheckFolders(const char* source, const char* destination);
+    // the user's consent (for a preview, it may stay missing). Otherwise the
+    // reason was shown. The callers above commit the fields first.
+    int CheckFolders(const char* source, const char* destination, bool preview = false);
     // Locks the window, empties the log, runs both passes as the options
-    // ask, reports success, clears the status text and unlocks the window.
-    int RunSet(const char* source, const char* destination, int deleteOption, int forceOption);
+    // ask (or previews them), reports how it went in a box and the status
+    // bar, and unlocks the window.
+    int RunSet(const char* source, const char* destination, int deleteOption, int forceOption, bool preview = false);
 
     // From the click to the end of the run: the folder checks and their
     // questions count, so nothing may change the set about to run.
@@ -48,7 +54,7 @@ public:
     SyncHost& Host() { return host; }
 
 private:
-    int Run(bool forward);
+    int Run(bool forward, bool preview);
 
     RunWindow& window;
     SetList& sets;

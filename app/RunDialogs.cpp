@@ -5,7 +5,13 @@
 #include "BilingualText.h"
 #include "EConfirmDialog.h"
 #include "EFlags.h"
+#include "FileConfirmations.h"
+#include "FileTrees.h"
+#include "MessageBoxes.h"
+#include "WidePath.h"
 #include "resource.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -35,6 +41,46 @@ private:
     const char* caption;
     const char* format;
     const char* path;
+};
+
+// 12,345: as the counts of a large tree read best.
+std::wstring Grouped(unsigned long long number)
+{
+    std::wstring digits = std::to_wstring(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, L',');
+    return digits;
+}
+
+std::wstring SizeText(unsigned long long bytes)
+{
+    const char* units[] = {"KB", "MB", "GB", "TB"};
+    double size = static_cast<double>(bytes);
+    int unit = -1;
+    while (size >= 1024 && unit < 3) {
+        size /= 1024;
+        ++unit;
+    }
+    if (unit < 0)
+        return Grouped(bytes) + L" bytes";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %s", size, units[unit]);
+    return Widen(text) + L" (" + Grouped(bytes) + L" bytes)";
+}
+
+// Fills the success report's counts when it opens.
+class CountsText : public EObject {
+public:
+    explicit CountsText(const std::wstring& text) : text(text) {}
+    LRESULT Fill(EEvent& event)
+    {
+        EDialog* dialog = reinterpret_cast<EDialog*>(event.parameter);
+        ShowWideText(GetDlgItem(dialog->Handle(), IDC_CONFIRM_TEXT), text);
+        return 0;
+    }
+
+private:
+    std::wstring text;
 };
 
 int RunTemplate(EWindow* owner, const char* templateName, EHandler* init)
@@ -73,7 +119,69 @@ int AskCreateDestination(EWindow* owner, const char* destination)
     return RunFolderDialog(owner, "EConfirmYesNoDialog", text);
 }
 
-int ShowRunSucceeded(EWindow* owner)
+int ShowRunSucceeded(EWindow* owner, const OperationCounts& counts)
 {
-    return RunTemplate(owner, EJapanese ? "Success_J" : "Success_E", nullptr);
+    CountsText text(FormatShown(Bilingual("Copied: %s\nReplaced: %s\nDeleted: %s\nSkipped: %s\n"
+                                          "Newer in destination, kept: %s",
+                                          "ｺﾋﾟｰ: %s\n上書き: %s\n削除: %s\nｽｷｯﾌﾟ: %s\n"
+                                          "転送先の方が新しいため残したﾌｧｲﾙ: %s"),
+                                {Grouped(counts.copied), Grouped(counts.replaced), Grouped(counts.deleted),
+                                 Grouped(counts.skipped), Grouped(counts.newer)}));
+    EHandler init(&text, &CountsText::Fill);
+    return RunTemplate(owner, EJapanese ? "Success_J" : "Success_E", &init);
+}
+
+int AskMassDelete(HWND owner, int deleting, int files, const std::wstring& folder)
+{
+    std::wstring text =
+        EJapanese
+            ? FormatShown("この処理は '%s' にある %s 個のﾌｧｲﾙのうち %s 個を削除しようとしています。\n\n"
+                          "転送元ﾌｫﾙﾀﾞが空か別のﾌｫﾙﾀﾞである場合 (ﾄﾞﾗｲﾌﾞの取り外し、転送元と転送先の取り違えなど) は、"
+                          "[いいえ] を選んでください。何も削除せずに処理を中止します。\n\n削除を続けますか?",
+                          {ShownPath(folder), Grouped(files), Grouped(deleting)})
+            : FormatShown("This run is about to delete %s of %s files in '%s'.\n\nIf the source folder is "
+                          "empty or the wrong one (a drive unplugged, the sides swapped), answer No: the run stops "
+                          "and nothing is deleted.\n\nDelete these files?",
+                          {Grouped(deleting), Grouped(files), ShownPath(folder)});
+    return TextBox(owner, text, Bilingual("Confirm mass deletion", "大量削除の確認"),
+                   MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+}
+
+int AskPermanentDelete(HWND owner, const std::wstring& path)
+{
+    std::wstring text = FormatShown(
+        Bilingual("The Recycle Bin can't take '%s' (a network drive, a removable disk, a path too long, or a "
+                  "bin on another disk).\n\nDelete it for good, and every other file that the bin can't take "
+                  "in this run? No keeps them.",
+                  "'%s' をごみ箱に移動できません (ﾈｯﾄﾜｰｸ ﾄﾞﾗｲﾌﾞ、ﾘﾑｰﾊﾞﾌﾞﾙ ﾃﾞｨｽｸ、長すぎるﾊﾟｽ、別のﾃﾞｨｽｸにある"
+                  "ごみ箱など)。\n\nこのﾌｧｲﾙと、この処理でごみ箱に移動できないほかのﾌｧｲﾙを完全に削除しますか? "
+                  "[いいえ] を選ぶと残します。"),
+        {ShownPath(path)});
+    return TextBox(owner, text, Bilingual("Confirm permanent deletion", "完全な削除の確認"),
+                   MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+}
+
+int ShowPreviewSummary(HWND owner, const OperationCounts& counts, bool guarded)
+{
+    std::wstring text = FormatShown(
+        Bilingual("Preview: nothing was changed. The run would do this:\n\nFiles to copy: %s\nFiles to replace: "
+                  "%s\nData to write: %s\nFiles to delete: %s\nFolders to create: %s\nFolders to remove: %s\n"
+                  "Newer in destination, kept: %s",
+                  "ﾌﾟﾚﾋﾞｭｰ: 何も変更していません。処理を実行すると次のようになります:\n\nｺﾋﾟｰするﾌｧｲﾙ: %s\n"
+                  "上書きするﾌｧｲﾙ: %s\n書き込むﾃﾞｰﾀ: %s\n削除するﾌｧｲﾙ: %s\n作成するﾌｫﾙﾀﾞ: %s\n削除するﾌｫﾙﾀﾞ: %s\n"
+                  "転送先の方が新しいため残すﾌｧｲﾙ: %s"),
+        {Grouped(counts.copied), Grouped(counts.replaced), SizeText(counts.bytes), Grouped(counts.deleted),
+         Grouped(counts.createdFolders), Grouped(counts.removedFolders), Grouped(counts.newer)});
+    if (guarded)
+        text += Widen(Bilingual("\n\nThe run would delete most of the destination: it will ask first.",
+                                "\n\n転送先の大部分を削除するため、実行時には削除の前に確認します。"));
+    return TextBox(owner, text, Bilingual("Preview", "ﾌﾟﾚﾋﾞｭｰ"), MB_OK | MB_ICONINFORMATION);
+}
+
+std::wstring PreviewLine(const OperationCounts& counts)
+{
+    return FormatShown(Bilingual("Preview: %s to copy, %s to replace, %s to delete, %s folders to create, %s to remove",
+                                 "ﾌﾟﾚﾋﾞｭｰ: ｺﾋﾟｰ %s、上書き %s、削除 %s、作成するﾌｫﾙﾀﾞ %s、削除するﾌｫﾙﾀﾞ %s"),
+                       {Grouped(counts.copied), Grouped(counts.replaced), Grouped(counts.deleted),
+                        Grouped(counts.createdFolders), Grouped(counts.removedFolders)});
 }

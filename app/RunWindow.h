@@ -33,8 +33,14 @@ public:
     // The file confirmations (the dialogs of fileops); each returns the id
     // of the button that closed it: 6 Yes, 20 Yes to All, 7 No, 2 Cancel.
     virtual int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) = 0;
-    virtual int ConfirmDeleteFile(const std::wstring& path) = 0;
-    virtual int ConfirmRemoveFolder(const std::wstring& path) = 0;
+    virtual int ConfirmDeleteFile(const std::wstring& path, bool toBin) = 0;
+    virtual int ConfirmRemoveFolder(const std::wstring& path, bool toBin) = 0;
+    // The deletion guard and the question about deleting for good what the
+    // Recycle Bin refuses (see SyncHost); No is their default button.
+    virtual int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) = 0;
+    virtual int ConfirmPermanentDelete(const std::wstring& path) = 0;
+    // Whether runs move what they delete or replace to the Recycle Bin.
+    virtual bool UseRecycleBin() = 0;
 };
 
 #endif

@@ -9,14 +9,24 @@ int WindowSyncHost::ConfirmReplace(const std::wstring& newFile, const std::wstri
     return closed ? IDCANCEL : UserAnswer(window.ConfirmReplace(newFile, existingFile));
 }
 
-int WindowSyncHost::ConfirmDeleteFile(const std::wstring& path)
+int WindowSyncHost::ConfirmDeleteFile(const std::wstring& path, bool toBin)
 {
-    return closed ? IDCANCEL : UserAnswer(window.ConfirmDeleteFile(path));
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmDeleteFile(path, toBin));
 }
 
-int WindowSyncHost::ConfirmRemoveFolder(const std::wstring& path)
+int WindowSyncHost::ConfirmRemoveFolder(const std::wstring& path, bool toBin)
 {
-    return closed ? IDCANCEL : UserAnswer(window.ConfirmRemoveFolder(path));
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmRemoveFolder(path, toBin));
+}
+
+int WindowSyncHost::ConfirmMassDelete(int deleting, int files, const std::wstring& folder)
+{
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmMassDelete(deleting, files, folder));
+}
+
+int WindowSyncHost::ConfirmPermanentDelete(const std::wstring& path)
+{
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmPermanentDelete(path));
 }
 
 int WindowSyncHost::UserAnswer(int button) const

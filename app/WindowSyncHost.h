@@ -16,8 +16,10 @@ public:
     explicit WindowSyncHost(RunWindow& window) : window(window) {}
 
     int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override;
-    int ConfirmDeleteFile(const std::wstring& path) override;
-    int ConfirmRemoveFolder(const std::wstring& path) override;
+    int ConfirmDeleteFile(const std::wstring& path, bool toBin) override;
+    int ConfirmRemoveFolder(const std::wstring& path, bool toBin) override;
+    int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override;
+    int ConfirmPermanentDelete(const std::wstring& path) override;
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
     void ShowStatus(const std::wstring& text) override;
     // An error box over the window.

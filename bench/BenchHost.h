@@ -67,15 +67,23 @@ inline std::string Utf8(const std::wstring& text)
     return bytes;
 }
 
-// A run without a window: every question answered Yes, rows printed only
-// when asked for, errors printed as they come; the last error is the reason
-// the run stopped.
+// A run without a window: every question answered Yes but the deletion
+// guard's, which is No unless massDelete is set; rows printed only when asked
+// for, errors printed as they come; the last error is the reason the run
+// stopped.
 class ConsoleHost : public SyncHost {
 public:
-    explicit ConsoleHost(bool verbose = false) : verbose(verbose) {}
+    explicit ConsoleHost(bool verbose = false, bool massDelete = false) : verbose(verbose), massDelete(massDelete) {}
     int ConfirmReplace(const std::wstring&, const std::wstring&) override { return IDYES; }
-    int ConfirmDeleteFile(const std::wstring&) override { return IDYES; }
-    int ConfirmRemoveFolder(const std::wstring&) override { return IDYES; }
+    int ConfirmDeleteFile(const std::wstring&, bool) override { return IDYES; }
+    int ConfirmRemoveFolder(const std::wstring&, bool) override { return IDYES; }
+    int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override
+    {
+        std::fprintf(stderr, "%s %d of %d files in %s\n", massDelete ? "deleting" : "refused: would delete", deleting,
+                     files, Utf8(folder).c_str());
+        return massDelete ? IDYES : IDNO;
+    }
+    int ConfirmPermanentDelete(const std::wstring&) override { return IDYES; }
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
     {
         if (verbose)
@@ -95,6 +103,7 @@ public:
 
 private:
     bool verbose;
+    bool massDelete;
 };
 
 #endif

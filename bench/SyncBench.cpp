@@ -1,7 +1,10 @@
-// syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] SOURCE DESTINATION
+// syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] [--preview] [--recycle]
+//           [--allow-mass-delete] SOURCE DESTINATION
 // Runs one whole run without confirmations and prints what it did. The
-// folders are taken as wide text, so any name and any length can be given;
-// names and errors come out in UTF-8.
+// deletion guard answers No unless --allow-mass-delete is given; --preview
+// prints the planned rows and touches nothing. The folders are taken as
+// wide text, so any name and any length can be given; names and errors come
+// out in UTF-8.
 
 #include "BenchHost.h"
 #include "EStartup.h"
@@ -18,7 +21,8 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] SOURCE DESTINATION\n");
+    std::fprintf(stderr, "usage: syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] [--preview] "
+                         "[--recycle] [--allow-mass-delete] SOURCE DESTINATION\n");
     return 2;
 }
 
@@ -58,6 +62,9 @@ int main()
     options.force = 1;
     bool up = false;
     bool verbose = false;
+    bool preview = false;
+    bool recycle = false;
+    bool massDelete = false;
     std::wstring folders[2];
     int count = 0;
     bool bad = false;
@@ -73,6 +80,12 @@ int main()
             up = true;
         else if (argument == L"--verbose")
             verbose = true;
+        else if (argument == L"--preview")
+            preview = true;
+        else if (argument == L"--recycle")
+            recycle = true;
+        else if (argument == L"--allow-mass-delete")
+            massDelete = true;
         else if (argument.compare(0, 2, L"--") == 0 || count == 2)
             bad = true;
         else
@@ -88,8 +101,10 @@ int main()
         return 1;
     }
 
-    ConsoleHost host(verbose);
+    ConsoleHost host(verbose || preview, massDelete);
     SyncRun run(host, options);
+    run.SetPreview(preview);
+    run.SetRecycle(recycle);
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
@@ -100,8 +115,14 @@ int main()
     double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     if (!result)
         std::printf("stopped: %s\n", host.reason.empty() ? "the run ended early" : Utf8(host.reason).c_str());
-    std::printf("copied %d, deleted %d, removed folders %d, created folders %d, result %s, seconds %.3f\n",
-                done.copied, done.deleted, done.removedFolders, done.createdFolders, result ? "OK" : "STOPPED",
-                seconds);
+    if (preview)
+        std::printf("plan: %d to copy and %d to replace (%llu bytes), %d to delete, %d folders to create, %d to "
+                    "remove, %d newer in destination%s\n",
+                    done.copied, done.replaced, done.bytes, done.deleted, done.createdFolders, done.removedFolders,
+                    done.newer, run.Guarded() ? "; the deletion guard would ask" : "");
+    std::printf("copied %d, replaced %d, deleted %d, removed folders %d, created folders %d, skipped %d, newer %d, "
+                "result %s, seconds %.3f\n",
+                done.copied, done.replaced, done.deleted, done.removedFolders, done.createdFolders, done.skipped,
+                done.newer, result ? "OK" : "STOPPED", seconds);
     return result ? 0 : 1;
 }

@@ -4,10 +4,12 @@
 # the prefix once: unmanaged windows (no 2 s stall without a window manager),
 # Japanese font replacements, the caption-button font.
 set(OMBREL_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+# Wine's Recycle Bin is $XDG_DATA_HOME/Trash: runs fill the build's own.
 set(OMBREL_TEST_ENV
   "WINEPREFIX=${OMBREL_TEST_PREFIX}"
   "WINEDEBUG=-all"
-  "WINEDLLOVERRIDES=mscoree,mshtml=")
+  "WINEDLLOVERRIDES=mscoree,mshtml="
+  "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/trash-home")
 
 add_test(NAME wine_start COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh start)
 add_test(NAME wine_stop COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh stop)

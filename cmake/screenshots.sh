@@ -2,7 +2,8 @@
 # Opens the main window with sample sets (English and Japanese), the
 # question about unsaved changes at Open and a refused set name, the
 # questions at close about a set file that cannot be written or was changed
-# on disk (English and Japanese), a run (English), the log of a run over
+# on disk (English and Japanese), a run (English), a preview with its summary
+# and the deletion guard's question (English and Japanese), the log of a run over
 # names of other code pages and an emoji (English and Japanese), the
 # replace confirmation, the success dialog, the replace and delete questions
 # about sample files and the replace question about a file named in
@@ -63,6 +64,8 @@ shots main_window_showcase ja_JP.UTF-8 refused refused_name_ja
 shots main_window_showcase en_US.UTF-8 run run_create_en run_progress_en run_replace_en run_success_en
 shots main_window_showcase en_US.UTF-8 names log_names_en
 shots main_window_showcase ja_JP.UTF-8 names log_names_ja
+shots main_window_showcase en_US.UTF-8 safety preview_en guard_en
+shots main_window_showcase ja_JP.UTF-8 safety preview_ja guard_ja
 shots main_window_showcase en_US.UTF-8 failed save_failed_en
 shots main_window_showcase ja_JP.UTF-8 failed save_failed_ja
 shots main_window_showcase en_US.UTF-8 changed file_changed_en

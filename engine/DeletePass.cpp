@@ -8,8 +8,21 @@
 
 #include <windows.h>
 
-DeletePass::DeletePass(RunContext& run, const FolderId* id, DWORD destinationAttributes)
-    : run(run), sourceId(id ? *id : FolderId()), sourceIdKnown(id != nullptr), startAttributes(destinationAttributes)
+namespace {
+
+// Fewer files than this never make the guard ask, unless the source is empty.
+const int GuardedFiles = 20;
+
+}
+
+bool DeletePass::Plan::Guarded() const
+{
+    return (counts.deleted >= GuardedFiles && counts.deleted * 2 > files) || (sourceEmpty && !destinationEmpty);
+}
+
+DeletePass::DeletePass(RunContext& run, const FolderId* id, DWORD destinationAttributes, Plan* plan)
+    : run(run), sourceId(id ? *id : FolderId()), sourceIdKnown(id != nullptr), startAttributes(destinationAttributes),
+      plan(plan)
 {
 }
 
@@ -65,7 +78,12 @@ int DeletePass::PruneFolder(const std::wstring& source, const std::wstring& dest
         ReportSourceMissing(run.host, source, counterparts.Error());
         return 0;
     }
-    run.RemoveLeftovers(destination, existing);
+    if (plan && holders.empty()) {
+        plan->sourceEmpty = counterparts.Entries().empty();
+        plan->destinationEmpty = existing.Entries().empty();
+    }
+    if (!plan)
+        run.RemoveLeftovers(destination, existing);
     Hold(destination);
     for (const FolderEntry& entry : existing.Entries()) {
         if (!MayVisit(destination, entry))
@@ -104,6 +122,8 @@ int DeletePass::MayVisit(const std::wstring& folder, const FolderEntry& entry)
 {
     if (!run.Step())
         return 0;
+    if (plan && !entry.IsFolder())
+        ++plan->files;
     // No path reaches the entry itself: acting on it could reach another.
     if (!entry.Usable()) {
         ReportUnusableName(run.host, folder, entry);
@@ -163,8 +183,16 @@ int DeletePass::PruneFile(const std::wstring& sourceChild, const std::wstring& p
 {
     if (run.Excluded(path))
         return 1;
+    if (plan) {
+        ++plan->counts.deleted;
+        if (run.preview)
+            run.Log("del", path);
+        return 1;
+    }
     if (run.confirm) {
-        int act = run.Answer(run.host.ConfirmDeleteFile(ShownPath(path)), false);
+        int act = run.Answer(run.host.ConfirmDeleteFile(ShownPath(path), run.recycle), false);
+        if (act == 0)
+            run.Skip(path);
         if (act <= 0)
             return act == 0;
     }
@@ -178,11 +206,11 @@ int DeletePass::PruneFile(const std::wstring& sourceChild, const std::wstring& p
     FolderEntry now;
     if (!ReadFolderEntry(path, &now, true) || now.IsFolder())
         return 1;
-    run.host.LogOperation("del", ShownPath(path), std::wstring());
-    if (!DeleteFileWithReport(run.host, path, true))
-        return 0;
-    ++run.counts.deleted;
-    return 1;
+    run.Log("del", path);
+    int gone = run.Dispose(path);
+    if (gone > 0)
+        ++run.counts.deleted;
+    return gone != 0;
 }
 
 int DeletePass::RemoveOrphanFolder(const std::wstring& sourceChild, const std::wstring& path)
@@ -192,16 +220,25 @@ int DeletePass::RemoveOrphanFolder(const std::wstring& sourceChild, const std::w
     // holds goes entry by entry, each asked about and logged as itself.
     if (run.options.excludeObj && HoldsObjFile(path))
         return PruneOrphanContents(sourceChild, path);
+    if (plan) {
+        CountTree(path, plan->counts, run.options.excludeObj != 0, &plan->files);
+        if (run.preview)
+            run.Log("rmdir", path);
+        return 1;
+    }
     // No on a folder stops the run as well.
-    if (run.confirm && run.Answer(run.host.ConfirmRemoveFolder(ShownPath(path)), true) < 0)
+    if (run.confirm && run.Answer(run.host.ConfirmRemoveFolder(ShownPath(path), run.recycle), true) < 0)
         return 0;
     int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
     if (!HolderInPlace())
         return 0;
-    run.host.LogOperation("rmdir", ShownPath(path), std::wstring());
-    return DeleteTree(run.host, path, &run.counts, run.options.excludeObj != 0);
+    run.Log("rmdir", path);
+    int binned = run.BinFolder(path);
+    if (binned != 2)
+        return binned != 0;
+    return DeleteTree(run.host, path, &run.counts, run.options.excludeObj != 0, &run);
 }
 
 bool DeletePass::HoldsObjFile(const std::wstring& folder)
@@ -228,7 +265,8 @@ int DeletePass::PruneOrphanContents(const std::wstring& sourceChild, const std::
     FolderIndex listing;
     if (listing.Read(path) != FolderIndex::Listed)
         return 1;
-    run.RemoveLeftovers(path, listing);
+    if (!plan)
+        run.RemoveLeftovers(path, listing);
     Hold(path);
     for (const FolderEntry& entry : listing.Entries()) {
         if (!MayVisit(path, entry))

@@ -14,10 +14,25 @@
 // operation returns 1 to go on and 0 to stop the run, as in the update pass.
 class DeletePass {
 public:
+    // What a pass would do, walked without acting or asking.
+    struct Plan {
+        // The files the destination holds where the pass looks, and how many
+        // of them would go; removedFolders as well.
+        OperationCounts counts;
+        int files = 0;
+        bool sourceEmpty = false;
+        bool destinationEmpty = true;
+        // Whether the deletion guard asks before such a pass: most of the
+        // destination goes, or all of it for an empty source.
+        bool Guarded() const;
+    };
+
     // sourceId is the source's identity as the run found it at its start,
     // or nullptr when it could not be read then (it is read now instead);
-    // destinationAttributes, the destination's then.
-    DeletePass(RunContext& run, const FolderId* sourceId, DWORD destinationAttributes = INVALID_FILE_ATTRIBUTES);
+    // destinationAttributes, the destination's then. With plan, the pass only
+    // walks and counts into it, and logs what it would do in a preview.
+    DeletePass(RunContext& run, const FolderId* sourceId, DWORD destinationAttributes = INVALID_FILE_ATTRIBUTES,
+               Plan* plan = nullptr);
 
     // Both are full paths in the \\?\ form.
     int Run(const std::wstring& source, const std::wstring& destination);
@@ -60,6 +75,7 @@ private:
     FolderId sourceId;
     bool sourceIdKnown;
     DWORD startAttributes;
+    Plan* plan;
     // The destination folders being pruned, outermost first.
     std::vector<Holder> holders;
 };

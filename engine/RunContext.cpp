@@ -1,7 +1,9 @@
 #include "RunContext.h"
 
 #include "FileActions.h"
+#include "FolderIdentity.h"
 #include "FolderIndex.h"
+#include "RecycleBin.h"
 #include "WidePath.h"
 
 #include <windows.h>
@@ -15,7 +17,10 @@ void RunContext::StartPass()
 int RunContext::Step()
 {
     host.PumpOneMessage();
-    return host.AbortRequested() ? 0 : 1;
+    if (!host.AbortRequested())
+        return 1;
+    stop = Aborted;
+    return 0;
 }
 
 int RunContext::Answer(int button, bool noStops)
@@ -28,10 +33,12 @@ int RunContext::Answer(int button, bool noStops)
         confirm = 0;
         return 1;
     case IDNO:
-        return noStops ? -1 : 0;
-    default:
-        return -1;
+        if (!noStops)
+            return 0;
+        break;
     }
+    stop = Cancelled;
+    return -1;
 }
 
 bool RunContext::Excluded(const std::wstring& name) const
@@ -41,7 +48,93 @@ bool RunContext::Excluded(const std::wstring& name) const
 
 void RunContext::RemoveLeftovers(const std::wstring& folder, const FolderIndex& listing)
 {
+    if (preview)
+        return;
     // A copy being written is open without sharing, so its deletion fails.
     for (const std::wstring& leftover : listing.Leftovers())
         RemoveLeftover(JoinName(folder, leftover));
+}
+
+void RunContext::Log(const char* operation, const std::wstring& first, const std::wstring& second)
+{
+    std::string text = preview ? std::string("(plan) ") + operation : std::string(operation);
+    host.LogOperation(text.c_str(), ShownPath(first), second.empty() ? second : ShownPath(second));
+}
+
+void RunContext::Skip(const std::wstring& first, const std::wstring& second)
+{
+    Log("skip", first, second);
+    ++counts.skipped;
+}
+
+void RunContext::NoteNewer(const std::wstring& source, const std::wstring& destination)
+{
+    newer.emplace_back(source, destination);
+    ++counts.newer;
+}
+
+void RunContext::LogNewer()
+{
+    for (const auto& pair : newer)
+        host.LogOperation("newer, kept", ShownPath(pair.first), ShownPath(pair.second));
+    newer.clear();
+}
+
+int RunContext::Bin(const std::wstring& path)
+{
+    // A link holds no data of its own: it goes by itself or stays, as ever.
+    if (!recycle || permanent == Allowed || IsLinkAt(LongPath(path)))
+        return 2;
+    switch (RecycleFile(host, path)) {
+    case Binned::Yes:
+        return 1;
+    case Binned::Failed:
+        return 0;
+    case Binned::Refused:
+        break;
+    }
+    return ForGood(path, 1);
+}
+
+int RunContext::BinFolder(const std::wstring& path)
+{
+    if (!recycle || permanent == Allowed)
+        return 2;
+    // A link or an empty folder holds no data: the tree goes file by file.
+    OperationCounts tree;
+    int files = 0;
+    bool links = false;
+    CountTree(path, tree, false, &files, &links);
+    if (links || files == 0)
+        return 2;
+    switch (RecycleFolder(host, path)) {
+    case Binned::Yes:
+        counts.deleted += tree.deleted;
+        counts.removedFolders += tree.removedFolders;
+        return 1;
+    case Binned::Failed:
+        return 0;
+    case Binned::Refused:
+        break;
+    }
+    return ForGood(path, files);
+}
+
+int RunContext::ForGood(const std::wstring& path, int files)
+{
+    if (permanent == NotAsked) {
+        permanent = host.ConfirmPermanentDelete(ShownPath(path)) == IDYES ? Allowed : Refused;
+        ++answered;
+    }
+    if (permanent == Allowed)
+        return 2;
+    Skip(path);
+    counts.skipped += files - 1;
+    return -1;
+}
+
+int RunContext::Dispose(const std::wstring& path)
+{
+    int binned = Bin(path);
+    return binned == 2 ? DeleteFileWithReport(host, path, true) : binned;
 }

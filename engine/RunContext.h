@@ -6,13 +6,18 @@
 #include "SyncOptions.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class FolderIndex;
 
 // What the passes of one run share: whom they answer to, the set's options,
 // the answers given so far and what has been done.
-class RunContext {
+class RunContext : public FileDisposal {
 public:
+    // Why a run ended early; Failed once something went wrong and was told.
+    enum Stop { NotStopped, Aborted, Cancelled, Failed };
+
     RunContext(SyncHost& host, const SyncOptions& options) : host(host), options(options) {}
     RunContext(const RunContext&) = delete;
     RunContext& operator=(const RunContext&) = delete;
@@ -30,17 +35,49 @@ public:
     // A file left alone by ExcObj.
     bool Excluded(const std::wstring& name) const;
     // Removes the temporary copies a killed run left in folder (listed in
-    // listing); one still open in another run stays.
+    // listing); one still open in another run stays. A preview leaves them.
     void RemoveLeftovers(const std::wstring& folder, const FolderIndex& listing);
+
+    // A row of the log, paths in any full form; a preview marks it planned.
+    void Log(const char* operation, const std::wstring& first, const std::wstring& second = std::wstring());
+    // What an answer left alone: logged and counted.
+    void Skip(const std::wstring& first, const std::wstring& second = std::wstring());
+    // A destination file newer than its source, listed when the run ends.
+    void NoteNewer(const std::wstring& source, const std::wstring& destination);
+    void LogNewer();
+
+    // A file the run deletes or replaces: into the Recycle Bin while the run
+    // uses it, else (or on the user's word, when the bin refuses it) for good.
+    int Dispose(const std::wstring& path) override;
+    // The Recycle Bin's part of that: 1 the bin took it, 2 it is to go for
+    // good, 0 the run stops (told), -1 it stays (logged as skipped).
+    int Bin(const std::wstring& path);
+    // The same for an orphan folder, taken whole where the bin can (and
+    // counted then); 2 also when it is to go file by file.
+    int BinFolder(const std::wstring& path);
 
     SyncHost& host;
     const SyncOptions options;
+    // A preview walks the run, logs and counts what it would do, and
+    // touches and asks nothing.
+    bool preview = false;
+    bool recycle = false;
     // Nonzero while replacements and removals are asked.
     int confirm = 1;
     // Questions answered so far: what was looked at before one may have
     // changed while it was up.
     int answered = 0;
+    Stop stop = NotStopped;
     OperationCounts counts;
+
+private:
+    // What the bin refused: 2 on the user's word to delete it for good
+    // (asked once in a run), else -1 with its files counted as skipped.
+    int ForGood(const std::wstring& path, int files);
+
+    // The answer to the question about deleting for good what the bin refuses.
+    enum Permanent { NotAsked, Allowed, Refused } permanent = NotAsked;
+    std::vector<std::pair<std::wstring, std::wstring>> newer;
 };
 
 #endif

@@ -14,11 +14,22 @@ public:
     // Each returns the id of the button that closed the confirmation:
     // IDYES (6), 20 (Yes to All), IDNO (7) or IDCANCEL (2).
     virtual int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) = 0;
-    virtual int ConfirmDeleteFile(const std::wstring& path) = 0;
-    virtual int ConfirmRemoveFolder(const std::wstring& path) = 0;
+    // toBin: what goes is moved to the Recycle Bin, and the question says so.
+    virtual int ConfirmDeleteFile(const std::wstring& path, bool toBin) = 0;
+    virtual int ConfirmRemoveFolder(const std::wstring& path, bool toBin) = 0;
+    // The deletion guard, asked even when the set says Force, before the run
+    // changes anything: the delete pass would delete deleting of the files
+    // files in folder. Only IDYES lets the run go on.
+    virtual int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) = 0;
+    // Asked once in a run, when the Recycle Bin cannot take path: IDYES
+    // deletes it, and whatever else the bin refuses in this run, for good.
+    virtual int ConfirmPermanentDelete(const std::wstring& path) = 0;
 
-    // One row of the operation log: "copy", "del" or "rmdir", written before
-    // the action; second is empty for the removals.
+    // One row of the operation log, written before the action: "copy",
+    // "mkdir", "del" or "rmdir"; "skip" for what an answer left alone and
+    // "newer, kept" for a destination file newer than its source, listed at
+    // the end of the run. A preview's rows start with "(plan) ". second is
+    // the destination of "copy" and of the two rows after it, else empty.
     virtual void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) = 0;
     // Part 0 of the status bar: the folder being walked, empty at the end.
     virtual void ShowStatus(const std::wstring& text) = 0;

@@ -9,7 +9,9 @@
 #include <string>
 
 // One run of a sync set: the update pass and, with DELETE on, the delete
-// pass, over the set's two folders.
+// pass, over the set's two folders. Before a run with DELETE changes
+// anything, its delete pass is planned, and the deletion guard asks when it
+// would take most of the destination.
 class SyncRun {
 public:
     // The host is borrowed for the life of the run; the options are copied.
@@ -26,15 +28,27 @@ public:
 
     // Off, nothing is read or copied ahead; the results are the same.
     void SetReadAhead(bool on) { readAhead = on; }
+    // A preview walks the run as it would go, logs each operation as
+    // planned and counts them, and changes and asks nothing.
+    void SetPreview(bool on) { run.preview = on; }
+    // On, deleted files and the old versions of replaced ones go to the
+    // Recycle Bin; what it cannot take is deleted for good only on the
+    // user's word, asked once in the run.
+    void SetRecycle(bool on) { run.recycle = on; }
     // The confirmation flag: nonzero while replacements and removals are asked.
     void SetConfirm(int on) { run.confirm = on; }
     int Confirm() const { return run.confirm; }
-    // Completed actions since the last RunSet.
+    // Completed actions since the last RunSet (a preview's: planned ones).
     const OperationCounts& Counts() const { return run.counts; }
+    // Why the last RunSet ended early.
+    RunContext::Stop Stopped() const { return run.stop; }
+    // After a preview: whether the guard would ask before the real run.
+    bool Guarded() const { return guarded; }
 
 private:
     RunContext run;
     bool readAhead = true;
+    bool guarded = false;
 };
 
 #endif

@@ -72,14 +72,22 @@ int UpdatePass::PrepareDestination(const std::wstring& destination, DWORD attrib
                                    bool* created)
 {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
+        *created = true;
+        if (run.preview) {
+            run.Log("mkdir", destination);
+            ++run.counts.createdFolders;
+            return 1;
+        }
         if (top) {
-            *created = true;
+            run.Log("mkdir", destination);
             return CreatePath(run.host, destination, &run.counts);
         }
-        if (!parent.Open() || !CreateFolderWithReport(run.host, destination))
+        if (!parent.Open())
+            return 0;
+        run.Log("mkdir", destination);
+        if (!CreateFolderWithReport(run.host, destination))
             return 0;
         ++run.counts.createdFolders;
-        *created = true;
         return 1;
     }
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -160,7 +168,7 @@ FolderAhead::CopyKind UpdatePass::CopyKindOf(const FolderEntry& entry, const Fol
 {
     if (entry.IsFolder())
         return FolderAhead::Barrier;
-    if (!NeedsCopy(entry, counterpart))
+    if (!NeedsCopy(entry, counterpart) || run.preview)
         return FolderAhead::NoCopy;
     if (entry.size > AheadCopyBytes)
         return FolderAhead::Barrier;
@@ -237,21 +245,38 @@ bool UpdatePass::NeedsCopy(const FolderEntry& sourceEntry, const FolderEntry* ex
         return false;
     if (!existing)
         return true;
-    int newer = run.options.dosTime ? CompareDosTime(sourceEntry.writeTime, existing->writeTime)
-                                    : CompareFileTime(&sourceEntry.writeTime, &existing->writeTime);
-    return newer > 0;
+    int newer = Newer(sourceEntry, *existing);
+    // The same time and another size: changed all the same.
+    return newer > 0 || (newer == 0 && sourceEntry.size != existing->size);
+}
+
+int UpdatePass::Newer(const FolderEntry& sourceEntry, const FolderEntry& existing) const
+{
+    return run.options.dosTime ? CompareDosTime(sourceEntry.writeTime, existing.writeTime)
+                               : CompareFileTime(&sourceEntry.writeTime, &existing.writeTime);
 }
 
 int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& sourceEntry,
                            const std::wstring& destination, const FolderEntry* existing, WorkAhead::Ticket ticket,
                            WriteGate& gate)
 {
-    if (!NeedsCopy(sourceEntry, existing))
+    if (!NeedsCopy(sourceEntry, existing)) {
+        if (existing && !run.Excluded(sourceEntry.name) && Newer(sourceEntry, *existing) < 0)
+            run.NoteNewer(source, destination);
         return 1;
+    }
+    if (run.preview) {
+        run.Log("copy", source, destination);
+        ++(existing ? run.counts.replaced : run.counts.copied);
+        run.counts.bytes += sourceEntry.size;
+        return 1;
+    }
     // No copy is started ahead of a question (see CopyKindOf): the file is
     // read after the answer.
     if (existing && run.confirm) {
         int act = run.Answer(run.host.ConfirmReplace(ShownPath(source), ShownPath(destination)), false);
+        if (act == 0)
+            run.Skip(source, destination);
         if (act <= 0)
             return act == 0;
     }
@@ -264,7 +289,7 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
         return 1;
     if (!gate.Open())
         return 0;
-    run.host.LogOperation("copy", ShownPath(source), ShownPath(destination));
+    run.Log("copy", source, destination);
     TemporaryCopy copy;
     ahead->TakeCopy(ticket, source, destination, &copy);
     // And once more after this copy, which may have taken long itself.
@@ -274,14 +299,22 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
     // Read-only, hidden and system would keep the copy from replacing it.
     // They are cleared only where present, and put back when the copy fails;
     // never through a link, where they belong to its target.
-    bool cleared = copy.Written() && existing && (existing->attributes & BlockingAttributes) &&
-                   !IsLinkAt(destination) && SetAttributesWithReport(run.host, destination, FILE_ATTRIBUTE_NORMAL);
-    if (!CommitCopyWithReport(run.host, copy, source, destination, existing != nullptr)) {
+    bool replace = copy.Written() && existing;
+    // The old version goes to the Recycle Bin first, while the run uses it;
+    // replaced for good, it goes in one step as ever.
+    int binned = replace ? run.Bin(destination) : 2;
+    if (binned <= 0)
+        return binned == 0 ? 0 : 1;
+    replace = replace && binned == 2;
+    bool cleared = replace && (existing->attributes & BlockingAttributes) && !IsLinkAt(destination) &&
+                   SetAttributesWithReport(run.host, destination, FILE_ATTRIBUTE_NORMAL);
+    if (!CommitCopyWithReport(run.host, copy, source, destination, replace)) {
         if (cleared)
             SetFileAttributesW(destination.c_str(), existing->attributes);
         return 0;
     }
-    ++run.counts.copied;
+    ++(existing ? run.counts.replaced : run.counts.copied);
+    run.counts.bytes += sourceEntry.size;
     return 1;
 }
 
@@ -300,8 +333,8 @@ int UpdatePass::RecheckDestination(const FolderEntry& sourceEntry, const std::ws
         *current = &listed;
         return 1;
     }
-    // Changed: replaced only while still older than the source. A folder in
-    // its place waits for the next run.
+    // Changed: replaced only while it still needs the copy. A folder in its
+    // place waits for the next run.
     if (now->IsFolder() || !NeedsCopy(sourceEntry, now))
         return 0;
     *current = now;

@@ -59,8 +59,11 @@ private:
     int UpdateEntry(const std::wstring& sourceFolder, const FolderEntry& entry, const std::wstring& destinationFolder,
                     const FolderEntry* counterpart, FolderAhead::Listings listings, WorkAhead::Ticket copy,
                     WriteGate& gate);
-    // The pass's decision on a file: missing or older at the destination.
+    // The pass's decision on a file: missing at the destination, older
+    // there, or of the same time and another size.
     bool NeedsCopy(const FolderEntry& sourceEntry, const FolderEntry* existing) const;
+    // As CompareFileTime, at two-second steps with DOSTIME.
+    int Newer(const FolderEntry& sourceEntry, const FolderEntry& existing) const;
     FolderAhead::CopyKind CopyKindOf(const FolderEntry& entry, const FolderEntry* counterpart) const;
     int UpdateFile(const std::wstring& source, const FolderEntry& sourceEntry, const std::wstring& destination,
                    const FolderEntry* existing, WorkAhead::Ticket ticket, WriteGate& gate);

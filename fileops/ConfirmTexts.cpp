@@ -44,33 +44,44 @@ std::wstring ReplaceMessage(const std::wstring& existingFile)
     return FormatWithName(format, existingFile);
 }
 
-std::wstring FileDeleteMessage(const std::wstring& path)
+std::wstring FileDeleteMessage(const std::wstring& path, bool toBin)
 {
-    const char* format;
+    // The plain question differs whole; the others end on the same one.
     std::wstring name = NameOf(path);
+    const char* ask = toBin ? Bilingual(" Are you sure you want to move it to the Recycle Bin?",
+                                        "ごみ箱に移動してもよろしいですか?")
+                            : Bilingual(" Are you sure you want to delete it?", "削除してもよろしいですか?");
+    std::string format;
     if (HasAttribute(path, FILE_ATTRIBUTE_READONLY))
-        format = Bilingual("The file '%s' is a read-only file. Are you sure you want to delete it?",
-                           "ﾌｧｲﾙ '%s' は読み取り専用です。削除してもよろしいですか?");
+        format = std::string(Bilingual("The file '%s' is a read-only file.", "ﾌｧｲﾙ '%s' は読み取り専用です。")) + ask;
     else if (EndsWith(name, L".exe") || EndsWith(name, L".com"))
-        format = Bilingual("The file '%s' is a program.\n\nIf you remove it, you will no longer be able to run this "
-                           "program or edit some documents. Are you sure you want to delete it?",
-                           "ﾌｧｲﾙ '%s' はﾌﾟﾛｸﾞﾗﾑです。\n\n削除すると、このﾌﾟﾛｸﾞﾗﾑは実行できなくなり、また一部の文書は編集できなく"
-                           "なります。\n削除してもよろしいですか?");
+        format = std::string(Bilingual("The file '%s' is a program.\n\nIf you remove it, you will no longer be able "
+                                       "to run this program or edit some documents.",
+                                       "ﾌｧｲﾙ '%s' はﾌﾟﾛｸﾞﾗﾑです。\n\n削除すると、このﾌﾟﾛｸﾞﾗﾑは実行できなくなり、また一部の"
+                                       "文書は編集できなくなります。\n")) +
+                 ask;
     else if (HasAttribute(path, FILE_ATTRIBUTE_SYSTEM))
-        format = Bilingual("The file '%s' is a system file.\n\nIf you remove it, your computer or one of your "
-                           "programs may no longer work correctly.",
-                           "ﾌｧｲﾙ '%s' はｼｽﾃﾑ ﾌｧｲﾙです。\n\n削除すると、ｼｽﾃﾑやｱﾌﾟﾘｹｰｼｮﾝが正しく作動しなくなる可能性があります。"
-                           "\n削除してもよろしいですか?");
+        // In English this one asks nothing, but for the bin.
+        format = std::string(Bilingual("The file '%s' is a system file.\n\nIf you remove it, your computer or one "
+                                       "of your programs may no longer work correctly.",
+                                       "ﾌｧｲﾙ '%s' はｼｽﾃﾑ ﾌｧｲﾙです。\n\n削除すると、ｼｽﾃﾑやｱﾌﾟﾘｹｰｼｮﾝが正しく作動しなくなる"
+                                       "可能性があります。\n")) +
+                 (toBin || EJapanese ? ask : "");
     else
-        format = Bilingual("Are you sure you want to delete '%s'?", "'%s' を削除してもよろしいですか?");
-    return FormatWithName(format, path);
+        format = toBin ? Bilingual("Are you sure you want to move '%s' to the Recycle Bin?",
+                                   "'%s' をごみ箱に移動してもよろしいですか?")
+                       : Bilingual("Are you sure you want to delete '%s'?", "'%s' を削除してもよろしいですか?");
+    return FormatWithName(format.c_str(), path);
 }
 
-std::wstring FolderDeleteMessage(const std::wstring& path)
+std::wstring FolderDeleteMessage(const std::wstring& path, bool toBin)
 {
-    return FormatWithName(Bilingual("Are you sure you want to remove the folder '%s' and all its contents?",
-                                    "ﾌｫﾙﾀﾞ'%s'とﾌｫﾙﾀﾞ内のすべてのﾌｧｲﾙを削除してもよろしいですか?"),
-                          path);
+    return FormatWithName(
+        toBin ? Bilingual("Are you sure you want to move the folder '%s' and all its contents to the Recycle Bin?",
+                          "ﾌｫﾙﾀﾞ'%s'とﾌｫﾙﾀﾞ内のすべてのﾌｧｲﾙをごみ箱に移動してもよろしいですか?")
+              : Bilingual("Are you sure you want to remove the folder '%s' and all its contents?",
+                          "ﾌｫﾙﾀﾞ'%s'とﾌｫﾙﾀﾞ内のすべてのﾌｧｲﾙを削除してもよろしいですか?"),
+        path);
 }
 
 int FileSizeText(std::wstring& out, const std::wstring& path)

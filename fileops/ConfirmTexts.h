@@ -19,9 +19,9 @@ enum { EConfirmTextSize = 1024 };
 // attributes: system before read-only.
 std::wstring ReplaceMessage(const std::wstring& existingFile);
 // The question before deleting a file: read-only, then program, then
-// system, else the plain question.
-std::wstring FileDeleteMessage(const std::wstring& path);
-std::wstring FolderDeleteMessage(const std::wstring& path);
+// system, else the plain question. toBin asks to move it to the Recycle Bin.
+std::wstring FileDeleteMessage(const std::wstring& path, bool toBin = false);
+std::wstring FolderDeleteMessage(const std::wstring& path, bool toBin = false);
 
 // The size line and the local write time of a file, for the replace
 // details: "1.5KB (1536 bytes)\n" and the date and time. Sizes are 64-bit.

@@ -16,7 +16,7 @@ namespace {
 // The init handler of one question: which one, and on what.
 class Question : public EObject {
 public:
-    enum Kind { Replace, FileDelete, FolderDelete };
+    enum Kind { Replace, FileDelete, FolderDelete, FileToBin, FolderToBin };
 
     Question(Kind kind, const std::wstring& first, const std::wstring& second = std::wstring())
         : kind(kind), first(first), second(second)
@@ -28,8 +28,10 @@ public:
         EDialog& dialog = *reinterpret_cast<EDialog*>(event.parameter);
         switch (kind) {
         case Replace: ReplaceText(dialog, first, second, icons); break;
-        case FileDelete: FileDeleteText(dialog, first); break;
-        case FolderDelete: FolderDeleteText(dialog, first); break;
+        case FileDelete: FileDeleteText(dialog, first, false); break;
+        case FolderDelete: FolderDeleteText(dialog, first, false); break;
+        case FileToBin: FileDeleteText(dialog, first, true); break;
+        case FolderToBin: FolderDeleteText(dialog, first, true); break;
         }
         return 0;
     }
@@ -91,15 +93,15 @@ int ConfirmFileReplace(HWND owner, const std::wstring& newFile, const std::wstri
     return Ask(owner, "EConfirmMultipleFileReplaceDialog", question);
 }
 
-int ConfirmFileDelete(HWND owner, const std::wstring& path)
+int ConfirmFileDelete(HWND owner, const std::wstring& path, bool toBin)
 {
-    Question question(Question::FileDelete, path);
+    Question question(toBin ? Question::FileToBin : Question::FileDelete, path);
     return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
 }
 
-int ConfirmFolderDelete(HWND owner, const std::wstring& path)
+int ConfirmFolderDelete(HWND owner, const std::wstring& path, bool toBin)
 {
-    Question question(Question::FolderDelete, path);
+    Question question(toBin ? Question::FolderToBin : Question::FolderDelete, path);
     return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
 }
 
@@ -114,14 +116,15 @@ void ReplaceText(EDialog& dialog, const std::wstring& newFile, const std::wstrin
         ShowFile(dialog, newFile, IDC_NEW_TEXT, IDC_NEW_ICON, icons);
 }
 
-void FileDeleteText(EDialog& dialog, const std::wstring& path)
+void FileDeleteText(EDialog& dialog, const std::wstring& path, bool toBin)
 {
-    ShowDeleteQuestion(dialog, Bilingual("Confirm File Delete", "ﾌｧｲﾙの削除の確認"), FileDeleteMessage(path));
+    ShowDeleteQuestion(dialog, Bilingual("Confirm File Delete", "ﾌｧｲﾙの削除の確認"), FileDeleteMessage(path, toBin));
 }
 
-void FolderDeleteText(EDialog& dialog, const std::wstring& path)
+void FolderDeleteText(EDialog& dialog, const std::wstring& path, bool toBin)
 {
-    ShowDeleteQuestion(dialog, Bilingual("Confirm Folder Delete", "ﾌｫﾙﾀﾞの削除の確認"), FolderDeleteMessage(path));
+    ShowDeleteQuestion(dialog, Bilingual("Confirm Folder Delete", "ﾌｫﾙﾀﾞの削除の確認"),
+                       FolderDeleteMessage(path, toBin));
 }
 
 void ShowWideText(HWND control, const std::wstring& text)

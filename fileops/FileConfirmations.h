@@ -15,17 +15,18 @@ class FileIcons;
 // without one of these (never shown, or destroyed with its owner) answers
 // IDCANCEL, so nothing is done unasked. Paths are full paths as a user
 // writes them, with their real names; each question shows the name as it
-// is (see ShowWideText).
+// is (see ShowWideText). With toBin, the delete questions ask to move what
+// goes to the Recycle Bin.
 int ConfirmFileReplace(HWND owner, const std::wstring& newFile, const std::wstring& existingFile);
-int ConfirmFileDelete(HWND owner, const std::wstring& path);
-int ConfirmFolderDelete(HWND owner, const std::wstring& path);
+int ConfirmFileDelete(HWND owner, const std::wstring& path, bool toBin = false);
+int ConfirmFolderDelete(HWND owner, const std::wstring& path, bool toBin = false);
 
 // What the questions write into their dialogs as they open. Either path of
 // the replace question may be empty; the shell icons it shows are kept in
 // icons, which must outlive the dialog.
 void ReplaceText(EDialog& dialog, const std::wstring& newFile, const std::wstring& existingFile, FileIcons& icons);
-void FileDeleteText(EDialog& dialog, const std::wstring& path);
-void FolderDeleteText(EDialog& dialog, const std::wstring& path);
+void FileDeleteText(EDialog& dialog, const std::wstring& path, bool toBin);
+void FolderDeleteText(EDialog& dialog, const std::wstring& path, bool toBin);
 
 // Sets a control's text wide, and keeps it when the control reads back
 // exactly that (the controls of the ANSI dialogs do under Wine); a control

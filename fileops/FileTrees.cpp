@@ -34,6 +34,7 @@ struct TreeRemoval {
     OperationCounts* counts;
     bool spareObj;
     bool spared;
+    FileDisposal* disposal;
 };
 
 int DeleteEntry(TreeRemoval& removal, const std::wstring& path, DWORD attributes);
@@ -65,9 +66,13 @@ int DeleteEntry(TreeRemoval& removal, const std::wstring& path, DWORD attributes
             removal.spared = true;
             return 1;
         }
-        if (!DeleteFileWithReport(removal.errors, path, true))
+        int gone = removal.disposal ? removal.disposal->Dispose(path) : DeleteFileWithReport(removal.errors, path, true);
+        if (gone < 0)
+            removal.spared = true;
+        else if (gone == 0)
             return 0;
-        Count(removal.counts, &OperationCounts::deleted);
+        else
+            Count(removal.counts, &OperationCounts::deleted);
         return 1;
     }
     // A link goes by itself: what it points to is not part of this tree.
@@ -117,9 +122,45 @@ int CreatePath(ErrorSink& errors, const std::wstring& path, OperationCounts* cou
     return 1;
 }
 
-int DeleteTree(ErrorSink& errors, const std::wstring& path, OperationCounts* counts, bool spareObj)
+int DeleteTree(ErrorSink& errors, const std::wstring& path, OperationCounts* counts, bool spareObj,
+               FileDisposal* disposal)
 {
-    TreeRemoval removal{errors, counts, spareObj, false};
+    TreeRemoval removal{errors, counts, spareObj, false, disposal};
     std::wstring full = LongPath(path);
     return DeleteEntry(removal, full, GetFileAttributesW(full.c_str()));
+}
+
+namespace {
+
+// As DeleteEntry walks: 1 when the entry would go whole.
+bool CountEntry(const std::wstring& path, DWORD attributes, OperationCounts& counts, bool spareObj, int* files,
+                bool* links)
+{
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ++*files;
+        if (spareObj && EndsWith(path, L".obj"))
+            return false;
+        ++counts.deleted;
+        return true;
+    }
+    bool whole = true;
+    FolderIndex listing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        if (links)
+            *links = true;
+    } else if (listing.Read(path) == FolderIndex::Listed) {
+        for (const FolderEntry& entry : listing.Entries())
+            whole = CountEntry(JoinName(path, entry.name), entry.attributes, counts, spareObj, files, links) && whole;
+    }
+    if (whole)
+        ++counts.removedFolders;
+    return whole;
+}
+
+}
+
+void CountTree(const std::wstring& path, OperationCounts& counts, bool spareObj, int* files, bool* links)
+{
+    std::wstring full = LongPath(path);
+    CountEntry(full, GetFileAttributesW(full.c_str()), counts, spareObj, files, links);
 }

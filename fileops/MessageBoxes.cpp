@@ -51,18 +51,22 @@ OMBREL_BOX(FatalBox, "Fatal", "致命的なｴﾗｰ", MB_OK | MB_ICONHAND)
 OMBREL_BOX(ConfirmationBox, "Confirmation", "確認", MB_OKCANCEL | MB_ICONEXCLAMATION)
 OMBREL_BOX(QuestionBox, "Confirmation", "確認", MB_YESNOCANCEL | MB_ICONQUESTION)
 
-int ErrorBoxText(HWND owner, const std::wstring& text)
+int TextBox(HWND owner, const std::wstring& text, const char* caption, UINT style)
 {
-    const char* caption = Bilingual("Error", "ｴﾗｰ");
     if (currentReporter != &systemReporter) {
         int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
         std::vector<char> narrow(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
         if (length > 0)
             WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(), length, "?", nullptr);
-        return currentReporter->Report(owner, narrow.data(), caption, MB_OK | MB_ICONHAND);
+        return currentReporter->Report(owner, narrow.data(), caption, style);
     }
     wchar_t wideCaption[32];
     if (!MultiByteToWideChar(CP_ACP, 0, caption, -1, wideCaption, 32))
         wideCaption[0] = 0;
-    return MessageBoxW(owner, text.c_str(), wideCaption, MB_OK | MB_ICONHAND);
+    return MessageBoxW(owner, text.c_str(), wideCaption, style);
+}
+
+int ErrorBoxText(HWND owner, const std::wstring& text)
+{
+    return TextBox(owner, text, Bilingual("Error", "ｴﾗｰ"), MB_OK | MB_ICONHAND);
 }

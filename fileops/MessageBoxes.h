@@ -32,5 +32,7 @@ int QuestionBox(HWND owner, const char* format, ...);
 // appears as it is; an installed reporter gets it in the code page, with '?'
 // for what the code page cannot show.
 int ErrorBoxText(HWND owner, const std::wstring& text);
+// The same for any box of finished text.
+int TextBox(HWND owner, const std::wstring& text, const char* caption, UINT style);
 
 #endif

@@ -9,6 +9,9 @@
 #define IDM_OPEN_INI 101
 #define IDM_SAVE_INI 102
 #define IDM_EXIT 103
+#define IDM_PREVIEW_DOWN 104
+#define IDM_PREVIEW_UP 105
+#define IDM_USE_RECYCLE_BIN 106
 #define IDM_ABOUT 901
 
 #endif

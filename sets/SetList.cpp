@@ -205,6 +205,8 @@ int SetList::NewSet()
 
 void SetList::DeleteSet()
 {
+    if (Count() > 0 && view && !view->ConfirmDeleteSet(NameAt(0)))
+        return;
     RemoveSetAt(0);
     LoadSetAt(0);
     ShowCurrent();

@@ -65,7 +65,8 @@ public:
     // Commits as before saving, then the defaults become entry 0. 0 (nothing
     // changed) when the name was refused.
     int NewSet();
-    // Removes entry 0 and shows the next one, or the defaults.
+    // Removes entry 0, once the view has confirmed it, and shows the next
+    // one, or the defaults.
     void DeleteSet();
     // Moves the name box's selected entry to the top, keeping the edits of
     // the set being left. 0 when their name was refused: nothing changed.

@@ -35,6 +35,8 @@ public:
     // holding characters the set file cannot hold); the name stays in the
     // box to be corrected.
     virtual void RefuseName(const char* name) = 0;
+    // Asks before the set of this name is removed: true to remove it.
+    virtual bool ConfirmDeleteSet(const char* name) = 0;
 };
 
 #endif

@@ -49,6 +49,10 @@ void LoadSettings(SettingsWindow& window, std::string& setFilePath)
 
     LoadColumnWidth(key, window, SettingsWindow::SourceColumn, "Src width", DefaultSourceWidth);
     LoadColumnWidth(key, window, SettingsWindow::DestinationColumn, "Dst width", DefaultDestinationWidth);
+    // On unless the user turned it off.
+    DWORD recycleBin = 1;
+    key.QueryNumber("Use Recycle Bin", &recycleBin);
+    window.SetRecycleBin(recycleBin != 0);
 }
 
 void SaveSettings(SettingsWindow& window, const std::string& setFilePath)
@@ -65,4 +69,5 @@ void SaveSettings(SettingsWindow& window, const std::string& setFilePath)
     key.SetNumber("Height", static_cast<DWORD>(rect.bottom - rect.top));
     key.SetNumber("Src width", static_cast<DWORD>(window.ColumnWidth(SettingsWindow::SourceColumn)));
     key.SetNumber("Dst width", static_cast<DWORD>(window.ColumnWidth(SettingsWindow::DestinationColumn)));
+    key.SetNumber("Use Recycle Bin", window.RecycleBin() ? 1 : 0);
 }

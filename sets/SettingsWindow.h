@@ -21,6 +21,9 @@ public:
     virtual int ColumnWidth(int column) = 0;
     // LVM_SETCOLUMNWIDTH; width is already cut to its low 16 bits.
     virtual void SetColumnWidth(int column, int width) = 0;
+    // The tick of "Use Recycle Bin" in the File menu.
+    virtual bool RecycleBin() = 0;
+    virtual void SetRecycleBin(bool on) = 0;
 };
 
 #endif

@@ -6,6 +6,7 @@
 //   main_window_showcase failed <marker>
 //   main_window_showcase changed <marker>
 //   main_window_showcase names <marker>
+//   main_window_showcase safety <preview marker> <guard marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
@@ -16,7 +17,9 @@
 // a read-only set file: the question of a failed save; "changed" closes it
 // after another program changed the set file: the question before it is
 // overwritten. "names" runs a set whose files have names of other code pages
-// and an emoji: the log once the run is over.
+// and an emoji: the log once the run is over. "safety" previews a run that
+// copies, replaces and deletes: the planned log with the summary; then
+// runs a set whose source is empty: the deletion guard's question.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -199,6 +202,42 @@ void ShowNames(const char* marker)
     f.Close();
 }
 
+void ShowSafetyNet(const char* preview, const char* guard)
+{
+    TempFolder trees;
+    std::string source = trees / "Documents";
+    std::string destination = trees / "Backup";
+    for (const char* name : {"letters\\to the bank.txt", "letters\\to the school.txt", "reports\\2026.txt"})
+        MakeFile(source + "\\" + name, "new text", TicksOf(2026, 11, 1));
+    MakeFile(destination + "\\reports\\2026.txt", "old text", TicksOf(2026, 1, 1));
+    for (const char* name : {"old notes.txt", "drafts\\draft 1.txt", "drafts\\draft 2.txt"})
+        MakeFile(destination + "\\" + name, "old");
+    std::string flags = "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n";
+    std::string empty = trees / "Removable disk";
+    MakeFolder(empty);
+    MainWindowFixture f(SetText("Unplugged", empty, destination, flags.c_str()) +
+                        SetText("Documents", source, destination, flags.c_str()));
+    f.Open();
+    SetWindowPos(f.handle, nullptr, 0, 0, 900, 420, SWP_NOMOVE | SWP_NOZORDER);
+    for (int column : {1, 2})
+        SendMessageA(f.window->Log()->Handle(), LVM_SETCOLUMNWIDTH, column, 360);
+    f.Pump();
+    S summary({[&](HWND dialog) {
+        WaitUntil([&] { return !EListPictureBehind(f.window->Log()->Handle()); }, 2000);
+        Shot(f.handle, preview, dialog);
+        return S::Press(IDOK)(dialog);
+    }});
+    SendMessageA(f.handle, WM_COMMAND, MainWindow::PreviewDownCommand, 0);
+    f.Pump();
+    f.ChooseName(1);
+    S question({[&](HWND dialog) {
+        Shot(f.handle, guard, dialog);
+        return S::Press(IDNO)(dialog);
+    }});
+    f.Click(f.window->DownButton());
+    f.Close();
+}
+
 }
 
 void app::main(int argc, char* argv[])
@@ -214,4 +253,6 @@ void app::main(int argc, char* argv[])
         ShowCloseQuestion(mode == "changed", argv[2]);
     else if (mode == "names" && argc > 2)
         ShowNames(argv[2]);
+    else if (mode == "safety" && argc > 3)
+        ShowSafetyNet(argv[2], argv[3]);
 }

@@ -37,6 +37,7 @@ typedef std::vector<std::string> Texts;
 const char SuccessCaption[] = "Result of fodler update";
 const char ReplaceCaption[] = "Confirm File Replace";
 const char DeleteCaption[] = "Confirm File Delete";
+const char GuardCaption[] = "Confirm mass deletion";
 
 // Where a child sits in its parent's client area, and its size.
 RECT ChildRect(HWND child)
@@ -171,7 +172,10 @@ TEST_CASE("main window: a full session through the window")
     CHECK(PathExists(destination + "\\orphan1.txt") + PathExists(destination + "\\orphan2.txt") == 1);
     CHECK(f.CountRows("copy") == 3);
     CHECK(f.CountRows("del") == 1);
-    REQUIRE(f.LogRows() == 4);
+    // Each No leaves a row; "sub" is made.
+    CHECK(f.CountRows("skip") == 2);
+    CHECK(f.CountRows("mkdir") == 1);
+    REQUIRE(f.LogRows() == 7);
     CHECK(f.LogRow(f.LogRows() - 1)[2].empty());
     CHECK(f.Enabled(f.window->DownButton()));
     CHECK(!f.Enabled(f.window->AbortButton()));
@@ -316,7 +320,8 @@ TEST_CASE("main window: a question ended by a close, its own end or the session'
         const char* caption;
         Ending ending;
     } cases[] = {{ReplaceCaption, CloseRequest}, {ReplaceCaption, DialogDestroyed}, {ReplaceCaption, SessionEnds},
-                 {DeleteCaption, CloseRequest},  {DeleteCaption, DialogDestroyed},  {DeleteCaption, SessionEnds}};
+                 {DeleteCaption, CloseRequest},  {DeleteCaption, DialogDestroyed},  {DeleteCaption, SessionEnds},
+                 {GuardCaption, CloseRequest},   {GuardCaption, DialogDestroyed},   {GuardCaption, SessionEnds}};
     for (const Case& c : cases) {
         std::string caption = c.caption;
         CAPTURE(caption);
@@ -325,9 +330,14 @@ TEST_CASE("main window: a question ended by a close, its own end or the session'
         std::string source = trees / "src";
         std::string destination = trees / "dst";
         MakeFolder(source);
-        // An older file to replace, or an orphan to delete.
+        // An older file to replace, or an orphan to delete; an empty source
+        // has the deletion guard ask first.
         if (caption == ReplaceCaption)
             MakeFile(source + "\\notes.txt", "new", TicksOf(2024, 1, 1));
+        if (caption != GuardCaption) {
+            MakeFile(source + "\\same.txt", "s", TicksOf(2021, 1, 1));
+            MakeFile(destination + "\\same.txt", "s", TicksOf(2021, 1, 1));
+        }
         MakeFile(destination + "\\notes.txt", "the user's", TicksOf(2020, 1, 1));
         TreeSnapshot before = Snapshot(destination);
         MainWindowFixture f(
@@ -378,8 +388,15 @@ TEST_CASE("main window: the name box, its keys and edits kept at close")
     SendMessageA(w.NewButton()->Handle(), BM_CLICK, 0, 0);
     f.Pump();
     CHECK(f.Names().size() == 3);
-    SendMessageA(w.DeleteButton()->Handle(), BM_CLICK, 0, 0);
-    f.Pump();
+    // "Del" asks first; No keeps the set.
+    for (int answer : {IDNO, IDYES}) {
+        S asked({S::Press(answer)});
+        SendMessageA(w.DeleteButton()->Handle(), BM_CLICK, 0, 0);
+        f.Pump();
+        REQUIRE(asked.seen.size() == 1);
+        CHECK(asked.seen[0].text.rfind("Remove the set '", 0) == 0);
+        CHECK(f.Names().size() == (answer == IDNO ? 3u : 2u));
+    }
     CHECK(f.Names() == Texts{"First renamed", "Second"});
 
     // Tab leaves the edit inside the name box forward to "New", Shift+Tab
@@ -598,9 +615,8 @@ TEST_CASE("main window: a missing destination is made one level deep, only with 
     f.Click(f.window->DownButton());
     REQUIRE(yes.seen.size() == 2);
     CHECK(yes.seen[1].caption == (EJapanese ? "\x8C\x8B\x89\xCA\x82\xCC\x95\xF1\x8D\x90" : SuccessCaption));
-    CHECK(yes.seen[1].text == (EJapanese ? "\xB1\xAF\xCC\xDF\xC3\xDE\xB0\xC4\x82\xCD\x90\xB3\x8F\xED\x82\xC9"
-                                           "\x8F\x49\x97\xB9\x82\xB5\x82\xDC\x82\xB5\x82\xBD"
-                                         : "Successed update files"));
+    // The report's counts: ｺﾋﾟｰ in Japanese.
+    CHECK(yes.seen[1].text.rfind(EJapanese ? "\xba\xcb\xdf\xb0: 1\n" : "Copied: 1\nReplaced: 0\nDeleted: 0\n", 0) == 0);
     CHECK(ReadWholeFile(destination + "\\a.txt") == "a");
     CHECK(boxes.boxes.size() == 1);
     f.Close();
@@ -874,4 +890,57 @@ TEST_CASE("main window: logging off or shutting down saves the sets before Windo
             CHECK(ReadWholeFile(f.setFile) == mine);
         }
     }
+}
+
+TEST_CASE("main window: Preview, the deletion guard and the Recycle Bin setting (both languages)")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    MakeFile(source + "\\new.txt", "n");
+    for (const char* name : {"\\x.txt", "\\y.txt", "\\z.txt"})
+        MakeFile(destination + name, "mine");
+    TreeSnapshot before = Snapshot(destination);
+    MainWindowFixture f(SetText("Guarded", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+
+    // The preview logs planned rows, ends with its summary and changes nothing.
+    S preview({S::Press(IDOK)});
+    SendMessageA(f.handle, WM_COMMAND, MainWindow::PreviewDownCommand, 0);
+    f.Pump();
+    REQUIRE(preview.seen.size() == 1);
+    CHECK(preview.seen[0].caption == (EJapanese ? "\xcc\xdf\xda\xcb\xde\xad\xb0" : "Preview"));
+    CHECK(preview.seen[0].text.find(EJapanese ? "\xba\xcb\xdf\xb0\x82\xb7\x82\xe9\xcc\xa7\xb2\xd9: 1\n"
+                                              : "Files to copy: 1\n") != std::string::npos);
+    CHECK(f.CountRows("(plan) copy") == 1);
+    CHECK(f.CountRows("(plan) del") == 3);
+    CHECK(Changes(before, Snapshot(destination)).empty());
+    CHECK_FALSE(PathExists(destination + "\\new.txt"));
+
+    // An empty source: the guard asks with No as its default, even with
+    // Force on, and the default stops the run before anything changes.
+    DeleteFileA((source + "\\new.txt").c_str());
+    bool noIsDefault = false;
+    S guard({[&](HWND box) {
+        noIsDefault = (GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+        return S::Press(IDNO)(box);
+    }});
+    f.Click(f.window->DownButton());
+    REQUIRE(guard.seen.size() == 1);
+    CHECK(noIsDefault);
+    CHECK(guard.seen[0].caption == (EJapanese ? "\x91\xe5\x97\xca\x8d\xed\x8f\x9c\x82\xcc\x8a\x6d\x94\x46"
+                                              : "Confirm mass deletion"));
+    CHECK(guard.seen[0].text.find(EJapanese ? "\x82\xcc\x82\xa4\x82\xbf 3 \x8c\xc2"  // のうち 3 個
+                                            : "about to delete 3 of 3 files in '" + destination + "'") !=
+          std::string::npos);
+    CHECK(Changes(before, Snapshot(destination)).empty());
+
+    // "Use Recycle Bin" is on until the user turns it off, and is kept.
+    HMENU bar = GetMenu(f.handle);
+    CHECK((GetMenuState(bar, MainWindow::RecycleBinCommand, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    SendMessageA(f.handle, WM_COMMAND, MainWindow::RecycleBinCommand, 0);
+    CHECK((GetMenuState(bar, MainWindow::RecycleBinCommand, MF_BYCOMMAND) & MF_CHECKED) == 0);
+    CHECK_FALSE(f.window->UseRecycleBin());
+    f.Close();
+    CHECK(SettingNumber("Use Recycle Bin") == 0);
 }

@@ -236,6 +236,7 @@ TEST_CASE("set actions: from the click on DOWN the set-list commands wait, a que
     CHECK(f.Names() == Texts{"Run", "Other"});
     CHECK(!PathExists(trees / "dst"));
     // Afterwards they work again.
+    S remove({S::Press(IDYES)});
     f.Click(f.window->DeleteButton());
     CHECK(f.Names() == Texts{"Other"});
     f.Close();

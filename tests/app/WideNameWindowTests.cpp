@@ -63,15 +63,18 @@ TEST_CASE("main window: names outside the code page and a deep branch sync both 
     // Newer on the destination side: UP brings them back.
     for (const std::wstring& name : names)
         REQUIRE(MakeFileW(LongForm(destination) + L"\\" + name, "up", TicksOf(2023, 1, 1)));
-    DialogScript up({DialogScript::Press(IDOK)});
+    // The bin takes no path as long as the deep branch's: asked once, Yes.
+    DialogScript up({DialogScript::Press(IDYES), DialogScript::Press(IDOK)});
     f.Click(f.window->UpButton());
     CHECK(up.unexpected == 0);
     CHECK(FilesUnlikeSource(Snapshot(destination), Snapshot(source)).empty());
     CHECK(ReadWholeFileW(LongForm(source) + L"\\" + names[0]) == "up");
 
-    // Against an empty source every one of them is an orphan.
+    // Against an empty source every one of them is an orphan, once the
+    // deletion guard has had its answer.
     f.ChooseName(1);
-    DialogScript prune({DialogScript::Press(IDOK)});
+    // The bin takes the deep branch whole, by its top folder.
+    DialogScript prune({DialogScript::Press(IDYES), DialogScript::Press(IDOK)});
     f.Click(f.window->DownButton());
     CHECK(prune.unexpected == 0);
     CHECK(Snapshot(destination).empty());

@@ -18,14 +18,14 @@ std::string Replace(const std::string& path)
     return ShownInCodePage(ReplaceMessage(W(path)));
 }
 
-std::string Delete(const std::string& path)
+std::string Delete(const std::string& path, bool toBin = false)
 {
-    return ShownInCodePage(FileDeleteMessage(W(path)));
+    return ShownInCodePage(FileDeleteMessage(W(path), toBin));
 }
 
-std::string Folder(const std::string& path)
+std::string Folder(const std::string& path, bool toBin = false)
 {
-    return ShownInCodePage(FolderDeleteMessage(W(path)));
+    return ShownInCodePage(FolderDeleteMessage(W(path), toBin));
 }
 
 std::string SizeLine(const std::string& path)
@@ -93,6 +93,16 @@ TEST_CASE("confirm texts: the delete message follows attributes and name, read-o
     CHECK(Delete("\"" + (temp / "q.txt") + "\"") == "Are you sure you want to delete 'q.txt'?");
     CHECK(Delete("bare.txt") == "Are you sure you want to delete 'bare.txt'?");
     CHECK(Folder(temp / "sub\\inner") == "Are you sure you want to remove the folder 'inner' and all its contents?");
+
+    // With the Recycle Bin on, each asks to move what goes there.
+    CHECK(Delete(temp / "both.txt", true) ==
+          "The file 'both.txt' is a read-only file. Are you sure you want to move it to the Recycle Bin?");
+    CHECK(Delete(temp / "sys.dat", true) ==
+          "The file 'sys.dat' is a system file.\n\nIf you remove it, your computer or one of your programs may no "
+          "longer work correctly. Are you sure you want to move it to the Recycle Bin?");
+    CHECK(Delete(temp / "hid.txt", true) == "Are you sure you want to move 'hid.txt' to the Recycle Bin?");
+    CHECK(Folder(temp / "sub\\inner", true) ==
+          "Are you sure you want to move the folder 'inner' and all its contents to the Recycle Bin?");
 }
 
 TEST_CASE("confirm texts: size lines, one decimal below 100 KB")
@@ -175,6 +185,8 @@ TEST_CASE("Japanese confirm texts are the Shift-JIS forms")
           "A082E9CCA7B2D982F08141905682B582A2CCA7B2D982C58FE38F9182AB82B582DC82B782A93F");
     // 'a.txt' を削除してもよろしいですか?
     CHECK(Hex(Delete(temp / "a.txt")) == "27612E747874272082F08DED8F9C82B582C482E082E682EB82B582A282C582B782A93F");
+    // 'a.txt' をごみ箱に移動してもよろしいですか?
+    CHECK(Hex(Delete(temp / "a.txt", true)) == "27612E747874272082F082B282DD94A082C988DA93AE82B582C482E082E682EB82B582A282C582B782A93F");
     // ﾌｧｲﾙが見つかりません。
     CHECK(Hex(SizeLine(temp / "gone.txt")) == "CCA7B2D982AA8CA982C282A982E882DC82B982F18142");
     CHECK(Hex(Folder(temp / "sub")) == "CCABD9C0DE277375622782C6CCABD9C0DE93E082CC82B782D782C482CCCCA7B2D982F08DED8F9C82B582C482E082E682EB"

@@ -48,13 +48,16 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass removes orphan files and folders, 
 
 TEST_CASE_FIXTURE(SyncTrees, "delete answers: No spares a file, No on a folder stops, Cancel stops, Yes to All covers the rest")
 {
+    // Not an empty source, which the deletion guard would ask about.
+    MakeFile(src + "\\keep.txt", "k", TicksOf(2021, 1, 1));
+    MakeFile(dst + "\\keep.txt", "k", TicksOf(2021, 1, 1));
     SUBCASE("No on a file keeps it and goes on")
     {
         MakeFile(dst + "\\a.txt", "a");
         host.answers = {IDNO};
         CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
         CHECK(PathExists(dst + "\\a.txt"));
-        CHECK(host.rows.empty());
+        CHECK(host.rows == std::vector<std::string>{"skip " + dst + "\\a.txt"});
     }
     SUBCASE("No on a folder keeps it and stops the run")
     {
@@ -70,7 +73,7 @@ TEST_CASE_FIXTURE(SyncTrees, "delete answers: No spares a file, No on a folder s
         MakeFile(dst + "\\b.txt", "b");
         host.answers = {IDCANCEL};
         CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 0);
-        CHECK(Names(dst).size() == 2);
+        CHECK(Names(dst).size() == 3);
         CHECK(host.questions.size() == 1);
     }
     SUBCASE("Yes to All in the first question removes files and folders unasked")
@@ -80,7 +83,7 @@ TEST_CASE_FIXTURE(SyncTrees, "delete answers: No spares a file, No on a folder s
         MakeFile(dst + "\\e\\c.txt", "c");
         host.answers = {SyncYesToAll};
         CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
-        CHECK(Names(dst).empty());
+        CHECK(Names(dst) == std::vector<std::string>{"keep.txt"});
         CHECK(host.questions.size() == 1);
     }
     CHECK(host.unexpected.empty());
@@ -103,7 +106,10 @@ TEST_CASE_FIXTURE(SyncTrees, "a recycle folder inside an orphan folder ends the 
 {
     MakeFile(dst + "\\orphan\\RECYCLER\\x.txt", "x");
     MakeFile(dst + "\\orphan\\y.txt", "y");
+    // The source is empty: the deletion guard asks, Force or not.
+    host.answers = {IDYES};
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(host.questions == std::vector<std::string>{"guard 1 of 1 in " + dst});
     CHECK(boxes.LastText() == "Folder not empty");
     CHECK_FALSE(PathExists(dst + "\\orphan\\y.txt"));
     CHECK(PathExists(dst + "\\orphan\\RECYCLER\\x.txt"));

@@ -152,6 +152,8 @@ TEST_CASE_FIXTURE(SyncTrees, "links: never written through, never descended into
     {
         TestLink link(temp / "outside", dst + "\\link");
         REQUIRE(link.Made());
+        // For an empty source, the deletion guard asks first.
+        host.answers = {IDYES};
         int result = Run(host, Options(1, 0, 1, 0), src, dst);
         CHECK(result == CanRemoveLinkItself(Widen((dst + "\\link").c_str())));
         CHECK(host.rows == std::vector<std::string>{"rmdir " + dst + "\\link"});
@@ -214,7 +216,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a replace that fills the disk keeps the old destin
     CHECK(again.rows.size() == 1);
     ScriptedHost up;
     CHECK(Run(up, Options(0, 0, 1, 0), disk, src) == 1);
-    CHECK(up.rows.empty());
+    CHECK(up.rows == std::vector<std::string>{"newer, kept " + disk + "\\big.bin " + src + "\\big.bin"});
     CHECK(ReadWholeFile(src + "\\big.bin").size() == 3u * 1024 * 1024);
 }
 
@@ -252,7 +254,7 @@ TEST_CASE_FIXTURE(SyncTrees, "names differing only in the case of a non-ASCII le
     std::vector<std::string> names = Names(dst);
     REQUIRE(names.size() == 2);
     CHECK(ReadWholeFile(dst + "\\" + names[0]) + ReadWholeFile(dst + "\\" + names[1]) == "newernew");
-    CHECK(host.rows.size() == 1);
+    CHECK(host.rows.size() == 2);
     CHECK(boxes.boxes.empty());
     // Beyond the first plane the file system folds nothing: two names.
     REQUIRE(MakeFileW(LongForm(src) + L"\\\U00010428.txt", "src", TicksOf(2021, 1, 1)));

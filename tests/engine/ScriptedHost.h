@@ -24,8 +24,19 @@ public:
     {
         return Ask("replace " + Narrow(existingFile) + " with " + Narrow(newFile));
     }
-    int ConfirmDeleteFile(const std::wstring& path) override { return Ask("delete " + Narrow(path)); }
-    int ConfirmRemoveFolder(const std::wstring& path) override { return Ask("rmdir " + Narrow(path)); }
+    int ConfirmDeleteFile(const std::wstring& path, bool toBin) override
+    {
+        return Ask((toBin ? "recycle " : "delete ") + Narrow(path));
+    }
+    int ConfirmRemoveFolder(const std::wstring& path, bool toBin) override
+    {
+        return Ask((toBin ? "recycle folder " : "rmdir ") + Narrow(path));
+    }
+    int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override
+    {
+        return Ask("guard " + std::to_string(deleting) + " of " + std::to_string(files) + " in " + Narrow(folder));
+    }
+    int ConfirmPermanentDelete(const std::wstring& path) override { return Ask("for good " + Narrow(path)); }
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
     {
         wideRows.push_back(Widen(operation) + L" " + first + (second.empty() ? L"" : L" ") + second);

@@ -65,7 +65,7 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench runs a whole run and counts what it did"
     std::string output = RunBench(*this, "--delete --excludeobj --verbose " + src + " " + target, &code);
     CHECK(code == 0);
     std::string last = LastLine(output);
-    CHECK(last.rfind("copied 1, deleted 2, removed folders 1, created folders 1, result OK, seconds ", 0) == 0);
+    CHECK(last.rfind("copied 1, replaced 0, deleted 2, removed folders 1, created folders 1, skipped 0, newer 1, result OK, seconds ", 0) == 0);
     CHECK(output.find("copy\t" + src + "\\sub\\b.txt\t" + target + "\\sub\\b.txt") != std::string::npos);
     CHECK(output.find("rmdir\t" + target + "\\gone") != std::string::npos);
     CHECK(ReadWholeFile(target + "\\a.txt") == "newer");
@@ -73,12 +73,12 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench runs a whole run and counts what it did"
     // --up runs the other way: the destination's newer a.txt comes back.
     output = RunBench(*this, "--up " + src + " " + target, &code);
     CHECK(code == 0);
-    CHECK(LastLine(output).rfind("copied 1, deleted 0, removed folders 0, created folders 0, result OK", 0) == 0);
+    CHECK(LastLine(output).rfind("copied 0, replaced 1, deleted 0, removed folders 0, created folders 0, skipped 0, newer 0, result OK", 0) == 0);
     CHECK(ReadWholeFile(src + "\\a.txt") == "newer");
 
     // A fresh destination counts as created, with its missing parents.
     output = RunBench(*this, src + " " + temp / "p\\q", &code);
-    CHECK(LastLine(output).rfind("copied 3, deleted 0, removed folders 0, created folders 3, result OK", 0) == 0);
+    CHECK(LastLine(output).rfind("copied 3, replaced 0, deleted 0, removed folders 0, created folders 3, skipped 0, newer 0, result OK", 0) == 0);
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "syncbench tells why a run was refused or stopped and fails")
@@ -112,7 +112,7 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench cuts Japanese names as the window progra
     CHECK(code == 0);
     CHECK(ReadWholeFile(dst + "\\表notes.txt") == "the user's");
     CHECK_FALSE(PathExists(dst + "\\表\\notes.txt"));
-    CHECK(LastLine(output).rfind("copied 0, deleted 1, removed folders 0, created folders 0, result OK", 0) == 0);
+    CHECK(LastLine(output).rfind("copied 0, replaced 0, deleted 1, removed folders 0, created folders 0, skipped 0, newer 0, result OK", 0) == 0);
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "syncbench takes, syncs and prints names outside the Japanese code page, both ways")
@@ -144,7 +144,7 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench takes, syncs and prints names outside th
         std::string output =
             RunBenchWide(*this, way.flags + (way.up ? wideTo + L" " + wideFrom : wideFrom + L" " + wideTo), &code);
         CHECK(code == 0);
-        CHECK(LastLine(output).rfind("copied 6, deleted 2, removed folders 1, created folders 2, result OK", 0) == 0);
+        CHECK(LastLine(output).rfind("copied 6, replaced 0, deleted 2, removed folders 1, created folders 2, skipped 0, newer 0, result OK", 0) == 0);
         std::wstring emoji = L"ß\\\U0001F600.txt";
         CHECK(output.find("copy\t" + Utf8(JoinName(wideFrom, emoji)) + "\t" + Utf8(JoinName(wideTo, emoji))) !=
               std::string::npos);
@@ -152,4 +152,30 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench takes, syncs and prints names outside th
         CHECK(source.size() == 11);
         CHECK(Snapshot(to) == source);
     }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "syncbench previews without touching anything, and its guard says No unless allowed")
+{
+    MakeFile(src + "\\a.txt", "a");
+    for (const char* name : {"\\x.txt", "\\y.txt", "\\z.txt"})
+        MakeFile(dst + name, "old");
+    TreeSnapshot before = Snapshot(dst);
+    DWORD code = 0;
+    std::string output = RunBench(*this, "--preview --delete " + src + " " + dst, &code);
+    CHECK(code == 0);
+    CHECK(output.find("(plan) copy\t" + src + "\\a.txt\t" + dst + "\\a.txt") != std::string::npos);
+    CHECK(output.find("(plan) del\t" + dst + "\\x.txt") != std::string::npos);
+    CHECK(output.find("plan: 1 to copy and 0 to replace (1 bytes), 3 to delete, 0 folders to create, 0 to remove, "
+                      "0 newer in destination") != std::string::npos);
+    CHECK(Changes(before, Snapshot(dst)).empty());
+
+    std::string empty = temp / "empty";
+    MakeFolder(empty);
+    output = RunBench(*this, "--delete " + empty + " " + dst, &code);
+    CHECK(code == 1);
+    CHECK(output.find("refused: would delete 3 of 3 files in " + dst) != std::string::npos);
+    CHECK(Changes(before, Snapshot(dst)).empty());
+    output = RunBench(*this, "--delete --allow-mass-delete " + empty + " " + dst, &code);
+    CHECK(code == 0);
+    CHECK(Names(dst).empty());
 }

@@ -15,7 +15,7 @@ const unsigned long long S = TicksPerSecond;
 
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "the update pass copies what is missing or strictly older, at full or DOS resolution")
+TEST_CASE_FIXTURE(SyncTrees, "the update pass copies what is missing, older or resized, at full or DOS resolution")
 {
     MakeFile(src + "\\new.txt", "new", T);
     MakeFile(src + "\\older.txt", "src", T + 10 * S);
@@ -27,21 +27,29 @@ TEST_CASE_FIXTURE(SyncTrees, "the update pass copies what is missing or strictly
     // 10:00:01 against 10:00:00: one second apart, one two-second step.
     MakeFile(src + "\\step.txt", "src", T + S);
     MakeFile(dst + "\\step.txt", "dst", T);
+    // The same time and another size: changed all the same.
+    MakeFile(src + "\\resized.txt", "longer", T);
+    MakeFile(dst + "\\resized.txt", "dst", T);
 
+    OperationCounts counts;
     SUBCASE("full resolution")
     {
-        OperationCounts counts;
         CHECK(Run(host, Options(0, 0, 1, 0), src, dst, &counts) == 1);
         CHECK(ReadWholeFile(dst + "\\step.txt") == "src");
-        CHECK(counts.copied == 3);
-        CHECK(host.rows.size() == 3);
+        CHECK(counts.replaced == 3);
     }
     SUBCASE("DOS resolution")
     {
-        CHECK(Run(host, Options(0, 1, 1, 0), src, dst) == 1);
+        CHECK(Run(host, Options(0, 1, 1, 0), src, dst, &counts) == 1);
         CHECK(ReadWholeFile(dst + "\\step.txt") == "dst");
-        CHECK(host.rows.size() == 2);
+        CHECK(counts.replaced == 2);
     }
+    CHECK(counts.copied == 1);
+    CHECK(ReadWholeFile(dst + "\\resized.txt") == "longer");
+    // The newer destination file is listed once more at the end.
+    CHECK(host.rows.size() == static_cast<std::size_t>(counts.copied + counts.replaced + 1));
+    CHECK(host.rows.back() == "newer, kept " + src + "\\newer.txt " + dst + "\\newer.txt");
+    CHECK(counts.newer == 1);
     CHECK(ReadWholeFile(dst + "\\new.txt") == "new");
     CHECK(WriteTicks(dst + "\\new.txt") == T);
     CHECK(ReadWholeFile(dst + "\\older.txt") == "src");
@@ -82,7 +90,7 @@ TEST_CASE_FIXTURE(SyncTrees, "EXCLUDEOBJ leaves object files alone but walks a f
     CHECK(Run(host, Options(0, 0, 1, 1), src, dst) == 1);
     CHECK(Names(dst) == std::vector<std::string>{"x.obj"});
     CHECK(Names(dst + "\\x.obj") == std::vector<std::string>{"c.txt"});
-    CHECK(host.rows.size() == 1);
+    CHECK(host.rows == std::vector<std::string>{"mkdir " + dst + "\\x.obj", "copy " + src + "\\x.obj\\c.txt " + dst + "\\x.obj\\c.txt"});
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "recycle folders are skipped at any depth and empty folders are still made")
@@ -172,7 +180,9 @@ TEST_CASE_FIXTURE(SyncTrees, "replace answers: Yes to All, No and Cancel")
         CHECK(Run(host, Options(0, 0, 0, 0), src, dst) == 1);
         CHECK(host.questions.size() == 3);
         CHECK(copied() == 0);
-        CHECK(host.rows.size() == 1);
+        // Each answer leaves its row; the new file is copied.
+        CHECK(host.rows.size() == 4);
+        CHECK(host.rows[0] == "skip " + src + "\\1.txt " + dst + "\\1.txt");
     }
     SUBCASE("Cancel stops at once, and no delete pass follows")
     {
@@ -278,11 +288,11 @@ TEST_CASE_FIXTURE(SyncTrees, "an abort is seen at the next file or folder")
     for (int i = 0; i < 20; ++i)
         MakeFile(src + "\\f" + std::to_string(i) + ".txt", "x");
     host.abortAtPump = 5;
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
     CHECK(host.pumps == 5);
     CHECK(host.rows.size() == 3);
     CHECK(Names(dst).size() == 3);
-    CHECK(host.statuses.back().empty());
+    CHECK(host.statuses.back() == "The run was aborted.");
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a copy that fails has its log row and stops the run")

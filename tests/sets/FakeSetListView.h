@@ -26,6 +26,13 @@ public:
     void SelectTop() override;
     int Selection() override { return selection; }
     void RefuseName(const char* name) override { refused.push_back(name); }
+    bool ConfirmDeleteSet(const char* name) override
+    {
+        asked.push_back(name);
+        return deleteAnswer;
+    }
+    std::vector<std::string> asked;
+    bool deleteAnswer = true;
 
     // Puts texts into the fields as a user would type them.
     void Type(const char* name, const char* source, const char* destination);

@@ -15,6 +15,7 @@ public:
     RECT rect = {100, 50, 588, 530};
     int moves = 0;
     std::map<int, int> widths;
+    bool recycleBin = true;
 
     RECT WindowRect() override { return rect; }
     void MoveWindowTo(int left, int top, int width, int height) override
@@ -24,6 +25,8 @@ public:
     }
     int ColumnWidth(int column) override { return widths[column]; }
     void SetColumnWidth(int column, int width) override { widths[column] = width; }
+    bool RecycleBin() override { return recycleBin; }
+    void SetRecycleBin(bool on) override { recycleBin = on; }
 
     // "left top right bottom, source width, destination width", to compare
     // in one check.

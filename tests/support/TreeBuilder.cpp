@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 void MakeFolder(const std::string& path)
 {
     std::string::size_type at = path.find('\\', 3);
@@ -70,6 +72,18 @@ bool IsFolderPath(const std::string& path)
 unsigned long FileAttributes(const std::string& path)
 {
     return GetFileAttributesA(path.c_str());
+}
+
+std::string TrashFiles()
+{
+    char home[MAX_PATH] = "";
+    GetEnvironmentVariableA("XDG_DATA_HOME", home, sizeof home);
+    if (home[0] != '/')
+        return std::string();
+    std::string path = std::string("Z:") + home;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    MakeFolder(path);
+    return path + "\\Trash\\files\\";
 }
 
 std::string UnixPath(const std::string& windowsPath)

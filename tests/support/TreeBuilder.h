@@ -28,6 +28,11 @@ unsigned long FileAttributes(const std::string& path);
 
 // The Linux path Wine maps a Windows path to.
 std::string UnixPath(const std::string& windowsPath);
+// The folder of the trash that Wine's Recycle Bin moves files into, with its
+// trailing separator: below $XDG_DATA_HOME, which the tests point into the
+// build folder. Made if missing, since Wine looks for it at a process's
+// first recycling; empty when XDG_DATA_HOME is not a Linux path.
+std::string TrashFiles();
 // Runs a command with /bin/sh on the Linux side and waits (polling, at most
 // timeoutMs) until it has ended. For what only Linux can make: links, mounts.
 bool RunUnixShell(const std::string& command, unsigned long timeoutMs = 20000);

@@ -1,0 +1,194 @@
+#include "SyncTrees.h"
+
+#include "CalendarTicks.h"
+#include "TestProcess.h"
+#include "TreeSnapshot.h"
+
+#include <doctest/doctest.h>
+
+#include <algorithm>
+
+namespace {
+
+const unsigned long long T = TicksOf(2023, 3, 1, 12, 0, 0);
+const unsigned long long S = 10000000ULL;
+
+// A preview's row as the run would log it.
+std::string Unplanned(const std::string& row)
+{
+    const std::string mark = "(plan) ";
+    return row.compare(0, mark.size(), mark) == 0 ? row.substr(mark.size()) : row;
+}
+
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "a preview logs and counts what the run then does, row for row, and touches nothing")
+{
+    MakeFile(src + "\\new.txt", "12345", T);
+    MakeFile(src + "\\folder\\deep\\inner.txt", "inner", T);
+    MakeFile(src + "\\older.txt", "source version", T + 10 * S);
+    MakeFile(dst + "\\older.txt", "old", T);
+    MakeFile(src + "\\newer.txt", "source", T);
+    MakeFile(dst + "\\newer.txt", "mine", T + 10 * S);
+    MakeFile(dst + "\\orphan.txt", "o", T);
+    MakeFile(dst + "\\gone\\a.txt", "a", T);
+    MakeFile(dst + "\\gone\\b\\c.txt", "c", T);
+    MakeFile(dst + "\\~omb1A2B-4.tmp", "a killed run's", T);
+    SetFileAttributesA((dst + "\\older.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    TreeSnapshot sources = Snapshot(src);
+    TreeSnapshot destinations = Snapshot(dst);
+
+    // Asked nothing although the set asks before every replace and delete.
+    SyncRun preview(host, Options(1, 0, 0, 0));
+    preview.SetPreview(true);
+    CHECK(preview.RunSet(src.c_str(), dst.c_str()) == 1);
+    CHECK(host.questions.empty());
+    CHECK(Changes(sources, Snapshot(src)).empty());
+    CHECK(Changes(destinations, Snapshot(dst)).empty());
+    const OperationCounts& plan = preview.Counts();
+    CHECK(plan.copied == 2);
+    CHECK(plan.replaced == 1);
+    CHECK(plan.bytes == 5 + 5 + 14);
+    CHECK(plan.createdFolders == 2);
+    CHECK(plan.deleted == 3);
+    CHECK(plan.removedFolders == 2);
+    CHECK(plan.newer == 1);
+    CHECK_FALSE(preview.Guarded());
+    for (const std::string& row : host.rows)
+        CHECK((row.rfind("(plan) ", 0) == 0 || row.rfind("newer, kept ", 0) == 0));
+
+    ScriptedHost real;
+    real.answers = {SyncYesToAll, SyncYesToAll};
+    OperationCounts done;
+    CHECK(Run(real, Options(1, 0, 0, 0), src, dst, &done) == 1);
+    std::vector<std::string> planned;
+    for (const std::string& row : host.rows)
+        planned.push_back(Unplanned(row));
+    CHECK(real.rows == planned);
+    CHECK(done.copied == plan.copied);
+    CHECK(done.replaced == plan.replaced);
+    CHECK(done.deleted == plan.deleted);
+    CHECK(done.removedFolders == plan.removedFolders);
+    CHECK(done.createdFolders == plan.createdFolders);
+
+    // A preview can be aborted, and says so.
+    ScriptedHost aborted;
+    aborted.abortAtPump = 2;
+    SyncRun again(aborted, Options(1, 0, 0, 0));
+    again.SetPreview(true);
+    CHECK(again.RunSet(src.c_str(), dst.c_str()) == 0);
+    CHECK(again.Stopped() == RunContext::Aborted);
+    CHECK(aborted.statuses.back() == "The run was aborted.");
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "the deletion guard asks before a run would empty the destination, Force or not")
+{
+    struct Row {
+        const char* name;
+        int sourceFiles;      // the first of the destination's files the source also has
+        int destinationFiles;
+        const char* question; // nullptr: none
+    } rows[] = {
+        {"an empty source", 0, 3, "guard 3 of 3"},
+        {"sides swapped: most of it is not in the source", 10, 50, "guard 40 of 50"},
+        {"twenty of twenty-one", 1, 21, "guard 20 of 21"},
+        {"nineteen of twenty: too few", 1, 20, nullptr},
+        {"an ordinary run with a few orphans", 27, 30, nullptr},
+    };
+    for (const Row& row : rows) {
+        for (int answer : {IDNO, IDYES}) {
+            CAPTURE(std::string(row.name));
+            CAPTURE(answer);
+            TempFolder trees;
+            std::string from = trees / "src";
+            std::string to = trees / "dst";
+            MakeFolder(from);
+            MakeFile(from + "\\only in source.txt", "s", T);
+            if (row.sourceFiles == 0)
+                DeleteFileA((from + "\\only in source.txt").c_str());
+            for (int i = 0; i < row.destinationFiles; ++i) {
+                std::string name = "\\sub" + std::to_string(i % 3) + "\\f" + std::to_string(i) + ".txt";
+                MakeFile(to + name, "d", T);
+                if (i < row.sourceFiles)
+                    MakeFile(from + name, "d", T);
+            }
+            TreeSnapshot before = Snapshot(to);
+            ScriptedHost guarded;
+            guarded.answers = {answer};
+            int result = Run(guarded, Options(1, 0, 1, 0), from, to);
+            if (!row.question) {
+                CHECK(guarded.questions.empty());
+                CHECK(result == 1);
+                break;
+            }
+            REQUIRE(guarded.questions.size() == 1);
+            CHECK(guarded.questions[0] == std::string(row.question) + " in " + to);
+            if (answer == IDNO) {
+                // Nothing deleted, and nothing copied either: the run never started.
+                CHECK(result == 0);
+                CHECK(Changes(before, Snapshot(to)).empty());
+                CHECK(guarded.statuses.back() == "The run was cancelled.");
+            } else {
+                CHECK(result == 1);
+                CHECK(Snapshot(to).size() == Snapshot(from).size());
+            }
+        }
+    }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or replaces is in the bin, and a refusal is asked about")
+{
+    std::string trash = TrashFiles();
+    REQUIRE(!trash.empty());
+    // Names no earlier run left in the trash, where Wine would pick others.
+    std::string tag = std::to_string(GetCurrentProcessId());
+    MakeFile(src + "\\report" + tag + ".txt", "new version", T + 10 * S);
+    MakeFile(dst + "\\report" + tag + ".txt", "old version", T);
+    MakeFile(dst + "\\orphan" + tag + ".txt", "orphan", T);
+    MakeFile(dst + "\\folder" + tag + "\\inner.txt", "inner", T);
+    SyncRun run(host, Options(1, 0, 1, 0));
+    run.SetRecycle(true);
+    CHECK(run.RunSet(src.c_str(), dst.c_str()) == 1);
+    CHECK(host.questions.empty());
+    CHECK(ReadWholeFile(dst + "\\report" + tag + ".txt") == "new version");
+    CHECK(Names(dst) == std::vector<std::string>{"report" + tag + ".txt"});
+    CHECK(ReadWholeFile(trash + "report" + tag + ".txt") == "old version");
+    CHECK(ReadWholeFile(trash + "orphan" + tag + ".txt") == "orphan");
+    CHECK(ReadWholeFile(trash + "folder" + tag + "\\inner.txt") == "inner");
+    CHECK(run.Counts().replaced == 1);
+    CHECK(run.Counts().deleted == 2);
+    CHECK(run.Counts().removedFolders == 1);
+    for (const char* name : {"report", "orphan", "folder"})
+        RunUnixShell("rm -r '" + UnixPath(trash + name + tag) + "'*");
+
+    // A disk of its own, away from the trash: the bin refuses, and the user
+    // is asked once whether to delete for good. No keeps everything.
+    for (int answer : {IDNO, IDYES}) {
+        CAPTURE(answer);
+        TempFolder trees;
+        std::string from = trees / "src";
+        std::string disk = trees / "disk";
+        MakeFolder(disk);
+        SmallDisk small(disk, "1m");
+        REQUIRE(small.Mounted());
+        MakeFile(from + "\\c.txt", "new", T + 10 * S);
+        MakeFile(disk + "\\c.txt", "old", T);
+        MakeFile(disk + "\\a.txt", "a", T);
+        MakeFile(disk + "\\sub\\b.txt", "b", T);
+        TreeSnapshot before = Snapshot(disk);
+        ScriptedHost asked;
+        asked.answers = {answer};
+        SyncRun refused(asked, Options(1, 0, 1, 0));
+        refused.SetRecycle(true);
+        CHECK(refused.RunSet(from.c_str(), disk.c_str()) == 1);
+        CHECK(asked.questions == std::vector<std::string>{"for good " + disk + "\\c.txt"});
+        if (answer == IDNO) {
+            CHECK(Changes(before, Snapshot(disk)).empty());
+            CHECK(refused.Counts().skipped == 3);
+            CHECK(std::count(asked.rows.begin(), asked.rows.end(), "skip " + disk + "\\a.txt") == 1);
+        } else {
+            CHECK(Names(disk) == std::vector<std::string>{"c.txt"});
+            CHECK(ReadWholeFile(disk + "\\c.txt") == "new");
+        }
+    }
+}
