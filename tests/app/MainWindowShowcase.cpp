@@ -154,7 +154,7 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
     S second({[&](HWND dialog) { Shot(f.handle, replace); return S::Press(20)(dialog); },
               [&](HWND dialog) {
                   // The log's picture may follow the last rows by up to a second.
-                  WaitUntil([&] { return !EListPictureBehind(f.window->Log()->Handle()); }, 2000);
+                  WaitUntil([&] { return !f.window->Log()->PictureBehind(); }, 2000);
                   Shot(f.handle, success);
                   return S::Press(IDOK)(dialog);
               }});
