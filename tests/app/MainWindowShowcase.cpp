@@ -6,6 +6,7 @@
 //   main_window_showcase failed <marker>
 //   main_window_showcase changed <marker>
 //   main_window_showcase names <marker>
+//   main_window_showcase million <marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
@@ -16,7 +17,8 @@
 // a read-only set file: the question of a failed save; "changed" closes it
 // after another program changed the set file: the question before it is
 // overwritten. "names" runs a set whose files have names of other code pages
-// and an emoji: the log once the run is over.
+// and an emoji: the log once the run is over. "million" logs a million
+// copies, numbered in their names: the log at its last row.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -199,6 +201,26 @@ void ShowNames(const char* marker)
     f.Close();
 }
 
+// A million rows through the run's view of the window, a message dispatched
+// every 16 rows as a run does.
+void ShowMillion(const char* marker)
+{
+    MainWindowFixture f(SampleSets());
+    f.Open();
+    RunWindow& run = *f.window;
+    run.LockForRun();
+    for (int row = 1; row <= 1000000; ++row) {
+        std::wstring name = L"\\Photos\\2026\\album" + std::to_wstring(row / 200) + L"\\photo" + std::to_wstring(row) + L".jpg";
+        run.LogOperation("copy", L"C:" + name, L"D:\\Backup" + name);
+        if (row % 16 == 0)
+            f.Pump();
+    }
+    run.UnlockAfterRun();
+    f.Pump();
+    Shot(f.handle, marker);
+    f.Close();
+}
+
 }
 
 void app::main(int argc, char* argv[])
@@ -214,4 +236,6 @@ void app::main(int argc, char* argv[])
         ShowCloseQuestion(mode == "changed", argv[2]);
     else if (mode == "names" && argc > 2)
         ShowNames(argv[2]);
+    else if (mode == "million" && argc > 2)
+        ShowMillion(argv[2]);
 }
