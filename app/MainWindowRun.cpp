@@ -51,7 +51,7 @@ void MainWindow::LockForRun()
 void MainWindow::UnlockAfterRun()
 {
     // The log's picture follows late while rows pour in; the run is over.
-    EListRefreshPicture(log->Handle());
+    log->RefreshPicture();
     EnableControls(true);
     abortButton->Disable();
     UpdateWindow(Handle());

@@ -4,7 +4,8 @@
 # questions at close about a set file that cannot be written or was changed
 # on disk (English and Japanese), a run (English), a preview with its summary
 # and the deletion guard's question (English and Japanese), the log of a run over
-# names of other code pages and an emoji (English and Japanese), the
+# names of other code pages and an emoji (English and Japanese), the log
+# at the last of a million rows (English), the
 # replace confirmation, the success dialog, the replace and delete questions
 # about sample files and the replace question about a file named in
 # Japanese with an emoji (English and Japanese), a frame with every standard control
@@ -66,6 +67,7 @@ shots main_window_showcase en_US.UTF-8 names log_names_en
 shots main_window_showcase ja_JP.UTF-8 names log_names_ja
 shots main_window_showcase en_US.UTF-8 safety preview_en guard_en
 shots main_window_showcase ja_JP.UTF-8 safety preview_ja guard_ja
+shots main_window_showcase en_US.UTF-8 million log_million_en
 shots main_window_showcase en_US.UTF-8 failed save_failed_en
 shots main_window_showcase ja_JP.UTF-8 failed save_failed_ja
 shots main_window_showcase en_US.UTF-8 changed file_changed_en

@@ -6,6 +6,7 @@
 
 #include "EBrush.h"
 #include "EDC.h"
+#include "ELogRows.h"
 
 namespace {
 
@@ -34,11 +35,24 @@ UINT DrawFlags(int format)
     }
 }
 
-void DrawCell(HWND list, HDC dc, const DRAWITEMSTRUCT& item, int column, int x, int width, int format)
-{
-    RECT rect = {x + 2, item.rcItem.top, x + width - 2, item.rcItem.bottom};
-    DrawTextW(dc, EListCellText(list, static_cast<int>(item.itemID), column).c_str(), -1, &rect, DrawFlags(format));
-}
+// A cell's text, from the control or from the rows kept for it.
+struct CellSource {
+    CellSource(HWND list, const ELogRows* rows) : list(list), rows(rows) {}
+    HWND list;
+    const ELogRows* rows;
+    wchar_t buffer[EListCellLimit + 1];
+    std::wstring plain;
+    const wchar_t* Text(int row, int column)
+    {
+        if (rows)
+            return rows->Cell(row, column, buffer);
+        plain = EListCellText(list, row, column);
+        return plain.c_str();
+    }
+};
+
+void DrawRow(HWND list, const DRAWITEMSTRUCT& item, CellSource& cells);
+
 
 }
 
@@ -123,6 +137,20 @@ int EListColumnCount(HWND list)
 
 void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item)
 {
+    CellSource cells(list, nullptr);
+    DrawRow(list, item, cells);
+}
+
+void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item, const ELogRows& rows)
+{
+    CellSource cells(list, &rows);
+    DrawRow(list, item, cells);
+}
+
+namespace {
+
+void DrawRow(HWND list, const DRAWITEMSTRUCT& item, CellSource& cells)
+{
     EDC dc(item.hDC);
     COLORREF background = static_cast<COLORREF>(SendMessageA(list, LVM_GETBKCOLOR, 0, 0));
     bool selected = (item.itemState & ODS_SELECTED) != 0;
@@ -140,10 +168,14 @@ void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item)
         column.mask = LVCF_FMT | LVCF_WIDTH;
         SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
         // Too narrow for any text; the next column still starts at its edge.
-        if (column.cx > 4)
-            DrawCell(list, dc.Handle(), item, i, x, column.cx, column.fmt);
+        if (column.cx > 4) {
+            RECT rect = {x + 2, item.rcItem.top, x + column.cx - 2, item.rcItem.bottom};
+            DrawTextW(dc.Handle(), cells.Text(static_cast<int>(item.itemID), i), -1, &rect, DrawFlags(column.fmt));
+        }
         x += column.cx;
     }
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(dc.Handle(), &item.rcItem);
+}
+
 }

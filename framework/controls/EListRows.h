@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+class ELogRows;
+
 // Operations of a report list-view control, on its window handle, for the
-// list-view wrappers; rows and columns live in the control, nothing here
-// keeps a copy.
+// list-view wrappers. The rows of a plain list live in the control; those
+// of a virtual one (the log) in an ELogRows beside it.
 
 // One column: title, width in pixels, alignment (0 left, 1 right, 2 centre).
 struct EListColumn {
@@ -44,34 +46,7 @@ void EListInsertColumns(HWND list, int count, const EListColumn* columns);
 void EListInsertRow(HWND list, int index, const char* const* texts, int count);
 void EListInsertRow(HWND list, int index, const wchar_t* const* texts, int count);
 
-// Appends a row at the end, selects it and scrolls it into view. A row that
-// comes after a quiet spell is painted at once (the rows that changed, not
-// the whole list). Painting every row of a fast run would cost more than
-// the run's own work, and under Wine even an unpainted insert costs the
-// control about a millisecond of layout; so while rows pour in the list's
-// drawing stays off, and its selection, scroll position and picture follow
-// every EListPaintDelay milliseconds (longer when a picture is slow to
-// paint: it takes at most a twentieth of the time), and a timer brings them
-// up to date once the rows stop. The rows themselves are always in the list.
-void EListAppendRow(HWND list, const char* const* texts, int count);
-void EListAppendRow(HWND list, const wchar_t* const* texts, int count);
-
-enum { EListPaintDelay = 100 };
-
-// Appends, selects and scrolls to the row leaving all drawing to the control,
-// which draws the scroll bar twice per row; what EListAppendRow does for a
-// list that is not on screen. Returns the new row's index.
-int EListAppendRowPlain(HWND list, const char* const* texts, int count);
-int EListAppendRowPlain(HWND list, const wchar_t* const* texts, int count);
-
-// Whether the picture on screen (rows or scroll bar) still waits to be
-// brought up to date.
-bool EListPictureBehind(HWND list);
-
-// Repaints the list now, if its picture is behind.
-void EListRefreshPicture(HWND list);
-
-// A cell's text as the list keeps it, wide.
+// A cell's text as a plain list keeps it, wide.
 std::wstring EListCellText(HWND list, int row, int column);
 
 bool EListHasColumn(HWND list, int index);
@@ -86,5 +61,7 @@ int EListColumnCount(HWND list);
 // ANSI draw would take them through the code page of the font's character
 // set, not the system's (Shift-JIS names came out as Western mojibake).
 void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item);
+// The same for a virtual list whose rows are kept in rows.
+void EListDrawRow(HWND list, const DRAWITEMSTRUCT& item, const ELogRows& rows);
 
 #endif

@@ -37,16 +37,6 @@ void EListView::InsertRow(int index, const wchar_t* const* texts, int count)
     EListInsertRow(handle, index, texts, count);
 }
 
-void EListView::AppendRow(const char* const* texts, int count)
-{
-    EListAppendRow(handle, texts, count);
-}
-
-void EListView::AppendRow(const wchar_t* const* texts, int count)
-{
-    EListAppendRow(handle, texts, count);
-}
-
 void EListView::DeleteAllRows()
 {
     SendMessageA(handle, LVM_DELETEALLITEMS, 0, 0);

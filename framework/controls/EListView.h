@@ -18,10 +18,6 @@ public:
     // data is index.
     void InsertRow(int index, const char* const* texts, int count);
     void InsertRow(int index, const wchar_t* const* texts, int count);
-    // Appends, selects and shows the row at once, painting no more of the
-    // list than the change needs.
-    void AppendRow(const char* const* texts, int count);
-    void AppendRow(const wchar_t* const* texts, int count);
     void DeleteAllRows();
     int RowCount() const;
     bool HasColumn(int index) const;

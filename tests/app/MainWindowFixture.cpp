@@ -18,11 +18,12 @@ const char FixtureProperty[] = "OmbrelTestFixture";
 LRESULT CALLBACK WatchLog(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* fixture = static_cast<MainWindowFixture*>(GetPropA(list, FixtureProperty));
+    // The log is a virtual list: a row has come when the control's count
+    // grows, which it does once per row.
+    bool grows = message == LVM_SETITEMCOUNT &&
+                 static_cast<LRESULT>(wParam) > CallWindowProcA(fixture->logProcedure, list, LVM_GETITEMCOUNT, 0, 0);
     LRESULT result = CallWindowProcA(fixture->logProcedure, list, message, wParam, lParam);
-    // A row is complete when its last cell, the destination, is set.
-    // The log's rows are wide; iSubItem sits alike in both forms.
-    if ((message == LVM_SETITEMTEXTW || message == LVM_SETITEMTEXTA) &&
-        reinterpret_cast<const LVITEMW*>(lParam)->iSubItem == 2 && fixture->onRow)
+    if (grows && fixture->onRow)
         fixture->onRow(fixture->LogRows());
     return result;
 }

@@ -7,6 +7,7 @@
 //   main_window_showcase changed <marker>
 //   main_window_showcase names <marker>
 //   main_window_showcase safety <preview marker> <guard marker>
+//   main_window_showcase million <marker>
 // At each moment worth a picture it writes the window's rectangle
 // ("x y width height") to the next marker file and waits until the file is
 // deleted. "window" shows a few sets; "run" offers to create the missing
@@ -20,6 +21,8 @@
 // and an emoji: the log once the run is over. "safety" previews a run that
 // copies, replaces and deletes: the planned log with the summary; then
 // runs a set whose source is empty: the deletion guard's question.
+// "million" logs a million copies, numbered in their names: the log at its
+// last row.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -157,7 +160,7 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
     S second({[&](HWND dialog) { Shot(f.handle, replace); return S::Press(20)(dialog); },
               [&](HWND dialog) {
                   // The log's picture may follow the last rows by up to a second.
-                  WaitUntil([&] { return !EListPictureBehind(f.window->Log()->Handle()); }, 2000);
+                  WaitUntil([&] { return !f.window->Log()->PictureBehind(); }, 2000);
                   Shot(f.handle, success);
                   return S::Press(IDOK)(dialog);
               }});
@@ -238,6 +241,26 @@ void ShowSafetyNet(const char* preview, const char* guard)
     f.Close();
 }
 
+// A million rows through the run's view of the window, a message dispatched
+// every 16 rows as a run does.
+void ShowMillion(const char* marker)
+{
+    MainWindowFixture f(SampleSets());
+    f.Open();
+    RunWindow& run = *f.window;
+    run.LockForRun();
+    for (int row = 1; row <= 1000000; ++row) {
+        std::wstring name = L"\\Photos\\2026\\album" + std::to_wstring(row / 200) + L"\\photo" + std::to_wstring(row) + L".jpg";
+        run.LogOperation("copy", L"C:" + name, L"D:\\Backup" + name);
+        if (row % 16 == 0)
+            f.Pump();
+    }
+    run.UnlockAfterRun();
+    f.Pump();
+    Shot(f.handle, marker);
+    f.Close();
+}
+
 }
 
 void app::main(int argc, char* argv[])
@@ -255,4 +278,6 @@ void app::main(int argc, char* argv[])
         ShowNames(argv[2]);
     else if (mode == "safety" && argc > 3)
         ShowSafetyNet(argv[2], argv[3]);
+    else if (mode == "million" && argc > 2)
+        ShowMillion(argv[2]);
 }

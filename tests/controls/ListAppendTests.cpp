@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 
 #include "EListRows.h"
@@ -11,8 +12,6 @@
 #include "TestProcess.h"
 
 namespace {
-
-const EListColumn Columns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
 
 int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 {
@@ -25,13 +24,7 @@ int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 
 struct AppendFixture {
     LogList log;
-    AppendFixture() : log(600, 200)
-    {
-        SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
-        SendMessageA(log.list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
-        EListInsertColumns(log.list, 3, Columns);
-        RedrawWindow(log.parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
+    AppendFixture() : log(600, 200) {}
     static std::string Path(int row) { return "C:\\folder\\file" + std::to_string(row) + ".txt"; }
     // Appends until the list holds rows rows.
     void AppendUpTo(int rows)
@@ -39,13 +32,14 @@ struct AppendFixture {
         for (int i = Count(); i < rows; i++) {
             std::string path = Path(i);
             const char* texts[] = {i % 2 ? "del" : "copy", path.c_str(), path.c_str()};
-            EListAppendRow(log.list, texts, 3);
+            log.log.AppendRow(texts, 3);
         }
     }
     int Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return static_cast<int>(SendMessageA(log.list, message, wParam, lParam));
     }
+    // As the control counts them: it follows every append.
     int Count() const { return Ask(LVM_GETITEMCOUNT); }
     int Top() const { return Ask(LVM_GETTOPINDEX); }
     int Page() const { return Ask(LVM_GETCOUNTPERPAGE); }
@@ -81,7 +75,7 @@ struct AppendFixture {
         CHECK(Top() >= newest - Page());
     }
     // Messages flow until the picture has caught up with the list.
-    void CatchUp() const { REQUIRE(WaitUntil([&] { return !EListPictureBehind(log.list); }, 5000)); }
+    void CatchUp() const { REQUIRE(WaitUntil([&] { return !log.log.PictureBehind(); }, 5000)); }
     // Caught up and quiet for longer than the paint delay: the next row is
     // painted as it comes.
     void QuietSpell() const
@@ -185,15 +179,15 @@ TEST_CASE("list append: a long burst with no message dispatched still brings the
     DWORD start = GetTickCount();
     while (!redrawn && GetTickCount() - start < 10000) {
         f.AppendUpTo(f.Count() + 1);
-        if (EListPictureBehind(f.log.list))
+        if (f.log.log.PictureBehind())
             fellBehind = true;
         else
             redrawn = fellBehind;
     }
     CHECK(redrawn);
     f.AppendUpTo(f.Count() + 5);
-    EListRefreshPicture(f.log.list);
-    CHECK_FALSE(EListPictureBehind(f.log.list));
+    f.log.log.RefreshPicture();
+    CHECK_FALSE(f.log.log.PictureBehind());
     CHECK(f.StaleRowPixels() == 0);
 }
 
@@ -204,7 +198,7 @@ TEST_CASE("list append: a hidden log gets every row, shown right once it shows")
     SUBCASE("hidden in the middle of a burst")
     {
         f.AppendUpTo(5);
-        REQUIRE(EListPictureBehind(f.log.list));
+        REQUIRE(f.log.log.PictureBehind());
     }
     ShowWindow(f.log.parent, SW_HIDE);
     const int rows = 40;
@@ -222,15 +216,10 @@ TEST_CASE("list append: a hundred thousand rows, then one more from the top of t
 {
     AppendFixture f;
     const int rows = 100000;
-    SendMessageA(f.log.list, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < rows; i++) {
-        std::string path = AppendFixture::Path(i);
-        const char* texts[] = {"copy", path.c_str(), path.c_str()};
-        EListInsertRow(f.log.list, i, texts, 3);
-    }
-    SendMessageA(f.log.list, WM_SETREDRAW, TRUE, 0);
-    UpdateWindow(f.log.list);
-    REQUIRE(f.Top() == 0);
+    ShowWindow(f.log.parent, SW_HIDE);
+    f.AppendUpTo(rows);
+    ShowWindow(f.log.parent, SW_SHOW);
+    f.ScrollToTop();
     f.AppendUpTo(rows + 1);
     CHECK(f.Count() == rows + 1);
     f.CatchUp();
@@ -238,4 +227,37 @@ TEST_CASE("list append: a hundred thousand rows, then one more from the top of t
     CHECK(f.Text(rows, 1) == AppendFixture::Path(rows));
     CHECK(f.Text(rows - 1, 2) == AppendFixture::Path(rows - 1));
     CHECK(f.StaleRowPixels() == 0);
+}
+
+TEST_CASE("list append: a new log on a reused handle starts clean")
+{
+    AppendFixture f;
+    EAttributeList list;
+    list.Set(EKey::Style, LVS_REPORT | LVS_SINGLESEL).Set(EKey::Width, 600).Set(EKey::Height, 200);
+    const EListColumn columns[] = {{"Operation", 80, 0}, {"Source", 300, 0}};
+    auto old = std::make_unique<EOwnerDrawListView>(&f.log.view, "", list);
+    old->InsertColumns(2, columns);
+    const char* texts[] = {"copy", "C:\\a\\b.txt"};
+    for (int i = 0; i < 5; i++)
+        old->AppendRow(texts, 2);
+    REQUIRE(old->PictureBehind());
+    HWND handle = old->Handle();
+    old.reset();
+    // Under Wine a freed handle's slot comes back with the next user object
+    // (a menu is the cheapest), one generation (the high word, 1 to 0xfffe)
+    // later.
+    auto word = [](HWND window, int high) { return (reinterpret_cast<UINT_PTR>(window) >> (high * 16)) & 0xFFFF; };
+    std::unique_ptr<EOwnerDrawListView> same;
+    for (int i = 0; i < 0x20000 && !same; i++) {
+        HMENU menu = CreatePopupMenu();
+        DestroyMenu(menu);
+        HWND other = reinterpret_cast<HWND>(menu);
+        if (word(other, 0) == word(handle, 0) && word(other, 1) % 0xFFFE + 1 == word(handle, 1))
+            same = std::make_unique<EOwnerDrawListView>(&f.log.view, "", list);
+    }
+    REQUIRE((same && same->Handle() == handle));
+    CHECK_FALSE(same->PictureBehind());
+    same->InsertColumns(2, columns);
+    same->AppendRow(texts, 2);
+    CHECK(WaitUntil([&] { return !same->PictureBehind(); }, 3000));
 }

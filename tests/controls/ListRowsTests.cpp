@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "EListRows.h"
 #include "EOwnerDrawListView.h"
@@ -37,9 +38,10 @@ const int RowWidth = 600, RowHeight = 18;
 
 // One row painted by EListDrawRow into a memory canvas of the row's size.
 struct Painted : Canvas {
-    Painted(HWND list, int row, UINT state) : Canvas(RowWidth, RowHeight)
+    Painted(const EOwnerDrawListView& log, int row, UINT state) : Canvas(RowWidth, RowHeight)
     {
-        EListDrawRow(list, DrawRequest(list, ODT_LISTVIEW, row, state, {0, 0, RowWidth, RowHeight}, *this));
+        HWND list = log.Handle();
+        EListDrawRow(list, DrawRequest(list, ODT_LISTVIEW, row, state, {0, 0, RowWidth, RowHeight}, *this), log.Rows());
     }
 };
 
@@ -66,7 +68,7 @@ int FirstInkColumn(const Canvas& row, int left, int right, COLORREF fill)
 
 TEST_CASE("list rows: columns, the first always left-aligned, counted from the control")
 {
-    LogList log(600, 200);
+    LogList log(600, 200, false);
     CHECK(EListColumnCount(log.list) == 0);
     CHECK_FALSE(EListHasColumn(log.list, 0));
     EListInsertColumns(log.list, 0, LogColumns);
@@ -79,43 +81,53 @@ TEST_CASE("list rows: columns, the first always left-aligned, counted from the c
     CHECK(Format(log.list, 2) == LVCFMT_CENTER);
 }
 
-TEST_CASE("list rows: inserted with sub-items and item data; texts bounded")
+TEST_CASE("list rows: kept with shared folders, given back through the control, bounded")
 {
     LogList log(600, 200);
-    EListInsertColumns(log.list, 3, LogColumns);
-    const char* one[] = {"only", "ignored", "ignored"};
-    EListInsertRow(log.list, 0, one, 1);
-    const char* three[] = {"copy", "C:\\a\\b.txt", "D:\\a\\b.txt"};
-    EListInsertRow(log.list, 1, three, 3);
-    CHECK(Cell(log.list, 0, 0) == "only");
-    CHECK(Cell(log.list, 0, 1).empty());
-    CHECK(Cell(log.list, 1, 1) == "C:\\a\\b.txt");
-    CHECK(Cell(log.list, 1, 2) == "D:\\a\\b.txt");
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = 1;
-    SendMessageA(log.list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    CHECK(item.lParam == 1);
-
-    std::string huge(5000, 'x');
-    const char* big[] = {"copy", huge.c_str(), nullptr};
-    EListInsertRow(log.list, 2, big, 3);
-    CHECK(Cell(log.list, 2, 1) == std::string(EListCellLimit, 'x'));
-    CHECK(Cell(log.list, 2, 2).empty());
+    std::string huge(5000, 'x'), deep = "C:\\" + std::string(300, 'd') + "\\f.txt";
+    // Row by row: what is appended, then what each cell gives back.
+    const struct {
+        std::vector<const char*> texts;
+        std::vector<std::string> cells;
+    } rows[] = {
+        {{"copy", "C:\\a\\b.txt", "D:\\a\\b.txt"}, {"copy", "C:\\a\\b.txt", "D:\\a\\b.txt"}},
+        {{"copy", "C:\\a\\c.txt", "D:\\a\\b.txt"}, {"copy", "C:\\a\\c.txt", "D:\\a\\b.txt"}},
+        {{"del", "C:\\a\\", nullptr}, {"del", "C:\\a\\", ""}},
+        {{"only"}, {"only", "", ""}},
+        {{"newer, kept", "C:\\a\\b.txt", "C:\\a\\b.txt", "ignored"}, {"newer, kept", "C:\\a\\b.txt", "C:\\a\\b.txt"}},
+        {{"copy", huge.c_str(), deep.c_str()}, {"copy", std::string(EListCellLimit, 'x'), deep.substr(0, EListCellLimit)}},
+        {{"", "b.txt", "\\"}, {"", "b.txt", "\\"}},
+    };
+    for (const auto& row : rows)
+        log.log.AppendRow(row.texts.data(), static_cast<int>(row.texts.size()));
+    REQUIRE(log.log.RowCount() == 7);
+    REQUIRE(SendMessageA(log.list, LVM_GETITEMCOUNT, 0, 0) == 7);
+    for (int r = 0; r < 7; r++)
+        for (int c = 0; c < 3; c++) {
+            CAPTURE(r);
+            CAPTURE(c);
+            CHECK(Cell(log.list, r, c) == rows[r].cells[c]);
+        }
+    CHECK(log.log.CellText(7, 0).empty());
+    CHECK(log.log.CellText(0, 3).empty());
+    log.log.DeleteAllRows();
+    CHECK(log.log.RowCount() == 0);
+    CHECK(SendMessageA(log.list, LVM_GETITEMCOUNT, 0, 0) == 0);
+    const char* again[] = {"mkdir", "E:\\n"};
+    log.log.AppendRow(again, 2);
+    CHECK(Cell(log.list, 0, 1) == "E:\\n");
 }
 
 TEST_CASE("list rows: painting a row, selected or not")
 {
-    LogList log(600, 150);
+    LogList log(600, 150, false);
     const EListColumn columns[] = {{"Operation", 80, 0}, {"Narrow", 4, 0}, {"Right", 150, 1}, {"Format 3", 200, 3}};
     EListInsertColumns(log.list, 4, columns);
-    SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
-    SendMessageA(log.list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
     const char* texts[] = {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "WWWW", "ab", "cd"};
-    EListInsertRow(log.list, 0, texts, 4);
+    log.log.AppendRow(texts, 4);
     const COLORREF white = RGB(255, 255, 255), navy = RGB(0, 0, 128);
 
-    Painted plain(log.list, 0, 0);
+    Painted plain(log.log, 0, 0);
     CHECK(plain.At(0, 0) == white);
     // Too long: cut inside its own column, two pixels short of the edge.
     CHECK(Ink(plain, 2, 78, white) > 0);
@@ -129,13 +141,13 @@ TEST_CASE("list rows: painting a row, selected or not")
     CHECK(first < 250);
     CHECK(Ink(plain, 434, 600, white) == 0);
 
-    Painted selected(log.list, 0, ODS_SELECTED);
+    Painted selected(log.log, 0, ODS_SELECTED);
     CHECK(selected.At(0, 0) == navy);
     CHECK(selected.At(599, 17) == navy);
     CHECK(Ink(selected, 2, 78, navy) > 0);
     CHECK(Ink(selected, 84, 200, navy) == 0);
 
-    Painted focused(log.list, 0, ODS_FOCUS);
+    Painted focused(log.log, 0, ODS_FOCUS);
     // A dotted rectangle over the whole row, text left alone.
     int top = 0, bottom = 0;
     for (int x = 0; x < RowWidth; x++) {
@@ -151,9 +163,8 @@ TEST_CASE("list rows: painting a row, selected or not")
 
 TEST_CASE("list rows: a row of a list without columns only gets its background")
 {
-    LogList log(300, 100);
-    SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
-    Painted empty(log.list, 0, 0);
+    LogList log(300, 100, false);
+    Painted empty(log.log, 0, 0);
     CHECK(Ink(empty, 0, RowWidth, RGB(255, 255, 255)) == 0);
 }
 
@@ -164,13 +175,13 @@ TEST_CASE("list view: the parent's WM_DRAWITEM paints the row texts through the 
     EAttributeList logList;
     EOwnerDrawListView log(&f.view, "", logList.Set(EKey::Width, RowWidth).Set(EKey::Height, 200).Set(EKey::Style, LVS_REPORT));
     // Without the owner-draw style the parent is never asked to paint.
-    CHECK((GetWindowLongPtrA(log.Handle(), GWL_STYLE) & LVS_OWNERDRAWFIXED) != 0);
+    CHECK((GetWindowLongPtrA(log.Handle(), GWL_STYLE) & (LVS_OWNERDRAWFIXED | LVS_OWNERDATA)) == (LVS_OWNERDRAWFIXED | LVS_OWNERDATA));
     SendMessageA(log.Handle(), LVM_SETBKCOLOR, 0, white);
     SendMessageA(log.Handle(), LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
     const EListColumn columns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
     log.InsertColumns(3, columns);
     const char* texts[] = {"copy", "C:\\a\\source.txt", ""};
-    log.InsertRow(0, texts, 3);
+    log.AppendRow(texts, 3);
     const RECT rect = {0, 0, RowWidth, RowHeight};
 
     Canvas plain(RowWidth, RowHeight);
@@ -197,19 +208,17 @@ namespace {
 void CheckRealNames(std::initializer_list<const wchar_t*> names)
 {
     LogList log(600, 200);
-    EListInsertColumns(log.list, 3, LogColumns);
-    SendMessageA(log.list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
-    SendMessageA(log.list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
     HFONT western = CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
     int row = 0;
     for (const wchar_t* name : names) {
         const wchar_t* texts[] = {L"copy", name, name};
-        EListAppendRow(log.list, texts, 3);
+        log.log.AppendRow(texts, 3);
         CHECK(EListCellText(log.list, row, 1) == name);
         Canvas drawn(RowWidth, RowHeight), expected(RowWidth, RowHeight);
         for (Canvas* canvas : {&drawn, &expected})
             SelectObject(canvas->dc.Handle(), western);
-        EListDrawRow(log.list, DrawRequest(log.list, ODT_LISTVIEW, row++, 0, {0, 0, RowWidth, RowHeight}, drawn));
+        EListDrawRow(log.list, DrawRequest(log.list, ODT_LISTVIEW, row++, 0, {0, 0, RowWidth, RowHeight}, drawn),
+                     log.log.Rows());
         RECT all = {0, 0, RowWidth, RowHeight}, cell = {82, 0, 378, RowHeight};
         FillRect(expected.dc.Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         DrawTextW(expected.dc.Handle(), name, -1, &cell, DT_LEFT | DT_END_ELLIPSIS);
@@ -228,10 +237,9 @@ TEST_CASE("list rows: wide rows keep and draw Japanese and emoji names; a long o
     // 日本語.txt, 📷 photo.txt
     CheckRealNames({L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt"});
     LogList log(600, 200);
-    EListInsertColumns(log.list, 3, LogColumns);
     std::wstring huge = std::wstring(EListCellLimit - 1, L'x') + L"\U0001F4F7";
     const wchar_t* texts[] = {L"copy", huge.c_str(), L""};
-    EListInsertRow(log.list, 0, texts, 3);
+    log.log.AppendRow(texts, 3);
     CHECK(EListCellText(log.list, 0, 1) == std::wstring(EListCellLimit - 1, L'x'));
 }
 

@@ -2,40 +2,23 @@
 
 #include <commctrl.h>
 
-#include "EListRows.h"
-#include "TestWindow.h"
-
 namespace {
 
-LRESULT CALLBACK ParentProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+EAttributeList& Placed(EAttributeList& list, int width, int height)
 {
-    if (message == WM_DRAWITEM) {
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        EListDrawRow(item->hwndItem, *item);
-        return TRUE;
-    }
-    return DefWindowProcA(handle, message, wParam, lParam);
-}
-
-const char* ParentClass()
-{
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
-    return RegisterTestClass("OmbrelLogParent", ParentProc);
+    return list.Set(EKey::Width, width).Set(EKey::Height, height).Set(EKey::ExStyle, WS_EX_CLIENTEDGE)
+        .Set(EKey::Style, LVS_REPORT | LVS_SINGLESEL);
 }
 
 }
 
-LogList::LogList(int width, int height)
+LogList::LogList(int width, int height, bool columns)
+    : log(&view, "", Placed(logList, width, height)), parent(view.Handle()), list(log.Handle())
 {
-    parent = CreateWindowExA(0, ParentClass(), "log", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, width + 40,
-                             height + 60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                           WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED, 0, 0, width, height,
-                           parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-LogList::~LogList()
-{
-    DestroyWindow(parent);
+    SendMessageA(list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+    const EListColumn logColumns[] = {{"Operation", 80, 0}, {"Source", 300, 0}, {"Destination", 200, 0}};
+    if (columns)
+        log.InsertColumns(3, logColumns);
+    RedrawWindow(parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

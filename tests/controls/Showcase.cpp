@@ -149,8 +149,12 @@ int main(int argc, char** argv)
         std::string source = "C:\\Work\\Reports\\2026\\quarter" + std::to_string(i) + "\\summary of the year.txt";
         std::string target = "D:\\Backup\\Reports\\2026\\quarter" + std::to_string(i) + "\\summary of the year.txt";
         const char* row[] = {i % 4 == 3 ? "del" : "copy", source.c_str(), i % 4 == 3 ? "" : target.c_str()};
-        EListAppendRow(list, row, 3);
+        EListInsertRow(list, i, row, 3);
     }
+    LVITEMA selected = {};
+    selected.stateMask = selected.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, 11, reinterpret_cast<LPARAM>(&selected));
+    SendMessageA(list, LVM_ENSUREVISIBLE, 11, FALSE);
 
     EFont* bold = MakeBoldUIFont(-12);
     HWND about = CreateDialogParamA(EApplication::instance, EJapanese ? "EAboutDialog_J" : "EAboutDialog_E", main,
