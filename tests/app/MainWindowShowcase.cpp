@@ -226,7 +226,7 @@ void ShowSafetyNet(const char* preview, const char* guard)
         SendMessageA(f.window->Log()->Handle(), LVM_SETCOLUMNWIDTH, column, 360);
     f.Pump();
     S summary({[&](HWND dialog) {
-        WaitUntil([&] { return !EListPictureBehind(f.window->Log()->Handle()); }, 2000);
+        WaitUntil([&] { return !f.window->Log()->PictureBehind(); }, 2000);
         Shot(f.handle, preview, dialog);
         return S::Press(IDOK)(dialog);
     }});
