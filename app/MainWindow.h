@@ -59,7 +59,7 @@ public:
     HWND Owner() override { return Handle(); }
     void LockForRun() override;
     void UnlockAfterRun() override;
-    void ClearLog() override;
+    void ClearLog(bool planned = false) override;
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
     void ShowStatus(const std::wstring& text) override;
     int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override;
@@ -163,6 +163,8 @@ private:
     std::unique_ptr<StatusLine> status;
     std::string shownName;
     bool choosing = false;
+    // The operation column's width before a preview widened it; 0 none.
+    int operationWidth = 0;
 };
 
 #endif

@@ -1,5 +1,9 @@
 #include "MainWindow.h"
 
+#include <algorithm>
+
+#include <commctrl.h>
+
 #include "EBitmapButton.h"
 #include "ECheckBox.h"
 #include "EDropDownCombo.h"
@@ -57,8 +61,21 @@ void MainWindow::UnlockAfterRun()
     UpdateWindow(Handle());
 }
 
-void MainWindow::ClearLog()
+void MainWindow::ClearLog(bool planned)
 {
+    // The width the user left is back for the next real run.
+    HWND list = log->Handle();
+    if (planned) {
+        int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
+        int needed = static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
+                                                   reinterpret_cast<LPARAM>("(plan) rmdir"))) + 16;
+        if (!operationWidth)
+            operationWidth = width;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, std::max(width, needed));
+    } else if (operationWidth) {
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, operationWidth);
+        operationWidth = 0;
+    }
     log->DeleteAllRows();
     UpdateWindow(log->Handle());
 }

@@ -121,7 +121,7 @@ int RunControl::RunSet(const char* source, const char* destination, int deleteOp
     run.SetRecycle(window.UseRecycleBin());
     active = &run;
     window.LockForRun();
-    window.ClearLog();
+    window.ClearLog(preview);
     int result = run.RunSet(from.c_str(), to.c_str());
     // Closed meanwhile (also while the report was open): the controls are
     // gone, only unwind. The run left its last word in the status bar.

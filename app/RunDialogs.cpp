@@ -61,11 +61,12 @@ std::wstring SizeText(unsigned long long bytes)
         size /= 1024;
         ++unit;
     }
+    std::wstring exact = Grouped(bytes) + Widen(Bilingual(" bytes", " ﾊﾞｲﾄ"));
     if (unit < 0)
-        return Grouped(bytes) + L" bytes";
+        return exact;
     char text[32];
     std::snprintf(text, sizeof text, "%.1f %s", size, units[unit]);
-    return Widen(text) + L" (" + Grouped(bytes) + L" bytes)";
+    return Widen(text) + L" (" + exact + L")";
 }
 
 // Fills the success report's counts when it opens.
@@ -180,7 +181,7 @@ int ShowPreviewSummary(HWND owner, const OperationCounts& counts, bool guarded)
 
 std::wstring PreviewLine(const OperationCounts& counts)
 {
-    return FormatShown(Bilingual("Preview: %s to copy, %s to replace, %s to delete, %s folders to create, %s to remove",
+    return FormatShown(Bilingual("Preview: %s to copy, %s to replace, %s to delete; folders: %s to create, %s to remove",
                                  "ﾌﾟﾚﾋﾞｭｰ: ｺﾋﾟｰ %s、上書き %s、削除 %s、作成するﾌｫﾙﾀﾞ %s、削除するﾌｫﾙﾀﾞ %s"),
                        {Grouped(counts.copied), Grouped(counts.replaced), Grouped(counts.deleted),
                         Grouped(counts.createdFolders), Grouped(counts.removedFolders)});

@@ -22,8 +22,9 @@ public:
     // which is enabled and focused; UnlockAfterRun reverses it.
     virtual void LockForRun() = 0;
     virtual void UnlockAfterRun() = 0;
-    // Empties the operation log and repaints it at once.
-    virtual void ClearLog() = 0;
+    // Empties the operation log and repaints it at once. For planned rows
+    // the operation column is made wide enough to show their mark.
+    virtual void ClearLog(bool planned = false) = 0;
     // Appends one row, selected and scrolled into view. Paths are wide and
     // show their real names, as everything below.
     virtual void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) = 0;
