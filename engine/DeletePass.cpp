@@ -17,7 +17,8 @@ const int GuardedFiles = 20;
 
 bool DeletePass::Plan::Guarded() const
 {
-    return (counts.deleted >= GuardedFiles && counts.deleted * 2 > files) || (sourceEmpty && !destinationEmpty);
+    bool deleting = counts.deleted > 0 || counts.removedFolders > 0;
+    return (counts.deleted >= GuardedFiles && counts.deleted * 2 > files) || (sourceEmpty && !destinationEmpty && deleting);
 }
 
 DeletePass::DeletePass(RunContext& run, const FolderId* id, DWORD destinationAttributes, Plan* plan)
@@ -31,6 +32,7 @@ int DeletePass::Run(const std::wstring& source, const std::wstring& destination)
     if (!run.Step())
         return 0;
     sourceRoot = source;
+    destinationRoot = destination;
     if (!sourceIdKnown)
         sourceIdKnown = ReadFolderId(source, &sourceId) != 0;
     // A source that is not there (renamed away, unplugged) or cannot be
@@ -206,6 +208,8 @@ int DeletePass::PruneFile(const std::wstring& sourceChild, const std::wstring& p
     FolderEntry now;
     if (!ReadFolderEntry(path, &now, true) || now.IsFolder())
         return 1;
+    if (!KeepsToPlan(path, false))
+        return 0;
     run.Log("del", path);
     int gone = run.Dispose(path);
     if (gone > 0)
@@ -232,13 +236,32 @@ int DeletePass::RemoveOrphanFolder(const std::wstring& sourceChild, const std::w
     int lacks = SourceStillLacks(sourceChild);
     if (lacks <= 0)
         return lacks == 0;
-    if (!HolderInPlace())
+    if (!HolderInPlace() || !KeepsToPlan(path, true))
         return 0;
     run.Log("rmdir", path);
     int binned = run.BinFolder(path);
     if (binned != 2)
         return binned != 0;
     return DeleteTree(run.host, path, &run.counts, run.options.excludeObj != 0, &run);
+}
+
+int DeletePass::KeepsToPlan(const std::wstring& path, bool folder)
+{
+    if (!planned)
+        return 1;
+    OperationCounts going;
+    int seen = 0;
+    if (folder)
+        CountTree(path, going, run.options.excludeObj != 0, &seen);
+    else
+        going.deleted = 1;
+    Plan now = *planned;
+    now.counts.deleted = run.counts.deleted + going.deleted;
+    if (!now.Guarded())
+        return 1;
+    // More goes than the plan showed: the source has changed since. Asked once.
+    planned = nullptr;
+    return run.Answer(run.host.ConfirmMassDelete(now.counts.deleted, now.files, ShownPath(destinationRoot)), true) >= 0;
 }
 
 bool DeletePass::HoldsObjFile(const std::wstring& folder)

@@ -36,6 +36,10 @@ public:
 
     // Both are full paths in the \\?\ form.
     int Run(const std::wstring& source, const std::wstring& destination);
+    // The plan the guard judged before the run; the pass asks the guard's
+    // question once more where it would delete enough more than that plan
+    // for the guard to ask. Unless the guard asked then.
+    void KeepTo(const Plan& judged) { planned = judged.Guarded() ? nullptr : &judged; }
 
 private:
     int PruneFolder(const std::wstring& source, const std::wstring& destination);
@@ -63,6 +67,9 @@ private:
     int MayVisit(const std::wstring& folder, const FolderEntry& entry);
     // Records folder, about to be pruned, as the holder of what follows.
     void Hold(const std::wstring& folder);
+    // 0 when deleting the file or folder at path would take the pass so far
+    // past its plan that the guard asks, and the answer is not Yes.
+    int KeepsToPlan(const std::wstring& path, bool folder);
 
     struct Holder {
         std::wstring path;
@@ -72,6 +79,8 @@ private:
 
     RunContext& run;
     std::wstring sourceRoot;
+    std::wstring destinationRoot;
+    const Plan* planned = nullptr;
     FolderId sourceId;
     bool sourceIdKnown;
     DWORD startAttributes;

@@ -58,6 +58,12 @@ void ReportFileInTheWay(ErrorSink& errors, const std::wstring& path)
          "同じ名前のﾌｧｲﾙがあるため、ﾌｫﾙﾀﾞ '%s' を作成できません。処理を中止しました。", {path});
 }
 
+void ReportOldVersionInBin(ErrorSink& errors, const std::wstring& path)
+{
+    Tell(errors, "The old version of '%s' is in the Recycle Bin: the new one could not take its place.",
+         "'%s' の古いﾊﾞｰｼﾞｮﾝはごみ箱にあります。新しいﾌｧｲﾙに置き換えられませんでした。", {path});
+}
+
 void ReportSourceMissing(ErrorSink& errors, const std::wstring& folder, DWORD code)
 {
     if (code != 0 && code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) {

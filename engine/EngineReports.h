@@ -24,5 +24,8 @@ void ReportSourceLink(ErrorSink& errors, const std::wstring& link);
 void ReportSourceMissing(ErrorSink& errors, const std::wstring& folder, DWORD code);
 // A file stands where the run must make a folder.
 void ReportFileInTheWay(ErrorSink& errors, const std::wstring& path);
+// The new copy could not take the place of a file whose old version has
+// gone to the Recycle Bin already.
+void ReportOldVersionInBin(ErrorSink& errors, const std::wstring& path);
 
 #endif

@@ -83,7 +83,8 @@ void RunContext::LogNewer()
 int RunContext::Bin(const std::wstring& path)
 {
     // A link holds no data of its own: it goes by itself or stays, as ever.
-    if (!recycle || permanent == Allowed || IsLinkAt(LongPath(path)))
+    // What the bin takes goes there also after a Yes to deleting for good.
+    if (!recycle || IsLinkAt(LongPath(path)))
         return 2;
     switch (RecycleFile(host, path)) {
     case Binned::Yes:
@@ -98,7 +99,7 @@ int RunContext::Bin(const std::wstring& path)
 
 int RunContext::BinFolder(const std::wstring& path)
 {
-    if (!recycle || permanent == Allowed)
+    if (!recycle)
         return 2;
     // A link or an empty folder holds no data: the tree goes file by file.
     OperationCounts tree;

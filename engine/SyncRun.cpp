@@ -35,6 +35,7 @@ int SyncRun::RunSet(const char* source, const char* destination)
         if (!WidenStrictly(path, path == source ? &from : &to)) {
             ReportUndefinedText(run.host, path);
             run.stop = RunContext::Failed;
+            run.host.ShowStatus(EndText(run.stop));
             return 0;
         }
     }
@@ -50,6 +51,7 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
     std::wstring to;
     if (!CheckSafeFolders(run.host, source, destination, &from, &to)) {
         run.stop = RunContext::Failed;
+        run.host.ShowStatus(EndText(run.stop));
         return 0;
     }
     // Known before the update pass, which may outlast the source's drive.
@@ -59,8 +61,8 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
     int result = 1;
     // The delete pass is planned before anything changes, so that the guard
     // can stop a run that would empty the destination before it starts.
+    DeletePass::Plan plan;
     if (run.options.deleteOrphans && !run.preview) {
-        DeletePass::Plan plan;
         run.StartPass();
         result = DeletePass(run, known, destinationAttributes, &plan).Run(from, to);
         if (result && plan.Guarded()) {
@@ -76,8 +78,11 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
     if (result && run.options.deleteOrphans) {
         // Yes to All of the update pass does not reach the delete pass.
         run.StartPass();
-        DeletePass::Plan plan;
-        result = DeletePass(run, known, destinationAttributes, run.preview ? &plan : nullptr).Run(from, to);
+        DeletePass pass(run, known, destinationAttributes, run.preview ? &plan : nullptr);
+        // A source changed during the update pass may leave more to delete.
+        if (!run.preview)
+            pass.KeepTo(plan);
+        result = pass.Run(from, to);
         if (run.preview) {
             run.counts.deleted = plan.counts.deleted;
             run.counts.removedFolders = plan.counts.removedFolders;

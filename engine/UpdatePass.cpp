@@ -311,6 +311,8 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
     if (!CommitCopyWithReport(run.host, copy, source, destination, replace)) {
         if (cleared)
             SetFileAttributesW(destination.c_str(), existing->attributes);
+        if (binned == 1)
+            ReportOldVersionInBin(run.host, destination);
         return 0;
     }
     ++(existing ? run.counts.replaced : run.counts.copied);

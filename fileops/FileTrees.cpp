@@ -136,6 +136,8 @@ namespace {
 bool CountEntry(const std::wstring& path, DWORD attributes, OperationCounts& counts, bool spareObj, int* files,
                 bool* links)
 {
+    if (links && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        *links = true;
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         ++*files;
         if (spareObj && EndsWith(path, L".obj"))
@@ -145,10 +147,7 @@ bool CountEntry(const std::wstring& path, DWORD attributes, OperationCounts& cou
     }
     bool whole = true;
     FolderIndex listing;
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        if (links)
-            *links = true;
-    } else if (listing.Read(path) == FolderIndex::Listed) {
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) && listing.Read(path) == FolderIndex::Listed) {
         for (const FolderEntry& entry : listing.Entries())
             whole = CountEntry(JoinName(path, entry.name), entry.attributes, counts, spareObj, files, links) && whole;
     }

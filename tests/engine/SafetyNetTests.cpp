@@ -190,3 +190,20 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
         }
     }
 }
+
+TEST_CASE_FIXTURE(SyncTrees, "a source folder gone during the update pass has the guard ask before its copy is deleted")
+{
+    for (int i = 0; i < 30; ++i) {
+        MakeFile(src + "\\big\\f" + std::to_string(i), "f", T);
+        MakeFile(dst + "\\big\\f" + std::to_string(i), "f", T);
+    }
+    MakeFile(src + "\\new.txt", "n", T);
+    host.onRow = [&](const std::string& row) {
+        if (row.rfind("copy ", 0) == 0)
+            MoveFileA((src + "\\big").c_str(), (temp / "moved").c_str());
+    };
+    host.answers = {IDNO};
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(host.questions == std::vector<std::string>{"guard 30 of 30 in " + dst});
+    CHECK(Names(dst + "\\big").size() == 30);
+}
