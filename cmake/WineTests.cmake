@@ -5,6 +5,9 @@
 # Japanese font replacements, the caption-button font.
 set(OMBREL_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 # Wine's Recycle Bin is $XDG_DATA_HOME/Trash: runs fill the build's own.
+# Wine deletes for good where that folder is missing at a process's first
+# recycling, so it is there before any test starts.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/trash-home)
 set(OMBREL_TEST_ENV
   "WINEPREFIX=${OMBREL_TEST_PREFIX}"
   "WINEDEBUG=-all"
