@@ -40,7 +40,7 @@ void FolderIndex::Clear()
 void FolderIndex::Add(const wchar_t* name, DWORD attributes, FILETIME writeTime, ULONGLONG size)
 {
     FolderEntry entry = MakeEntry(name, attributes, writeTime, size);
-    if (IsSkippedEntry(entry.name))
+    if (IsSkippedEntry(entry.name) || IsKeptName(entry.name))
         return;
     if (!entry.IsFolder() && IsOwnTemporary(entry.name)) {
         leftovers.push_back(std::move(entry.name));

@@ -178,14 +178,16 @@ void TemporaryCopy::Discard()
     }
 }
 
-bool IsOwnTemporary(const std::wstring& name)
+namespace {
+
+// ~omb<process>-<serial> and the ending, both numbers in upper-case hex.
+bool IsOwnName(const std::wstring& name, const wchar_t* ending)
 {
     std::size_t start = std::wcslen(TemporaryStart);
-    std::size_t end = std::wcslen(TemporaryEnd);
+    std::size_t end = std::wcslen(ending);
     if (name.size() <= start + end || name.compare(0, start, TemporaryStart) != 0 ||
-        name.compare(name.size() - end, end, TemporaryEnd) != 0)
+        name.compare(name.size() - end, end, ending) != 0)
         return false;
-    // ~omb<process>-<serial>.tmp, both in upper-case hex.
     std::wstring middle = name.substr(start, name.size() - start - end);
     std::size_t dash = middle.find(L'-');
     if (dash == 0 || dash == std::wstring::npos || dash + 1 == middle.size())
@@ -195,4 +197,16 @@ bool IsOwnTemporary(const std::wstring& name)
             return false;
     }
     return true;
+}
+
+}
+
+bool IsOwnTemporary(const std::wstring& name)
+{
+    return IsOwnName(name, TemporaryEnd);
+}
+
+bool IsKeptName(const std::wstring& name)
+{
+    return IsOwnName(name, L".kept");
 }

@@ -51,5 +51,9 @@ private:
 // Whether a file name is that of a copy in progress: one that a run killed
 // in the middle left behind, unless another run is writing it now.
 bool IsOwnTemporary(const std::wstring& name);
+// Whether a name is one the Recycle Bin's check gives a file or folder
+// beside it for a moment (~omb....kept). Left behind, it may hold the only
+// copy of what went to the bin: runs neither copy nor delete it.
+bool IsKeptName(const std::wstring& name);
 
 #endif

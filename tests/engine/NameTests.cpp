@@ -90,8 +90,11 @@ TEST_CASE_FIXTURE(SyncTrees, "any name at any depth is copied, replaced when new
     }
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never copied or asked about")
+TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never copied or asked about; its kept names stay")
 {
+    // Second names the Recycle Bin's check left behind may be a file's only copy.
+    MakeFile(src + "\\~omb1A2B-6.kept", "kept in the source", T);
+    MakeFile(dst + "\\~omb1A2B-5.kept", "kept in the destination", T);
     MakeFile(src + "\\~omb1A2B-3.tmp", "half of an earlier copy", T + 10 * S);
     MakeFile(src + "\\sub\\kept.txt", "k", T);
     MakeFile(dst + "\\~omb1A2B-4.tmp", "half", T);
@@ -107,9 +110,9 @@ TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never
     host.answers = {IDNO};
     CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
     CHECK(host.questions == std::vector<std::string>{"delete " + dst + "\\~omb.tmp"});
-    CHECK(Names(src) == std::vector<std::string>{"sub", "~omb5-5.tmp"});
+    CHECK(Names(src) == std::vector<std::string>{"sub", "~omb1A2B-6.kept", "~omb5-5.tmp"});
     CHECK(ReadWholeFile(src + "\\sub\\kept.txt") == "k");
-    CHECK(Names(dst) == std::vector<std::string>{"sub", "~omb.tmp", "~omb77-1.tmp"});
+    CHECK(Names(dst) == std::vector<std::string>{"sub", "~omb.tmp", "~omb1A2B-5.kept", "~omb77-1.tmp"});
     CHECK(Names(dst + "\\sub") == std::vector<std::string>{"kept.txt", "~omb5-6.tmp"});
     CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\sub\\kept.txt " + dst + "\\sub\\kept.txt",
                                                 "skip " + dst + "\\~omb.tmp"});
