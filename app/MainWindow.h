@@ -67,6 +67,7 @@ public:
     int ConfirmRemoveFolder(const std::wstring& path, bool toBin) override;
     int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override;
     int ConfirmPermanentDelete(const std::wstring& path) override;
+    int ConfirmSkipFile(const std::wstring& text) override;
     bool UseRecycleBin() override;
 
     // The set file's view of the window.

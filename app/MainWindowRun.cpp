@@ -118,6 +118,11 @@ int MainWindow::ConfirmPermanentDelete(const std::wstring& path)
     return AskPermanentDelete(Handle(), path);
 }
 
+int MainWindow::ConfirmSkipFile(const std::wstring& text)
+{
+    return ConfirmFileSkip(Handle(), text);
+}
+
 bool MainWindow::UseRecycleBin()
 {
     return frameSettings && frameSettings->RecycleBin();

@@ -40,6 +40,9 @@ public:
     // Recycle Bin refuses (see SyncHost); No is their default button.
     virtual int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) = 0;
     virtual int ConfirmPermanentDelete(const std::wstring& path) = 0;
+    // A file the run could not read, write, replace or delete: 5 Skip,
+    // 21 Skip all, 2 Stop (also Esc and the close box).
+    virtual int ConfirmSkipFile(const std::wstring& text) = 0;
     // Whether runs move what they delete or replace to the Recycle Bin.
     virtual bool UseRecycleBin() = 0;
 };

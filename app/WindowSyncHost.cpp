@@ -29,6 +29,11 @@ int WindowSyncHost::ConfirmPermanentDelete(const std::wstring& path)
     return closed ? IDCANCEL : UserAnswer(window.ConfirmPermanentDelete(path));
 }
 
+int WindowSyncHost::ConfirmSkipFile(const std::wstring& text)
+{
+    return closed ? IDCANCEL : UserAnswer(window.ConfirmSkipFile(text));
+}
+
 int WindowSyncHost::UserAnswer(int button) const
 {
     // A close request or the session's end met while the question was open
@@ -39,6 +44,8 @@ int WindowSyncHost::UserAnswer(int button) const
     case IDYES:
     case SyncYesToAll:
     case IDNO:
+    case IDIGNORE:
+    case SyncSkipAll:
         return button;
     default:
         return IDCANCEL;

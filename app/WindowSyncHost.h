@@ -20,6 +20,7 @@ public:
     int ConfirmRemoveFolder(const std::wstring& path, bool toBin) override;
     int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override;
     int ConfirmPermanentDelete(const std::wstring& path) override;
+    int ConfirmSkipFile(const std::wstring& text) override;
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override;
     void ShowStatus(const std::wstring& text) override;
     // An error box over the window.

@@ -8,9 +8,7 @@
 
 #include "EApplication.h"
 #include "EStartup.h"
-#include "FileActions.h"
 #include "MessageBoxes.h"
-#include "SyncHost.h"
 
 // A benchmark never waits on a box: each one becomes a line on the error
 // stream and is answered OK; the last one is the reason a run stopped.
@@ -51,59 +49,6 @@ public:
 private:
     PrintingReporter reporter;
     EBoxReporter* previous;
-};
-
-// Text for the console and files: UTF-8, whatever the code page, so that
-// every name comes out as it is.
-inline std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    int length = static_cast<int>(text.size());
-    int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
-    if (needed > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &bytes[0], needed, nullptr, nullptr);
-    return bytes;
-}
-
-// A run without a window: every question answered Yes but the deletion
-// guard's, which is No unless massDelete is set; rows printed only when asked
-// for, errors printed as they come; the last error is the reason the run
-// stopped.
-class ConsoleHost : public SyncHost {
-public:
-    explicit ConsoleHost(bool verbose = false, bool massDelete = false) : verbose(verbose), massDelete(massDelete) {}
-    int ConfirmReplace(const std::wstring&, const std::wstring&) override { return IDYES; }
-    int ConfirmDeleteFile(const std::wstring&, bool) override { return IDYES; }
-    int ConfirmRemoveFolder(const std::wstring&, bool) override { return IDYES; }
-    int ConfirmMassDelete(int deleting, int files, const std::wstring& folder) override
-    {
-        std::fprintf(stderr, "%s %d of %d files in %s\n", massDelete ? "deleting" : "refused: would delete", deleting,
-                     files, Utf8(folder).c_str());
-        return massDelete ? IDYES : IDNO;
-    }
-    int ConfirmPermanentDelete(const std::wstring&) override { return IDYES; }
-    void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
-    {
-        if (verbose)
-            std::printf("%s\t%s\t%s\n", operation, Utf8(first).c_str(), Utf8(second).c_str());
-    }
-    void ShowStatus(const std::wstring&) override {}
-    void ShowError(const std::wstring& text) override
-    {
-        reason = text;
-        std::fprintf(stderr, "%s\n", Utf8(text).c_str());
-    }
-    void PumpOneMessage() override { ::PumpOneMessage(); }
-    bool AbortRequested() override { return false; }
-    void ClearAbort() override {}
-
-    std::wstring reason;
-
-private:
-    bool verbose;
-    bool massDelete;
 };
 
 #endif

@@ -4,11 +4,13 @@
 // deletion guard answers No unless --allow-mass-delete is given; --preview
 // prints the planned rows and touches nothing. The folders are taken as
 // wide text, so any name and any length can be given; names and errors come
-// out in UTF-8.
+// out in UTF-8. It shares the unattended host, the log and the exit codes
+// with the program's own runs from the command line.
 
-#include "BenchHost.h"
 #include "EStartup.h"
+#include "RunLog.h"
 #include "SyncRun.h"
+#include "UnattendedHost.h"
 #include "WidePath.h"
 
 #include <windows.h>
@@ -98,10 +100,18 @@ int main()
     const std::wstring& destination = up ? folders[0] : folders[1];
     if (!IsFolder(source)) {
         std::printf("Source folder '%s' is not exist.\n", Utf8(source).c_str());
+        std::fflush(stdout);
         return 1;
     }
 
-    ConsoleHost host(verbose || preview, massDelete);
+    RunLog log(false);
+    log.UseConsole();
+    UnattendedHost::Rules rules;
+    rules.yes = true;
+    rules.massDelete = massDelete;
+    rules.permanent = true;
+    rules.rows = verbose || preview;
+    UnattendedHost host(log, rules);
     SyncRun run(host, options);
     run.SetPreview(preview);
     run.SetRecycle(recycle);
@@ -114,15 +124,17 @@ int main()
     const OperationCounts& done = run.Counts();
     double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     if (!result)
-        std::printf("stopped: %s\n", host.reason.empty() ? "the run ended early" : Utf8(host.reason).c_str());
-    if (preview)
-        std::printf("plan: %d to copy and %d to replace (%llu bytes), %d to delete, %d folders to create, %d to "
-                    "remove, %d newer in destination%s\n",
-                    done.copied, done.replaced, done.bytes, done.deleted, done.createdFolders, done.removedFolders,
-                    done.newer, run.Guarded() ? "; the deletion guard would ask" : "");
-    std::printf("copied %d, replaced %d, deleted %d, removed folders %d, created folders %d, skipped %d, newer %d, "
-                "result %s, seconds %.3f\n",
-                done.copied, done.replaced, done.deleted, done.removedFolders, done.createdFolders, done.skipped,
-                done.newer, result ? "OK" : "STOPPED", seconds);
-    return result ? 0 : 1;
+        log.Line(L"stopped: " + (host.Reason().empty() ? std::wstring(L"the run ended early") : host.Reason()));
+    wchar_t line[200];
+    if (preview) {
+        std::swprintf(line, 200,
+                      L"plan: %d to copy and %d to replace (%llu bytes), %d to delete, %d folders to create, %d to "
+                      L"remove, %d newer in destination%ls",
+                      done.copied, done.replaced, done.bytes, done.deleted, done.createdFolders, done.removedFolders,
+                      done.newer, run.Guarded() ? L"; the deletion guard would ask" : L"");
+        log.Line(line);
+    }
+    std::swprintf(line, 200, L", result %ls, seconds %.3f", result ? L"OK" : L"STOPPED", seconds);
+    log.Line(CountsText(done) + line);
+    return ExitOf(result, done.skipped, host, run.Stopped() == RunContext::Aborted);
 }

@@ -27,7 +27,9 @@
 #include "FileTrees.h"
 #include "MessageBoxes.h"
 #include "MainWindow.h"
+#include "RunLog.h"
 #include "SyncRun.h"
+#include "UnattendedHost.h"
 
 namespace {
 
@@ -55,7 +57,10 @@ void RemoveIfThere(const std::string& path)
 
 double HeadlessRun(const std::string& source, const std::string& destination)
 {
-    ConsoleHost host;
+    RunLog log(false);
+    UnattendedHost::Rules rules;
+    rules.yes = true;
+    UnattendedHost host(log, rules);
     SyncOptions options;
     options.force = 1;
     SyncRun run(host, options);

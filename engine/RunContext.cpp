@@ -80,17 +80,66 @@ void RunContext::LogNewer()
     newer.clear();
 }
 
+namespace {
+
+// Errors about one file, not its folder or disk: in use, locked, access
+// denied, unreadable, gone since it was listed, or another in its place.
+bool AboutOneFile(unsigned long code)
+{
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_CRC:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_FILE_EXISTS:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}
+
+int RunContext::FileFailed(const Attempt& attempt, const std::wstring& path)
+{
+    if (!AboutOneFile(attempt.code)) {
+        host.ShowError(attempt.text);
+        return 0;
+    }
+    if (!skipAll) {
+        int answer = host.ConfirmSkipFile(attempt.text);
+        ++answered;
+        if (answer == SyncSkipAll)
+            skipAll = true;
+        else if (answer != IDIGNORE)
+            return 0;
+    }
+    Log("skip", path, attempt.text);
+    ++counts.skipped;
+    failures.emplace_back(path, attempt.text);
+    return 1;
+}
+
+void RunContext::LogSkipped()
+{
+    for (const auto& failure : failures)
+        host.LogOperation("skipped", ShownPath(failure.first), failure.second);
+    failures.clear();
+}
+
 int RunContext::Bin(const std::wstring& path)
 {
     // A link holds no data of its own: it goes by itself or stays, as ever.
     // What the bin takes goes there also after a Yes to deleting for good.
     if (!recycle || IsLinkAt(LongPath(path)))
         return 2;
-    switch (RecycleFile(host, path)) {
+    Attempt attempt;
+    switch (RecycleFile(attempt, path)) {
     case Binned::Yes:
         return 1;
     case Binned::Failed:
-        return 0;
+        return FileFailed(attempt, path) ? -1 : 0;
     case Binned::Refused:
         break;
     }
@@ -137,5 +186,10 @@ int RunContext::ForGood(const std::wstring& path, int files)
 int RunContext::Dispose(const std::wstring& path)
 {
     int binned = Bin(path);
-    return binned == 2 ? DeleteFileWithReport(host, path, true) : binned;
+    if (binned != 2)
+        return binned;
+    Attempt attempt;
+    if (DeleteFileWithReport(attempt, path, true))
+        return 1;
+    return FileFailed(attempt, path) ? -1 : 0;
 }

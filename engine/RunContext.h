@@ -56,6 +56,26 @@ public:
     // counted then); 2 also when it is to go file by file.
     int BinFolder(const std::wstring& path);
 
+    // Holds what one file's operation reported instead of telling the host
+    // at once: whether that error stops the run is decided by FileFailed.
+    class Attempt : public ErrorSink {
+    public:
+        void ShowError(const std::wstring& message) override { ShowFailure(message, 0); }
+        void ShowFailure(const std::wstring& message, unsigned long error) override
+        {
+            text = message;
+            code = error;
+        }
+        std::wstring text;
+        unsigned long code = 0;
+    };
+    // The operation on path failed and told attempt. An error about the
+    // one file is skipped on the host's word (logged, counted and listed at
+    // the end): 1, the run goes on. Any other error is told: 0, it stops.
+    int FileFailed(const Attempt& attempt, const std::wstring& path);
+    // Lists the files skipped after errors, at the end of the run.
+    void LogSkipped();
+
     SyncHost& host;
     const SyncOptions options;
     // A preview walks the run, logs and counts what it would do, and
@@ -77,7 +97,10 @@ private:
 
     // The answer to the question about deleting for good what the bin refuses.
     enum Permanent { NotAsked, Allowed, Refused } permanent = NotAsked;
+    // Skip all was answered: later failed files are skipped unasked.
+    bool skipAll = false;
     std::vector<std::pair<std::wstring, std::wstring>> newer;
+    std::vector<std::pair<std::wstring, std::wstring>> failures;
 };
 
 #endif

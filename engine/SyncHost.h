@@ -24,11 +24,17 @@ public:
     // Asked once in a run, when the Recycle Bin cannot take path: IDYES
     // deletes it, and whatever else the bin refuses in this run, for good.
     virtual int ConfirmPermanentDelete(const std::wstring& path) = 0;
+    // A file could not be read, written, replaced or deleted (in use, access
+    // denied, gone since it was listed); text says which and why. IDIGNORE
+    // skips it, SyncSkipAll skips it and every such file after it without
+    // asking again; anything else stops the run.
+    virtual int ConfirmSkipFile(const std::wstring& text) = 0;
 
     // One row of the operation log, written before the action: "copy",
     // "mkdir", "del" or "rmdir"; "skip" for what an answer left alone and
     // "newer, kept" for a destination file newer than its source, listed at
-    // the end of the run. A preview's rows start with "(plan) ". second is
+    // the end of the run; a file skipped after an error is logged "skip" with
+    // the error as second, and listed again at the end as "skipped". A preview's rows start with "(plan) ". second is
     // the destination of "copy" and of the two rows after it, else empty.
     virtual void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) = 0;
     // Part 0 of the status bar: the folder being walked, empty at the end.
@@ -42,7 +48,8 @@ public:
     virtual void ClearAbort() = 0;
 };
 
-// The button id of Yes to All in the confirmations.
-enum { SyncYesToAll = 20 };
+// The button ids of Yes to All in the confirmations and of Skip all in the
+// question about a file that failed.
+enum { SyncYesToAll = 20, SyncSkipAll = 21 };
 
 #endif

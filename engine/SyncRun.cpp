@@ -90,6 +90,7 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
         }
     }
     run.LogNewer();
+    run.LogSkipped();
     if (!result && run.stop == RunContext::NotStopped)
         run.stop = RunContext::Failed;
     run.host.ShowStatus(EndText(run.stop));

@@ -306,14 +306,19 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
     if (binned <= 0)
         return binned == 0 ? 0 : 1;
     replace = replace && binned == 2;
+    // A file that cannot be read or replaced fails here; the run may skip it.
+    RunContext::Attempt attempt;
     bool cleared = replace && (existing->attributes & BlockingAttributes) && !IsLinkAt(destination) &&
-                   SetAttributesWithReport(run.host, destination, FILE_ATTRIBUTE_NORMAL);
-    if (!CommitCopyWithReport(run.host, copy, source, destination, replace)) {
+                   SetAttributesWithReport(attempt, destination, FILE_ATTRIBUTE_NORMAL);
+    if (!CommitCopyWithReport(attempt, copy, source, destination, replace)) {
         if (cleared)
             SetFileAttributesW(destination.c_str(), existing->attributes);
-        if (binned == 1)
+        if (binned == 1) {
+            run.host.ShowError(attempt.text);
             ReportOldVersionInBin(run.host, destination);
-        return 0;
+            return 0;
+        }
+        return run.FileFailed(attempt, source);
     }
     ++(existing ? run.counts.replaced : run.counts.copied);
     run.counts.bytes += sourceEntry.size;

@@ -13,7 +13,7 @@ namespace {
 
 void ReportCode(ErrorSink& errors, const char* call, DWORD code)
 {
-    errors.ShowError(Widen(call) + L" " + std::to_wstring(static_cast<int>(code)));
+    errors.ShowFailure(Widen(call) + L" " + std::to_wstring(static_cast<int>(code)), code);
 }
 
 // path is the file named when one is in use: the source, or a destination
@@ -22,13 +22,13 @@ void ReportCopyError(ErrorSink& errors, DWORD code, const std::wstring& path)
 {
     switch (code) {
     case ERROR_CRC:
-        errors.ShowError(Widen(Bilingual("CRC ERROR", "CRCｴﾗｰ")));
+        errors.ShowFailure(Widen(Bilingual("CRC ERROR", "CRCｴﾗｰ")), code);
         break;
     case ERROR_SHARING_VIOLATION:
-        errors.ShowError(FormatShown(Bilingual("%s is in use", "%s は使用中です"), {ShownPath(path)}));
+        errors.ShowFailure(FormatShown(Bilingual("%s is in use", "%s は使用中です"), {ShownPath(path)}), code);
         break;
     case ERROR_DISK_FULL:
-        errors.ShowError(Widen(Bilingual("The disk is full", "ﾃﾞｨｽｸがいっぱいです")));
+        errors.ShowFailure(Widen(Bilingual("The disk is full", "ﾃﾞｨｽｸがいっぱいです")), code);
         break;
     default:
         ReportCode(errors, "Error CopyFile", code);

@@ -7,6 +7,7 @@
 #include "EFlags.h"
 #include "EWindowMap.h"
 #include "FileIcons.h"
+#include "WidePath.h"
 #include "resource.h"
 
 #include <cstdio>
@@ -16,7 +17,7 @@ namespace {
 // The init handler of one question: which one, and on what.
 class Question : public EObject {
 public:
-    enum Kind { Replace, FileDelete, FolderDelete, FileToBin, FolderToBin };
+    enum Kind { Replace, FileDelete, FolderDelete, FileToBin, FolderToBin, FileFailed };
 
     Question(Kind kind, const std::wstring& first, const std::wstring& second = std::wstring())
         : kind(kind), first(first), second(second)
@@ -32,6 +33,7 @@ public:
         case FolderDelete: FolderDeleteText(dialog, first, false); break;
         case FileToBin: FileDeleteText(dialog, first, true); break;
         case FolderToBin: FolderDeleteText(dialog, first, true); break;
+        case FileFailed: FileFailedText(dialog, first); break;
         }
         return 0;
     }
@@ -61,6 +63,8 @@ int Ask(HWND owner, const char* templateBase, Question& question)
     case IDYES:
     case EConfirmDialog::YesToAll:
     case IDNO:
+    case IDIGNORE:
+    case IDSKIPALL:
         return answer;
     default:
         return IDCANCEL;
@@ -103,6 +107,20 @@ int ConfirmFolderDelete(HWND owner, const std::wstring& path, bool toBin)
 {
     Question question(toBin ? Question::FolderToBin : Question::FolderDelete, path);
     return Ask(owner, "EConfirmYesAllNoCancelDialog", question);
+}
+
+int ConfirmFileSkip(HWND owner, const std::wstring& error)
+{
+    Question question(Question::FileFailed, error);
+    return Ask(owner, "EConfirmSkipDialog", question);
+}
+
+void FileFailedText(EDialog& dialog, const std::wstring& error)
+{
+    std::wstring text = error + L"\n\n" +
+                        Widen(Bilingual("Skip this file and go on with the run?",
+                                        "このﾌｧｲﾙをｽｷｯﾌﾟして処理を続けますか?"));
+    ShowWideText(GetDlgItem(dialog.Handle(), IDC_CONFIRM_TEXT), text);
 }
 
 void ReplaceText(EDialog& dialog, const std::wstring& newFile, const std::wstring& existingFile, FileIcons& icons)

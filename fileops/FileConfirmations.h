@@ -20,6 +20,9 @@ class FileIcons;
 int ConfirmFileReplace(HWND owner, const std::wstring& newFile, const std::wstring& existingFile);
 int ConfirmFileDelete(HWND owner, const std::wstring& path, bool toBin = false);
 int ConfirmFolderDelete(HWND owner, const std::wstring& path, bool toBin = false);
+// A run's file failed: error says which and why. IDIGNORE (Skip), 21 (Skip
+// all) or IDCANCEL (Stop the run; also Esc and the close box).
+int ConfirmFileSkip(HWND owner, const std::wstring& error);
 
 // What the questions write into their dialogs as they open. Either path of
 // the replace question may be empty; the shell icons it shows are kept in
@@ -27,6 +30,7 @@ int ConfirmFolderDelete(HWND owner, const std::wstring& path, bool toBin = false
 void ReplaceText(EDialog& dialog, const std::wstring& newFile, const std::wstring& existingFile, FileIcons& icons);
 void FileDeleteText(EDialog& dialog, const std::wstring& path, bool toBin);
 void FolderDeleteText(EDialog& dialog, const std::wstring& path, bool toBin);
+void FileFailedText(EDialog& dialog, const std::wstring& error);
 
 // Sets a control's text wide, and keeps it when the control reads back
 // exactly that (the controls of the ANSI dialogs do under Wine); a control

@@ -125,9 +125,9 @@ DWORD OpenError(const std::wstring& path)
 Binned Tell(ErrorSink& errors, const char* call, DWORD code, const std::wstring& path)
 {
     if (code == ERROR_SHARING_VIOLATION)
-        errors.ShowError(FormatShown(Bilingual("%s is in use", "%s は使用中です"), {ShownPath(path)}));
+        errors.ShowFailure(FormatShown(Bilingual("%s is in use", "%s は使用中です"), {ShownPath(path)}), code);
     else
-        errors.ShowError(Widen(call) + L" " + std::to_wstring(static_cast<int>(code)));
+        errors.ShowFailure(Widen(call) + L" " + std::to_wstring(static_cast<int>(code)), code);
     return Binned::Failed;
 }
 

@@ -14,6 +14,7 @@
 
 // Button ids beyond the system's IDOK..IDNO.
 #define IDYESTOALL 20
+#define IDSKIPALL 21
 
 // Items of the confirm dialogs.
 #define IDC_CONFIRM_ICON 1901

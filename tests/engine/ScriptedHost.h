@@ -37,6 +37,7 @@ public:
         return Ask("guard " + std::to_string(deleting) + " of " + std::to_string(files) + " in " + Narrow(folder));
     }
     int ConfirmPermanentDelete(const std::wstring& path) override { return Ask("for good " + Narrow(path)); }
+    int ConfirmSkipFile(const std::wstring& text) override { return Ask("skip? " + Narrow(text)); }
     void LogOperation(const char* operation, const std::wstring& first, const std::wstring& second) override
     {
         wideRows.push_back(Widen(operation) + L" " + first + (second.empty() ? L"" : L" ") + second);

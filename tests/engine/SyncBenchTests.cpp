@@ -172,8 +172,8 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench previews without touching anything, and 
     std::string empty = temp / "empty";
     MakeFolder(empty);
     output = RunBench(*this, "--delete " + empty + " " + dst, &code);
-    CHECK(code == 1);
-    CHECK(output.find("refused: would delete 3 of 3 files in " + dst) != std::string::npos);
+    CHECK(code == 3);
+    CHECK(output.find("guard: stopped, would delete 3 of 3 files in " + dst) != std::string::npos);
     CHECK(Changes(before, Snapshot(dst)).empty());
     output = RunBench(*this, "--delete --allow-mass-delete " + empty + " " + dst, &code);
     CHECK(code == 0);

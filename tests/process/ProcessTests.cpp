@@ -55,8 +55,9 @@ struct ProbeWithLibrary {
     std::string probe = folder / "entry_probe.exe";
     ProbeWithLibrary()
     {
-        CopyFileA(Probe().c_str(), probe.c_str(), FALSE);
-        CopyFileA((TestBinaryFolder() + "\\mirsol\\MIRSOL.DLL").c_str(), (folder / "MIRSOL.DLL").c_str(), FALSE);
+        REQUIRE(CopyFileA(Probe().c_str(), probe.c_str(), FALSE));
+        REQUIRE(CopyFileA((TestBinaryFolder() + "\\mirsol\\MIRSOL.DLL").c_str(), (folder / "MIRSOL.DLL").c_str(),
+                          FALSE));
     }
 };
 
@@ -121,6 +122,7 @@ TEST_CASE("process entry: language and double-byte detection")
         // On a Japanese system the library is not even tried.
         ProbeWithLibrary beside;
         r = RunProbe(beside.probe, "");
+        INFO("probe beside the library ended with " << r["exit"]);
         CHECK(r["japanese"] == systemFlag);
         CHECK(r["doublebyte"] == systemFlag);
         CHECK(r["mirsol"] == (japaneseSystem ? "0" : "1"));
