@@ -10,19 +10,9 @@
 #include "RunGuards.h"
 #include "RunWindow.h"
 #include "SetList.h"
+#include "FileQueries.h"
 #include "SyncRun.h"
 #include "WidePath.h"
-
-namespace {
-
-// A top folder as typed, in any length.
-bool IsFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(NormalPath(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}
 
 RunControl::RunControl(RunWindow& window, SetList& sets) : window(window), sets(sets), host(window) {}
 
@@ -84,7 +74,7 @@ int RunControl::CheckFolders(const char* source, const char* destination, bool p
             return 0;
         }
     }
-    if (!IsFolder(from)) {
+    if (!IsDirectory(from)) {
         ShowSourceMissing(window.DialogParent(), source);
         return 0;
     }
@@ -94,7 +84,7 @@ int RunControl::CheckFolders(const char* source, const char* destination, bool p
     std::wstring normalDestination;
     if (!CheckSafeFolders(errors, from, to, &normalSource, &normalDestination))
         return 0;
-    if (preview || IsFolder(to))
+    if (preview || IsDirectory(to))
         return 1;
     if (AskCreateDestination(window.DialogParent(), destination) != IDYES || host.Closed())
         return 0;

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "CommandRun.h"
 #include "EApplication.h"
 #include "EAttributeList.h"
 #include "EProgram.h"
@@ -11,10 +12,14 @@ const char ProgramName[] = "Ombrel";
 
 }
 
-void app::main(int argc, char* argv[])
+int app::main(int argc, char* argv[])
 {
+    // A run from the command line has no window, so the one-window rule
+    // does not apply to it, and an open window is left where it is.
+    if (IsCommandRun(argc, argv))
+        return CommandRun();
     if (EApplication::FindRunningInstance(ProgramName))
-        return;
+        return 1;
     EApplication application(ProgramName, argc, argv);
 
     EAttributeList list;
@@ -22,7 +27,8 @@ void app::main(int argc, char* argv[])
     MainWindow window(&application, ProgramName, list);
     // A window that could not be made was reported; no loop without it.
     if (!window.Handle())
-        return;
+        return 1;
     window.Show();
     EApplication::RunMessageLoop();
+    return 1;
 }

@@ -8,6 +8,7 @@
 // with the program's own runs from the command line.
 
 #include "EStartup.h"
+#include "FileQueries.h"
 #include "RunLog.h"
 #include "SyncRun.h"
 #include "UnattendedHost.h"
@@ -45,11 +46,6 @@ std::wstring FullPath(const std::wstring& path)
     return full;
 }
 
-bool IsFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }
 
@@ -98,7 +94,7 @@ int main()
         return Usage();
     const std::wstring& source = up ? folders[1] : folders[0];
     const std::wstring& destination = up ? folders[0] : folders[1];
-    if (!IsFolder(source)) {
+    if (!IsDirectory(source)) {
         std::printf("Source folder '%s' is not exist.\n", Utf8(source).c_str());
         std::fflush(stdout);
         return 1;
@@ -125,15 +121,9 @@ int main()
     double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     if (!result)
         log.Line(L"stopped: " + (host.Reason().empty() ? std::wstring(L"the run ended early") : host.Reason()));
+    if (preview)
+        log.Line(L"plan: " + PlanText(done, run.Guarded()));
     wchar_t line[200];
-    if (preview) {
-        std::swprintf(line, 200,
-                      L"plan: %d to copy and %d to replace (%llu bytes), %d to delete, %d folders to create, %d to "
-                      L"remove, %d newer in destination%ls",
-                      done.copied, done.replaced, done.bytes, done.deleted, done.createdFolders, done.removedFolders,
-                      done.newer, run.Guarded() ? L"; the deletion guard would ask" : L"");
-        log.Line(line);
-    }
     std::swprintf(line, 200, L", result %ls, seconds %.3f", result ? L"OK" : L"STOPPED", seconds);
     log.Line(CountsText(done) + line);
     return ExitOf(result, done.skipped, host, run.Stopped() == RunContext::Aborted);

@@ -8,7 +8,8 @@
 # at the last of a million rows (English), the
 # replace confirmation, the success dialog, the replace and delete questions
 # about sample files and the replace question about a file named in
-# Japanese with an emoji (English and Japanese), a frame with every standard control
+# Japanese with an emoji, the question about a file that failed (English
+# and Japanese), a frame with every standard control
 # and the About dialog (English and Japanese) under a virtual display and
 # saves them to docs/screenshots/.
 # Run after a build (cmake/build.sh x86_64).
@@ -82,6 +83,8 @@ shots file_confirm_showcase ja_JP.UTF-8 replace file_replace_ja
 shots file_confirm_showcase ja_JP.UTF-8 delete file_delete_ja
 shots file_confirm_showcase en_US.UTF-8 names file_replace_names_en
 shots file_confirm_showcase ja_JP.UTF-8 names file_replace_names_ja
+shots file_confirm_showcase en_US.UTF-8 skip file_skip_en
+shots file_confirm_showcase ja_JP.UTF-8 skip file_skip_ja
 shots frame_showcase en_US.UTF-8 - controls_en
 shots frame_showcase ja_JP.UTF-8 - controls_ja
 shots frame_showcase en_US.UTF-8 about about_en

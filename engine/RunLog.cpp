@@ -27,15 +27,18 @@ bool RunLog::OpenFile(const std::wstring& path)
 void RunLog::UseConsole()
 {
     out = GetStdHandle(STD_OUTPUT_HANDLE);
-    if ((!out || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        attached.Reset(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr));
-        out = attached.Get();
+    // Attached also when the output goes elsewhere: Ctrl+C and Ctrl+Break
+    // in that console reach this process only so.
+    bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
+    if ((!out || out == INVALID_HANDLE_VALUE) && attached) {
+        console.Reset(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+        out = console.Get();
     }
     if (out == INVALID_HANDLE_VALUE)
         out = nullptr;
     DWORD mode = 0;
-    console = out && GetConsoleMode(out, &mode);
+    wide = out && GetConsoleMode(out, &mode);
 }
 
 void RunLog::Line(const std::wstring& text)
@@ -50,7 +53,7 @@ void RunLog::Line(const std::wstring& text)
         line = stamp + line;
     }
     line += L"\r\n";
-    if (console) {
+    if (wide) {
         // The console takes the text wide and shows it in its own font.
         DWORD written = 0;
         WriteConsoleW(out, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);

@@ -34,9 +34,10 @@ private:
     bool stamped;
     EFileHandle file;
     // The parent's console, opened here; out is then this handle.
-    EFileHandle attached;
+    EFileHandle console;
     HANDLE out = nullptr;
-    bool console = false;
+    // out is a console, which takes the text wide.
+    bool wide = false;
 };
 
 // Text for the console and files, in UTF-8.

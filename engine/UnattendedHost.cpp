@@ -64,6 +64,17 @@ const char* ExitWords(RunExit code)
     return "";
 }
 
+std::wstring PlanText(const OperationCounts& counts, bool guarded)
+{
+    wchar_t text[240];
+    std::swprintf(text, 240,
+                  L"%d to copy and %d to replace (%llu bytes), %d to delete, %d folders to create, %d to remove, "
+                  L"%d newer in destination%ls",
+                  counts.copied, counts.replaced, counts.bytes, counts.deleted, counts.createdFolders,
+                  counts.removedFolders, counts.newer, guarded ? L"; the deletion guard would ask" : L"");
+    return text;
+}
+
 std::wstring CountsText(const OperationCounts& counts)
 {
     wchar_t text[200];

@@ -77,5 +77,7 @@ const char* ExitWords(RunExit code);
 // "copied C, replaced R, deleted D, removed folders F, created folders K,
 // skipped S, newer N": what a run did.
 std::wstring CountsText(const OperationCounts& counts);
+// What a preview found the run would do; guarded: the deletion guard would ask.
+std::wstring PlanText(const OperationCounts& counts, bool guarded);
 
 #endif

@@ -1,5 +1,7 @@
 #include "FileQueries.h"
 
+#include "FolderIdentity.h"
+
 #include "DosTime.h"
 #include "EHandle.h"
 
@@ -21,6 +23,12 @@ int FileExists(const char* path)
 int IsDirectory(const char* path)
 {
     return HasAttribute(path, FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int IsDirectory(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(NormalPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 int IsReadOnlyFile(const char* path)

@@ -3,9 +3,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Queries never report: a failed query reads as no.
 int FileExists(const char* path);
 int IsDirectory(const char* path);
+// A folder as a user types it, in any length.
+int IsDirectory(const std::wstring& path);
 int IsReadOnlyFile(const char* path);
 int IsSystemFile(const char* path);
 // The last-write time from a directory search on the path itself; on

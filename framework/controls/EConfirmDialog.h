@@ -9,7 +9,7 @@
 // to All, 7 No, 2 Cancel, Esc and the close box; -1 without a template).
 class EConfirmDialog : public EDialog {
 public:
-    enum { YesToAll = 20 };
+    enum { YesToAll = 20, SkipAll = 21 };
 
     EConfirmDialog(EWindow* parent, EAttributeList& list);
 };

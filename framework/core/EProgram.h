@@ -3,8 +3,9 @@
 
 // The program's own entry, defined by the program and called once by the
 // framework's process entry after start-up. argv[0] is the module path.
+// Returns the process's exit code.
 namespace app {
-void main(int argc, char* argv[]);
+int main(int argc, char* argv[]);
 }
 
 #endif

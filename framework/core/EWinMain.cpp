@@ -8,6 +8,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     int argc = 0;
     char** argv = nullptr;
     EStartup(instance, previous, commandLine, showCommand, &argc, &argv);
-    app::main(argc, argv);
-    return 1;
+    return app::main(argc, argv);
 }

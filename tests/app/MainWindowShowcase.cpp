@@ -263,7 +263,7 @@ void ShowMillion(const char* marker)
 
 }
 
-void app::main(int argc, char* argv[])
+int app::main(int argc, char* argv[])
 {
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "window" && argc > 2)
@@ -280,4 +280,5 @@ void app::main(int argc, char* argv[])
         ShowSafetyNet(argv[2], argv[3]);
     else if (mode == "million" && argc > 2)
         ShowMillion(argv[2]);
+    return 1;
 }

@@ -28,6 +28,7 @@
 #include "TextListMaker.h"
 #include "TreeBuilder.h"
 #include "TreeSnapshot.h"
+#include "resource.h"
 
 namespace {
 
@@ -943,4 +944,54 @@ TEST_CASE("main window: Preview, the deletion guard and the Recycle Bin setting 
     CHECK_FALSE(f.window->UseRecycleBin());
     f.Close();
     CHECK(SettingNumber("Use Recycle Bin") == 0);
+}
+
+TEST_CASE("main window: a file another program holds asks Skip, Skip all or Stop the run (both languages)")
+{
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
+    for (const char* name : {"\\a.txt", "\\b.txt", "\\c.txt", "\\ok.txt"})
+        MakeFile(source + name, name);
+    LockedPath a(source + "\\a.txt");
+    LockedPath b(source + "\\b.txt");
+    LockedPath c(source + "\\c.txt");
+    REQUIRE((a.Held() && b.Held() && c.Held()));
+    MainWindowFixture f(SetText("Held", source, destination, "DELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    f.Open();
+    MakeFolder(destination);
+
+    struct Case {
+        const char* name;
+        std::deque<S::Step> steps;
+        std::size_t asked;
+        bool copied;
+    };
+    for (const Case& run : {Case{"Stop", {S::Press(IDCANCEL)}, 1, false},
+                      Case{"Skip each", {S::Press(IDIGNORE), S::Press(IDIGNORE), S::Press(IDIGNORE), S::Press(IDOK)},
+                           3, true},
+                      Case{"Skip all", {S::Press(IDSKIPALL), S::Press(IDOK)}, 1, true}}) {
+        CAPTURE(std::string(run.name));
+        DeleteFileA((destination + "\\ok.txt").c_str());
+        bool skipIsDefault = false;
+        std::deque<S::Step> steps = run.steps;
+        steps.front() = [&, first = steps.front()](HWND box) {
+            skipIsDefault = (GetWindowLongA(GetDlgItem(box, IDIGNORE), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+            return first(box);
+        };
+        S script(steps);
+        f.Click(f.window->DownButton());
+        CHECK(script.Finished());
+        CHECK(script.unexpected == 0);
+        CHECK(skipIsDefault);
+        REQUIRE(script.seen.size() >= run.asked);
+        for (std::size_t at = 0; at < run.asked; ++at) {
+            CHECK(script.seen[at].caption == (EJapanese ? "\xcc\xa7\xb2\xd9\x82\xcc\xb4\xd7\xb0" : "File error"));
+            CHECK(script.seen[at].text.find(EJapanese ? " \x82\xcd\x8e\x67\x97\x70\x92\x86\x82\xc5\x82\xb7"  // は使用中です
+                                                      : " is in use") != std::string::npos);
+        }
+        CHECK(PathExists(destination + "\\ok.txt") == run.copied);
+        CHECK(f.CountRows("skip") == (run.copied ? 3 : 0));
+        CHECK(f.CountRows("skipped") == (run.copied ? 3 : 0));
+    }
 }

@@ -1,5 +1,5 @@
 // Asks one file question about sample files for screenshots:
-//   file_confirm_showcase replace|delete|names <marker file>
+//   file_confirm_showcase replace|delete|names|skip <marker file>
 // ("names": the replace question about a file named in Japanese, with an
 // accented letter and an emoji.)
 // Once the dialog is drawn it writes its window rectangle ("x y w h") to the
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "EApplication.h"
+#include "EFlags.h"
 #include "EProgram.h"
 #include "FileConfirmations.h"
 #include "ShowcaseMarker.h"
@@ -54,10 +55,10 @@ void WriteSample(const std::wstring& path, std::size_t bytes, WORD day, WORD hou
 
 }
 
-void app::main(int argc, char* argv[])
+int app::main(int argc, char* argv[])
 {
     if (argc < 3)
-        return;
+        return 1;
     EApplication application("FileConfirmShowcase", argc, argv);
     marker = argv[2];
     wchar_t temp[MAX_PATH];
@@ -80,6 +81,8 @@ void app::main(int argc, char* argv[])
     UINT_PTR timer = SetTimer(nullptr, 0, 100, OnTimer);
     if (mode == "delete")
         ConfirmFileDelete(nullptr, program);
+    else if (mode == "skip")
+        ConfirmFileSkip(nullptr, fresh + (EJapanese ? L" \u306F\u4F7F\u7528\u4E2D\u3067\u3059" : L" is in use"));
     else
         ConfirmFileReplace(nullptr, fresh, existing);
     KillTimer(nullptr, timer);
@@ -90,4 +93,5 @@ void app::main(int argc, char* argv[])
     RemoveDirectoryW((folder + L"\\src").c_str());
     RemoveDirectoryW((folder + L"\\dst").c_str());
     RemoveDirectoryW(folder.c_str());
+    return 1;
 }

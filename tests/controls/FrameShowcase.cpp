@@ -201,7 +201,7 @@ private:
 
 }
 
-void app::main(int argc, char* argv[])
+int app::main(int argc, char* argv[])
 {
     EApplication application("OmbrelFrameShowcase", argc, argv);
     bool about = argc > 2 && std::strcmp(argv[1], "about") == 0;
@@ -233,4 +233,5 @@ void app::main(int argc, char* argv[])
     if (about)
         dialog.Run();
     EApplication::RunMessageLoop();
+    return 1;
 }

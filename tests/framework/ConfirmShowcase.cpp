@@ -69,10 +69,10 @@ private:
 
 }
 
-void app::main(int argc, char* argv[])
+int app::main(int argc, char* argv[])
 {
     if (argc < 3)
-        return;
+        return 1;
     EApplication application("ConfirmShowcase", argc, argv);
     char name[128];
     std::snprintf(name, sizeof name, "%s%s", argv[1], EJapanese ? "_J" : "_E");
@@ -82,4 +82,5 @@ void app::main(int argc, char* argv[])
     list.Set(EKey::Template, name).Set(EKey::InitHandler, &init);
     EConfirmDialog dialog(nullptr, list);
     dialog.Run();
+    return 1;
 }

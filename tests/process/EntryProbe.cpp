@@ -9,19 +9,20 @@
 #include "EFlags.h"
 #include "EProgram.h"
 
-void app::main(int argc, char* argv[])
+int app::main(int argc, char* argv[])
 {
     char path[MAX_PATH];
     DWORD length = GetEnvironmentVariableA("OMBREL_PROBE_OUT", path, sizeof path);
     if (length == 0 || length >= sizeof path)
-        return;
+        return 1;
     std::FILE* out = std::fopen(path, "wb");
     if (!out)
-        return;
+        return 1;
     std::fprintf(out, "japanese=%d\ndoublebyte=%d\nsmallscreen=%d\nmirsol=%d\nargc=%d\n", EJapanese, EDoubleByte,
                  ESmallScreen, EApplication::codeConversion ? 1 : 0, argc);
     for (int i = 0; i < argc; i++)
         std::fprintf(out, "arg%d=%s\n", i, argv[i]);
     std::fprintf(out, "end=%s\n", argv[argc] ? "more" : "null");
     std::fclose(out);
+    return 1;
 }

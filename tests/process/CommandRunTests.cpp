@@ -1,0 +1,356 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "LockedPath.h"
+#include "ProgramDriver.h"
+#include "ProgramSettings.h"
+#include "TempFolder.h"
+#include "TestProcess.h"
+#include "TreeBuilder.h"
+#include "TreeSnapshot.h"
+
+// The real program started with /run, as a scheduled task starts it.
+
+namespace {
+
+const unsigned long long Old = TicksOf(2020, 1, 1);
+const unsigned long long New = TicksOf(2021, 1, 1);
+
+std::wstring Wide(const std::string& text)
+{
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+struct Outcome {
+    DWORD code = 0xFFFFFFFF;
+    // What it wrote to its standard output.
+    std::string output;
+    // Whether a top-level window of the process was seen while it ran.
+    bool window = false;
+};
+
+BOOL CALLBACK AnyWindowOf(HWND window, LPARAM data)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != *reinterpret_cast<DWORD*>(data))
+        return TRUE;
+    *reinterpret_cast<DWORD*>(data) = 0;
+    return FALSE;
+}
+
+// A tree to sync, a set file naming it and a log beside them.
+struct CommandRun {
+    TempFolder temp;
+    std::string src = temp / "src";
+    std::string dst = temp / "dst";
+    std::string sets = temp / "sets.ini";
+    std::string log = temp / "run.log";
+
+    CommandRun()
+    {
+        MakeFolder(src);
+        MakeFolder(dst);
+    }
+
+    void WriteSet(const std::string& name, bool deleteOrphans, bool force)
+    {
+        REQUIRE(WriteWholeFile(sets, "[Other]\r\nSRC=\"C:\\a\"\r\nDST=\"C:\\b\"\r\n\r\n[" + name + "]\r\nSRC=\"" + src +
+                                         "\"\r\nDST=\"" + dst + "\"\r\nDELETE=" + (deleteOrphans ? "Y" : "N") +
+                                         "\r\nDOSTIME=N\r\nFORCE=" + (force ? "Y" : "N") + "\r\nEXCLUDEOBJ=N\r\n"));
+    }
+
+    // Starts Ombrel.exe with arguments (wide), its output in a file, and
+    // watches for a window of it until it ends; during, when given, is
+    // called every few milliseconds while it runs.
+    Outcome Run(const std::wstring& arguments, DWORD flags = 0,
+                const std::function<void(const PROCESS_INFORMATION&)>& during = nullptr)
+    {
+        Outcome outcome;
+        std::string outputPath = temp / "stdout.txt";
+        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+        HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0,
+                                    nullptr);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+        std::wstring line = L"\"" + Wide(TestBinaryFolder() + "\\Ombrel.exe") + L"\" " + arguments;
+        PROCESS_INFORMATION info = {};
+        if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr, &startup, &info)) {
+            DWORD start = GetTickCount();
+            while (WaitForSingleObject(info.hProcess, 5) == WAIT_TIMEOUT && GetTickCount() - start < 60000) {
+                DWORD id = info.dwProcessId;
+                EnumWindows(AnyWindowOf, reinterpret_cast<LPARAM>(&id));
+                outcome.window = outcome.window || id == 0;
+                if (during)
+                    during(info);
+            }
+            TerminateProcess(info.hProcess, 0xFFFFFFFF);
+            GetExitCodeProcess(info.hProcess, &outcome.code);
+            CloseHandle(info.hThread);
+            CloseHandle(info.hProcess);
+        }
+        CloseHandle(output);
+        outcome.output = ReadWholeFile(outputPath);
+        return outcome;
+    }
+
+    Outcome RunSet(const std::string& name, const std::wstring& more = L"")
+    {
+        return Run(L"/run \"" + Wide(name) + L"\" /ini \"" + Wide(sets) + L"\" /log \"" +
+                   Wide(log) + L"\"" + more);
+    }
+};
+
+std::string Utf8(const std::wstring& text)
+{
+    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], length, nullptr, nullptr);
+    bytes.resize(bytes.size() - 1);
+    return bytes;
+}
+
+// Ctrl+Break as Windows delivers it: the console's control routine started
+// in the process. A test runner has no console to send it through.
+bool SendBreak(HANDLE process)
+{
+    FARPROC routine = GetProcAddress(GetModuleHandleA("kernelbase.dll"), "CtrlRoutine");
+    HANDLE thread = routine ? CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(
+                                                                           reinterpret_cast<void*>(routine)),
+                                                 reinterpret_cast<void*>(CTRL_BREAK_EVENT), 0, nullptr)
+                            : nullptr;
+    if (thread)
+        CloseHandle(thread);
+    return thread != nullptr;
+}
+
+// A message of the program as its log has it (UTF-8), in the language of
+// the system.
+std::string Said(const char* english, const char* japanese)
+{
+    return GetACP() == 932 ? japanese : english;
+}
+
+bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// The name of the nightly set, in the language of the system: a Japanese
+// name must reach the set file in its code page.
+std::string NightlyName()
+{
+    return GetACP() == 932 ? "\x96\xe9\x8a\xd4 backup" : "Nightly backup";
+}
+
+}
+
+TEST_CASE_FIXTURE(CommandRun, "command line: a run copies, replaces and deletes, or skips what Force off would ask")
+{
+    struct Case {
+        const char* name;
+        bool force;
+        const wchar_t* more;
+        DWORD code;
+        bool changed;
+    };
+    for (const Case& c : {Case{"Force off", false, L"", 5, false}, Case{"Force off, /yes", false, L" /yes", 0, true},
+                          Case{"Force on", true, L"", 0, true}}) {
+        CAPTURE(std::string(c.name));
+        MakeFile(src + "\\new.txt", "new");
+        MakeFile(src + "\\sub\\changed.txt", "changed", New);
+        MakeFile(dst + "\\sub\\changed.txt", "before", Old);
+        MakeFile(dst + "\\orphan.txt", "orphan");
+        DeleteFileA((dst + "\\new.txt").c_str());
+        DeleteFileA(log.c_str());
+        WriteSet(NightlyName(), true, c.force);
+        std::string setBytes = ReadWholeFile(sets);
+        unsigned long long setTime = WriteTicks(sets);
+
+        Outcome run = RunSet(NightlyName(), c.more);
+        CHECK(run.code == c.code);
+        CHECK_FALSE(run.window);
+        CHECK(ReadWholeFile(dst + "\\new.txt") == "new");
+        CHECK(ReadWholeFile(dst + "\\sub\\changed.txt") == (c.changed ? "changed" : "before"));
+        CHECK(PathExists(dst + "\\orphan.txt") == !c.changed);
+
+        std::string logged = ReadWholeFile(log);
+        CHECK(Has(logged, "\tstart\t" + Utf8(Wide(NightlyName())) + " DOWN\t" + src + "\t" + dst + "\r\n"));
+        CHECK(Has(logged, "\tcopy\t" + src + "\\new.txt\t" + dst + "\\new.txt\r\n"));
+        CHECK(Has(logged, "\tcopy\t" + src + "\\sub\\changed.txt\t" + dst + "\\sub\\changed.txt\r\n") == c.changed);
+        CHECK(Has(logged, "\tdel\t" + dst + "\\orphan.txt\t\r\n") == c.changed);
+        CHECK(Has(logged, "\tskip\t" + dst + "\\orphan.txt\t\r\n") == !c.changed);
+        CHECK(Has(logged, c.changed ? "\tend\tcopied 1, replaced 1, deleted 1, removed folders 0, created folders 0, "
+                                      "skipped 0, newer 0, result completed, seconds "
+                                    : "\tend\tcopied 1, replaced 0, deleted 0, removed folders 0, created folders 0, "
+                                      "skipped 2, newer 0, result completed, with files skipped, seconds "));
+        // The console gets the same lines.
+        CHECK(run.output == logged);
+        // Read, never written.
+        CHECK(ReadWholeFile(sets) == setBytes);
+        CHECK(WriteTicks(sets) == setTime);
+    }
+}
+
+TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and never run")
+{
+    WriteSet("Nightly", true, true);
+    MakeFile(src + "\\a.txt", "a");
+    struct Case {
+        const wchar_t* arguments;
+        DWORD code;
+        std::string says;
+    };
+    std::wstring ini = L" /ini \"" + Wide(sets) + L"\"";
+    for (const Case& c : {Case{L"/run", 2, "usage: "}, Case{L"/bogus", 2, "usage: "},
+                          Case{L"/run Nightly /fast", 2, "usage: "}, Case{L"/?", 0, "usage: "},
+                          Case{L"/run Weekly", 2, Said("There is no set 'Weekly' in ", u8"'Weekly' という設定は")},
+                          Case{L"/run Nightly /ini C:\\no\\such.ini", 2,
+                               Said("Can't read the set file 'C:\\no\\such.ini'", u8"設定ﾌｧｲﾙ 'C:\\no\\such.ini' を読めません")},
+                          Case{L"/run Nightly /log C:\\no\\such\\run.log", 2,
+                               Said("Can't open the log file", u8"ﾛｸﾞ ﾌｧｲﾙ 'C:\\no\\such\\run.log' を開けません")}}) {
+        std::wstring arguments = c.arguments;
+        if (arguments.find(L"Weekly") != std::wstring::npos)
+            arguments += ini;
+        if (arguments.find(L"/log") != std::wstring::npos)
+            arguments += ini;
+        CAPTURE(Utf8(arguments));
+        Outcome run = Run(arguments);
+        CHECK(run.code == c.code);
+        CHECK(Has(run.output, c.says));
+        CHECK_FALSE(run.window);
+        CHECK_FALSE(PathExists(dst + "\\a.txt"));
+    }
+    // The sets it has are named, so that a typo is easy to see.
+    CHECK(Has(Run(L"/run Weekly" + ini).output, Said("Its sets: Nightly, Other", u8"設定: Nightly, Other")));
+}
+
+TEST_CASE_FIXTURE(CommandRun, "command line: exit codes of a run that meets trouble")
+{
+    SUBCASE("a file held by another program is skipped, the rest copied: 5")
+    {
+        for (const char* name : {"\\a.txt", "\\b\\held.txt", "\\c.txt"})
+            MakeFile(src + name, name);
+        LockedPath held(src + "\\b\\held.txt");
+        REQUIRE(held.Held());
+        WriteSet("Nightly", false, true);
+        Outcome run = RunSet("Nightly");
+        CHECK(run.code == 5);
+        CHECK(ReadWholeFile(dst + "\\a.txt") == "\\a.txt");
+        CHECK(ReadWholeFile(dst + "\\c.txt") == "\\c.txt");
+        CHECK_FALSE(PathExists(dst + "\\b\\held.txt"));
+        // Logged where it happened and again at the end, with the reason.
+        std::string logged = ReadWholeFile(log);
+        std::string reason =
+            "\t" + src + "\\b\\held.txt\t" + src + "\\b\\held.txt" + Said(" is in use", u8" は使用中です") + "\r\n";
+        std::size_t skip = logged.find("\tskip" + reason);
+        std::size_t again = logged.find("\tskipped" + reason);
+        CHECK(skip != std::string::npos);
+        CHECK((again != std::string::npos && again > logged.find("copy\t" + src + "\\c.txt")));
+    }
+    SUBCASE("an empty source with deletion on: the guard stops it, 3")
+    {
+        for (int i = 0; i < 5; ++i)
+            MakeFile(dst + "\\f" + std::to_string(i) + ".txt", "keep");
+        WriteSet("Nightly", true, true);
+        TreeSnapshot before = Snapshot(dst);
+        Outcome run = RunSet("Nightly", L" /yes");
+        CHECK(run.code == 3);
+        CHECK(Changes(before, Snapshot(dst)).empty());
+        CHECK(Has(ReadWholeFile(log), "result stopped by the deletion guard"));
+    }
+    SUBCASE("a full destination disk: 1")
+    {
+        SmallDisk disk(dst, "64k");
+        if (!disk.Mounted()) {
+            std::printf("SKIPPED: full destination disk (mounting a tmpfs needs root)\n");
+            return;
+        }
+        MakeFile(src + "\\big.bin", std::string(256 * 1024, 'b'));
+        WriteSet("Nightly", false, true);
+        Outcome run = RunSet("Nightly");
+        CHECK(run.code == 1);
+        CHECK(Has(ReadWholeFile(log), "\terror\t" + Said("The disk is full", u8"ﾃﾞｨｽｸがいっぱいです")));
+        CHECK(FolderNames(dst).empty());
+    }
+    SUBCASE("a missing source folder: 1")
+    {
+        WriteSet("Nightly", true, true);
+        RemoveDirectoryA(src.c_str());
+        CHECK(RunSet("Nightly").code == 1);
+    }
+}
+
+TEST_CASE_FIXTURE(CommandRun, "command line: Ctrl+Break stops the run between two files, and a killed run is mended")
+{
+    for (int folder = 0; folder < 20; ++folder)
+        for (int file = 0; file < 100; ++file)
+            MakeFile(src + "\\f" + std::to_string(folder) + "\\" + std::to_string(file) + ".txt", std::string(4000, 'x'));
+    WriteSet("Nightly", true, true);
+    Outcome run = Run(L"/run Nightly /ini \"" + Wide(sets) + L"\" /log \"" + Wide(log) + L"\"",
+                      0, [&](const PROCESS_INFORMATION& info) {
+                          static DWORD sent = 0;
+                          if (sent != info.dwProcessId && ReadWholeFile(log).find("\tcopy\t") != std::string::npos) {
+                              sent = info.dwProcessId;
+                              SendBreak(info.hProcess);
+                          }
+                      });
+    CHECK(run.code == 4);
+    CHECK(Has(ReadWholeFile(log), "result aborted"));
+    CHECK(Snapshot(dst).size() < Snapshot(src).size());
+
+    // Killed in the middle of its work, then run again.
+    std::string killed = temp / "killed.log";
+    Run(L"/run Nightly /ini \"" + Wide(sets) + L"\" /log \"" + Wide(killed) + L"\"", 0,
+        [&](const PROCESS_INFORMATION& info) {
+            std::string rows = ReadWholeFile(killed);
+            if (std::count(rows.begin(), rows.end(), '\n') > 600)
+                TerminateProcess(info.hProcess, 9);
+        });
+    CHECK(Snapshot(dst).size() < Snapshot(src).size());
+    CHECK(RunSet("Nightly").code == 0);
+    CHECK(Snapshot(dst) == Snapshot(src));
+}
+
+TEST_CASE_FIXTURE(CommandRun, "command line: a run beside an open window, logging to a name outside the code page")
+{
+    CleanProgramSettings settings;
+    WriteSet("Nightly", false, true);
+    RememberSetFile(sets);
+    std::wstring emoji = L"\U0001F600";
+    REQUIRE(MakeFileW(LongForm(src) + L"\\" + emoji + L".txt", "smile"));
+    Program program;
+    HWND window = program.Window();
+    REQUIRE(window != nullptr);
+    std::string setBytes = ReadWholeFile(sets);
+    unsigned long long setTime = WriteTicks(sets);
+
+    // The set file the window has open, from the settings.
+    std::wstring logName = Wide(temp.Path()) + L"\\\u0436\u0443\u0440\u043d\u0430\u043b " + emoji + L".log";
+    Outcome run = Run(L"/run Nightly /log \"" + logName + L"\"");
+    CHECK(run.code == 0);
+    CHECK_FALSE(run.window);
+    std::string logged = ReadWholeFileW(LongForm(temp.Path()) + logName.substr(temp.Path().size()));
+    CHECK(Has(logged, "\tcopy\t" + Utf8(Wide(src) + L"\\" + emoji + L".txt") + "\t"));
+    CHECK(ReadWholeFileW(LongForm(dst) + L"\\" + emoji + L".txt") == "smile");
+    // The window is still there and answers; the set file is as it was.
+    DWORD_PTR answer = 0;
+    CHECK(IsWindowVisible(window));
+    CHECK(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0);
+    CHECK(ReadWholeFile(sets) == setBytes);
+    CHECK(WriteTicks(sets) == setTime);
+    CHECK(program.Close());
+}
