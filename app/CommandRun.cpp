@@ -69,12 +69,18 @@ bool Is(const std::wstring& argument, const wchar_t* word)
     return lstrcmpiW(argument.c_str(), word) == 0;
 }
 
-// false on a switch it does not know, a missing value or a missing name.
+// false on a switch it does not know or given twice, a missing value or a
+// missing name.
 bool Parse(const std::vector<std::wstring>& arguments, Request* request)
 {
     bool run = false;
+    std::vector<std::wstring> seen;
     for (std::size_t at = 1; at < arguments.size(); ++at) {
         const std::wstring& argument = arguments[at];
+        for (const std::wstring& earlier : seen)
+            if (Is(argument, earlier.c_str()))
+                return false;
+        seen.push_back(argument);
         bool valued = Is(argument, L"/run") || Is(argument, L"/ini") || Is(argument, L"/log");
         if (valued && at + 1 == arguments.size())
             return false;
@@ -181,10 +187,12 @@ int CommandRun()
         log.Line(Usage);
         return RunCompleted;
     }
-    if (!request.logFile.empty() && !log.OpenFile(request.logFile))
-        return Refuse(log, FormatShown(Bilingual("Can't open the log file '%s' (error %d).",
-                                                 "ﾛｸﾞ ﾌｧｲﾙ '%s' を開けません (ｴﾗｰ %d)。"),
-                                       {request.logFile, std::to_wstring(GetLastError())}));
+    if (!request.logFile.empty() && !log.OpenFile(request.logFile)) {
+        DWORD code = GetLastError();
+        return Refuse(log, FormatShown(Bilingual("Can't open the log file '%s' (error %s).",
+                                                 "ﾛｸﾞ ﾌｧｲﾙ '%s' を開けません (ｴﾗｰ %s)。"),
+                                       {request.logFile, std::to_wstring(code)}));
+    }
 
     std::string setFile;
     if (request.setFile.empty())

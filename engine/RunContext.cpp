@@ -1,9 +1,11 @@
 #include "RunContext.h"
 
+#include "EngineReports.h"
 #include "FileActions.h"
 #include "FolderIdentity.h"
 #include "FolderIndex.h"
 #include "RecycleBin.h"
+#include "TemporaryCopy.h"
 #include "WidePath.h"
 
 #include <windows.h>
@@ -99,11 +101,40 @@ bool AboutOneFile(unsigned long code)
     }
 }
 
+// The system's words for an error the message gives only as a number.
+std::wstring Reason(const RunContext::Attempt& attempt)
+{
+    if (attempt.code == ERROR_SHARING_VIOLATION || attempt.code == ERROR_CRC)
+        return attempt.text;
+    wchar_t* words = nullptr;
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                      FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, attempt.code, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+    std::wstring reason = attempt.text;
+    if (length && words) {
+        std::wstring said(words, length);
+        said.erase(said.find_last_not_of(L" \r\n") + 1);
+        reason += L" (" + said + L")";
+    }
+    LocalFree(words);
+    return reason;
 }
 
-int RunContext::FileFailed(const Attempt& attempt, const std::wstring& path)
+}
+
+int RunContext::FileFailed(const Attempt& attempt, const std::wstring& path, const std::wstring& writtenAt)
 {
-    if (!AboutOneFile(attempt.code)) {
+    FolderId now;
+    bool oneFile = AboutOneFile(attempt.code);
+    if (oneFile && !writtenAt.empty() && attempt.code == ERROR_ACCESS_DENIED)
+        oneFile = CanWriteBeside(writtenAt);
+    // An unplugged drive leaves its mount folder behind, empty.
+    if (oneFile && writtenAt.empty() && attempt.code == ERROR_FILE_NOT_FOUND && sourceId &&
+        !(ReadFolderId(sourceRoot, &now) && now == *sourceId)) {
+        ReportSourceMissing(host, sourceRoot, 0);
+        return 0;
+    }
+    if (!oneFile) {
         host.ShowError(attempt.text);
         return 0;
     }
@@ -115,9 +146,10 @@ int RunContext::FileFailed(const Attempt& attempt, const std::wstring& path)
         else if (answer != IDIGNORE)
             return 0;
     }
-    Log("skip", path, attempt.text);
+    std::wstring reason = Reason(attempt);
+    Log("skip", path, reason);
     ++counts.skipped;
-    failures.emplace_back(path, attempt.text);
+    failures.emplace_back(path, reason);
     return 1;
 }
 
@@ -139,7 +171,7 @@ int RunContext::Bin(const std::wstring& path)
     case Binned::Yes:
         return 1;
     case Binned::Failed:
-        return FileFailed(attempt, path) ? -1 : 0;
+        return FileFailed(attempt, path, path) ? -1 : 0;
     case Binned::Refused:
         break;
     }
@@ -157,12 +189,18 @@ int RunContext::BinFolder(const std::wstring& path)
     CountTree(path, tree, false, &files, &links);
     if (links || files == 0)
         return 2;
-    switch (RecycleFolder(host, path)) {
+    Attempt attempt;
+    switch (RecycleFolder(attempt, path)) {
     case Binned::Yes:
         counts.deleted += tree.deleted;
         counts.removedFolders += tree.removedFolders;
         return 1;
     case Binned::Failed:
+        // A file held open inside: the tree goes file by file, and that
+        // file is asked about alone.
+        if (attempt.code == ERROR_SHARING_VIOLATION)
+            return 2;
+        host.ShowError(attempt.text);
         return 0;
     case Binned::Refused:
         break;
@@ -189,7 +227,8 @@ int RunContext::Dispose(const std::wstring& path)
     if (binned != 2)
         return binned;
     Attempt attempt;
-    if (DeleteFileWithReport(attempt, path, true))
+    // Gone meanwhile (another run, another program) is as good as deleted.
+    if (DeleteFileWithReport(attempt, path, true) || attempt.code == ERROR_FILE_NOT_FOUND)
         return 1;
-    return FileFailed(attempt, path) ? -1 : 0;
+    return FileFailed(attempt, path, path) ? -1 : 0;
 }

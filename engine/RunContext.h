@@ -10,6 +10,7 @@
 #include <vector>
 
 class FolderIndex;
+struct FolderId;
 
 // What the passes of one run share: whom they answer to, the set's options,
 // the answers given so far and what has been done.
@@ -69,10 +70,13 @@ public:
         std::wstring text;
         unsigned long code = 0;
     };
-    // The operation on path failed and told attempt. An error about the
-    // one file is skipped on the host's word (logged, counted and listed at
-    // the end): 1, the run goes on. Any other error is told: 0, it stops.
-    int FileFailed(const Attempt& attempt, const std::wstring& path);
+    // The operation on path failed and told attempt; writtenAt is the path
+    // it was writing, empty when it failed reading the source. An error about
+    // the one file is skipped on the host's word (logged, counted and listed
+    // at the end): 1, the run goes on. Any other error is told: 0, it stops.
+    // A folder that takes no new file, or a source that is no longer the
+    // folder the run started with, is no error about one file.
+    int FileFailed(const Attempt& attempt, const std::wstring& path, const std::wstring& writtenAt);
     // Lists the files skipped after errors, at the end of the run.
     void LogSkipped();
 
@@ -89,6 +93,10 @@ public:
     int answered = 0;
     Stop stop = NotStopped;
     OperationCounts counts;
+    // The source folder of the run and what it was at the start, when known:
+    // a source file gone may mean the whole drive went.
+    std::wstring sourceRoot;
+    const FolderId* sourceId = nullptr;
 
 private:
     // What the bin refused: 2 on the user's word to delete it for good

@@ -43,7 +43,11 @@ void RunLog::UseConsole()
 
 void RunLog::Line(const std::wstring& text)
 {
+    // Line breaks in a name would forge a line of their own.
     std::wstring line = text;
+    for (wchar_t& c : line)
+        if (c < L' ' && c != L'\t')
+            c = L'?';
     if (stamped) {
         SYSTEMTIME now;
         GetLocalTime(&now);
@@ -67,9 +71,23 @@ void RunLog::Line(const std::wstring& text)
     }
 }
 
+namespace {
+
+// A name may hold tabs where the file system allows them: shown as '?',
+// they cannot split a field.
+std::wstring Field(std::wstring text)
+{
+    for (wchar_t& c : text)
+        if (c == L'\t')
+            c = L'?';
+    return text;
+}
+
+}
+
 void RunLog::Row(const char* operation, const std::wstring& first, const std::wstring& second)
 {
-    Line(Widen(operation) + L"\t" + first + L"\t" + second);
+    Line(Widen(operation) + L"\t" + Field(first) + L"\t" + Field(second));
 }
 
 void RunLog::Write(const std::string& bytes)

@@ -57,6 +57,8 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
     // Known before the update pass, which may outlast the source's drive.
     FolderId sourceId;
     const FolderId* known = ReadFolderId(from, &sourceId) ? &sourceId : nullptr;
+    run.sourceRoot = from;
+    run.sourceId = known;
     DWORD destinationAttributes = GetFileAttributesW(to.c_str());
     int result = 1;
     // The delete pass is planned before anything changes, so that the guard
@@ -93,6 +95,7 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
     run.LogSkipped();
     if (!result && run.stop == RunContext::NotStopped)
         run.stop = RunContext::Failed;
+    run.sourceId = nullptr;
     run.host.ShowStatus(EndText(run.stop));
     return result;
 }

@@ -318,7 +318,8 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
             ReportOldVersionInBin(run.host, destination);
             return 0;
         }
-        return run.FileFailed(attempt, source);
+        bool reading = !copy.Written() && copy.SourceFault();
+        return run.FileFailed(attempt, source, reading ? std::wstring() : destination);
     }
     ++(existing ? run.counts.replaced : run.counts.copied);
     run.counts.bytes += sourceEntry.size;

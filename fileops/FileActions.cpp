@@ -103,7 +103,7 @@ int DeleteFileWithReport(ErrorSink& errors, const std::wstring& path, bool clear
     bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & BlockingAttributes) &&
                    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Deleted, yet still there: a write-protected mount.
-    DWORD code = ERROR_ACCESS_DENIED;
+    DWORD code = ERROR_WRITE_PROTECT;
     FolderEntry left;
     if (!DeleteFileW(target.c_str()))
         code = GetLastError();

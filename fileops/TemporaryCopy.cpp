@@ -59,6 +59,7 @@ int TemporaryCopy::Write(const std::wstring& source, const std::wstring& target,
 {
     Discard();
     error = 0;
+    sourceFault = true;
     destination = LongPath(target);
     if (cancel && *cancel) {
         error = ERROR_CANCELLED;
@@ -77,6 +78,7 @@ int TemporaryCopy::Write(const std::wstring& source, const std::wstring& target,
     int done = GetFileInformationByHandleEx(from.Get(), FileBasicInfo, &info, sizeof info) ? 1 : 0;
     if (!done)
         error = GetLastError();
+    sourceFault = !done;
     done = done && CreateBeside() && Fill(from.Get(), cancel);
     from.Reset();
     if (done) {
@@ -124,6 +126,7 @@ int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
         DWORD got = 0;
         if (!ReadFile(from, buffer, sizeof buffer, &got, nullptr)) {
             error = GetLastError();
+            sourceFault = true;
             return 0;
         }
         if (got == 0)
@@ -209,4 +212,14 @@ bool IsOwnTemporary(const std::wstring& name)
 bool IsKeptName(const std::wstring& name)
 {
     return IsOwnName(name, L".kept");
+}
+
+bool CanWriteBeside(const std::wstring& destination)
+{
+    TemporaryCopy probe;
+    probe.destination = LongPath(destination);
+    if (!probe.CreateBeside())
+        return false;
+    probe.Discard();
+    return true;
 }

@@ -36,14 +36,19 @@ public:
 
     bool Written() const { return file.Valid(); }
     DWORD Error() const { return error; }
+    // Whether Write failed on the source (opening or reading it), not on
+    // the copy beside the destination.
+    bool SourceFault() const { return sourceFault; }
 
 private:
+    friend bool CanWriteBeside(const std::wstring& destination);
     int CreateBeside();
     int Fill(HANDLE from, const volatile LONG* cancel);
 
     EFileHandle file;
     DWORD attributes = FILE_ATTRIBUTE_NORMAL;
     DWORD error = 0;
+    bool sourceFault = false;
     std::wstring destination;
     std::wstring temporary;
 };
@@ -51,6 +56,9 @@ private:
 // Whether a file name is that of a copy in progress: one that a run killed
 // in the middle left behind, unless another run is writing it now.
 bool IsOwnTemporary(const std::wstring& name);
+// Whether a new file can be made beside destination (a full path in any
+// form): one is made under a temporary copy's name and removed at once.
+bool CanWriteBeside(const std::wstring& destination);
 // Whether a name is one the Recycle Bin's check gives a file or folder
 // beside it for a moment (~omb....kept). Left behind, it may hold the only
 // copy of what went to the bin: runs neither copy nor delete it.

@@ -1,6 +1,7 @@
 #include "SyncTrees.h"
 
 #include "CalendarTicks.h"
+#include "HeldFile.h"
 #include "TestProcess.h"
 #include "TreeSnapshot.h"
 
@@ -28,6 +29,20 @@ std::string Summary(const OperationCounts& c)
     std::snprintf(text, sizeof text, "%d %d %llu %d %d %d %d", c.copied, c.replaced, c.bytes, c.createdFolders,
                   c.deleted, c.removedFolders, c.newer);
     return text;
+}
+
+// A tag for names in the trash: process ids come again in each new server.
+std::string TrashTag()
+{
+    return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+}
+
+// Removes what the bin took under names starting with prefix, and their
+// records, which would make Wine pick other names next time.
+void EmptyTrashOf(const std::string& prefix)
+{
+    std::string files = UnixPath(TrashFiles());
+    RunUnixShell("rm -rf '" + files + prefix + "'* '" + files + "../info/" + prefix + "'*");
 }
 
 }
@@ -141,7 +156,7 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
     std::string trash = TrashFiles();
     REQUIRE(!trash.empty());
     // Names no earlier run left in the trash, where Wine would pick others.
-    std::string tag = std::to_string(GetCurrentProcessId());
+    std::string tag = TrashTag();
     MakeFile(src + "\\report" + tag + ".txt", "new version", T + 10 * S);
     MakeFile(dst + "\\report" + tag + ".txt", "old version", T);
     MakeFile(dst + "\\orphan" + tag + ".txt", "orphan", T);
@@ -157,7 +172,7 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
     CHECK(ReadWholeFile(trash + "folder" + tag + "\\inner.txt") == "inner");
     CHECK(Summary(run.Counts()) == "0 1 11 0 2 1 0");
     for (const char* name : {"report", "orphan", "folder"})
-        RunUnixShell("rm -r '" + UnixPath(trash + name + tag) + "'*");
+        EmptyTrashOf(name + tag);
 
     // A disk of its own, away from the trash: the bin refuses, and the user
     // is asked once whether to delete for good. No keeps everything.
@@ -206,4 +221,23 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder gone during the update pass has th
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(host.questions == std::vector<std::string>{"guard 30 of 30 in " + dst});
     CHECK(Names(dst + "\\big").size() == 30);
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, a held file in an orphan folder is skipped alone")
+{
+    std::string tag = TrashTag();
+    MakeFile(src + "\\kept.txt", "kept", T);
+    MakeFile(dst + "\\held" + tag + "\\held.txt", "held", T);
+    MakeFile(dst + "\\held" + tag + "\\free" + tag + ".txt", "free", T);
+    HeldFile held(dst + "\\held" + tag + "\\held.txt");
+    REQUIRE(held.Held());
+    host.answers = {IDIGNORE};
+    SyncRun run(host, Options(1, 0, 1, 0));
+    run.SetRecycle(true);
+    CHECK(run.RunSet(src.c_str(), dst.c_str()) == 1);
+    CHECK(host.unexpected.empty());
+    CHECK(Names(dst + "\\held" + tag) == std::vector<std::string>{"held.txt"});
+    CHECK(ReadWholeFile(TrashFiles() + "free" + tag + ".txt") == "free");
+    CHECK(run.Counts().skipped == 1);
+    EmptyTrashOf("free" + tag);
 }

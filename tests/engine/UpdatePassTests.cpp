@@ -3,7 +3,6 @@
 #include "SyncTrees.h"
 #include "WidePath.h"
 
-#include "LockedPath.h"
 #include "TestProcess.h"
 
 #include <doctest/doctest.h>
@@ -295,14 +294,3 @@ TEST_CASE_FIXTURE(SyncTrees, "an abort is seen at the next file or folder")
     CHECK(host.statuses.back() == "The run was aborted.");
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "a copy that fails has its log row, and Stop stops the run without a second box")
-{
-    MakeFile(src + "\\locked.txt", "x");
-    LockedPath lock(src + "\\locked.txt");
-    REQUIRE(lock.Held());
-    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
-    CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\locked.txt " + dst + "\\locked.txt"});
-    CHECK(host.unexpected == std::vector<std::string>{"skip? " + src + "\\locked.txt is in use"});
-    CHECK(boxes.boxes.empty());
-    CHECK(Names(dst).empty());
-}

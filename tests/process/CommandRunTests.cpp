@@ -35,8 +35,6 @@ struct Outcome {
     DWORD code = 0xFFFFFFFF;
     // What it wrote to its standard output.
     std::string output;
-    // Whether a top-level window of the process was seen while it ran.
-    bool window = false;
 };
 
 BOOL CALLBACK AnyWindowOf(HWND window, LPARAM data)
@@ -71,12 +69,13 @@ struct CommandRun {
     }
 
     // Starts Ombrel.exe with arguments (wide), its output in a file, and
-    // watches for a window of it until it ends; during, when given, is
-    // called every few milliseconds while it runs.
-    Outcome Run(const std::wstring& arguments, DWORD flags = 0,
+    // checks until it ends that no window of it shows: nobody is there to
+    // answer. during, when given, is called every few milliseconds meanwhile.
+    Outcome Run(const std::wstring& arguments,
                 const std::function<void(const PROCESS_INFORMATION&)>& during = nullptr)
     {
         Outcome outcome;
+        bool window = false;
         std::string outputPath = temp / "stdout.txt";
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
         HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0,
@@ -88,12 +87,12 @@ struct CommandRun {
         startup.hStdError = output;
         std::wstring line = L"\"" + Wide(TestBinaryFolder() + "\\Ombrel.exe") + L"\" " + arguments;
         PROCESS_INFORMATION info = {};
-        if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr, &startup, &info)) {
+        if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
             DWORD start = GetTickCount();
             while (WaitForSingleObject(info.hProcess, 5) == WAIT_TIMEOUT && GetTickCount() - start < 60000) {
                 DWORD id = info.dwProcessId;
                 EnumWindows(AnyWindowOf, reinterpret_cast<LPARAM>(&id));
-                outcome.window = outcome.window || id == 0;
+                window = window || id == 0;
                 if (during)
                     during(info);
             }
@@ -104,13 +103,15 @@ struct CommandRun {
         }
         CloseHandle(output);
         outcome.output = ReadWholeFile(outputPath);
+        CHECK_FALSE(window);
         return outcome;
     }
 
-    Outcome RunSet(const std::string& name, const std::wstring& more = L"")
+    Outcome RunSet(const std::string& name, const std::wstring& more = L"",
+                   const std::function<void(const PROCESS_INFORMATION&)>& during = nullptr)
     {
-        return Run(L"/run \"" + Wide(name) + L"\" /ini \"" + Wide(sets) + L"\" /log \"" +
-                   Wide(log) + L"\"" + more);
+        return Run(L"/run \"" + Wide(name) + L"\" /ini \"" + Wide(sets) + L"\" /log \"" + Wide(log) + L"\"" + more,
+                   during);
     }
 };
 
@@ -182,7 +183,6 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run copies, replaces and deletes,
 
         Outcome run = RunSet(NightlyName(), c.more);
         CHECK(run.code == c.code);
-        CHECK_FALSE(run.window);
         CHECK(ReadWholeFile(dst + "\\new.txt") == "new");
         CHECK(ReadWholeFile(dst + "\\sub\\changed.txt") == (c.changed ? "changed" : "before"));
         CHECK(PathExists(dst + "\\orphan.txt") == !c.changed);
@@ -231,7 +231,6 @@ TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and n
         Outcome run = Run(arguments);
         CHECK(run.code == c.code);
         CHECK(Has(run.output, c.says));
-        CHECK_FALSE(run.window);
         CHECK_FALSE(PathExists(dst + "\\a.txt"));
     }
     // The sets it has are named, so that a typo is easy to see.
@@ -300,21 +299,18 @@ TEST_CASE_FIXTURE(CommandRun, "command line: Ctrl+Break stops the run between tw
         for (int file = 0; file < 100; ++file)
             MakeFile(src + "\\f" + std::to_string(folder) + "\\" + std::to_string(file) + ".txt", std::string(4000, 'x'));
     WriteSet("Nightly", true, true);
-    Outcome run = Run(L"/run Nightly /ini \"" + Wide(sets) + L"\" /log \"" + Wide(log) + L"\"",
-                      0, [&](const PROCESS_INFORMATION& info) {
-                          static DWORD sent = 0;
-                          if (sent != info.dwProcessId && ReadWholeFile(log).find("\tcopy\t") != std::string::npos) {
-                              sent = info.dwProcessId;
-                              SendBreak(info.hProcess);
-                          }
-                      });
+    bool sent = false;
+    Outcome run = RunSet("Nightly", L"", [&](const PROCESS_INFORMATION& info) {
+        if (!sent && Has(ReadWholeFile(log), "\tcopy\t"))
+            sent = SendBreak(info.hProcess);
+    });
     CHECK(run.code == 4);
     CHECK(Has(ReadWholeFile(log), "result aborted"));
     CHECK(Snapshot(dst).size() < Snapshot(src).size());
 
     // Killed in the middle of its work, then run again.
     std::string killed = temp / "killed.log";
-    Run(L"/run Nightly /ini \"" + Wide(sets) + L"\" /log \"" + Wide(killed) + L"\"", 0,
+    Run(L"/run Nightly /ini \"" + Wide(sets) + L"\" /log \"" + Wide(killed) + L"\"",
         [&](const PROCESS_INFORMATION& info) {
             std::string rows = ReadWholeFile(killed);
             if (std::count(rows.begin(), rows.end(), '\n') > 600)
@@ -342,7 +338,6 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run beside an open window, loggin
     std::wstring logName = Wide(temp.Path()) + L"\\\u0436\u0443\u0440\u043d\u0430\u043b " + emoji + L".log";
     Outcome run = Run(L"/run Nightly /log \"" + logName + L"\"");
     CHECK(run.code == 0);
-    CHECK_FALSE(run.window);
     std::string logged = ReadWholeFileW(LongForm(temp.Path()) + logName.substr(temp.Path().size()));
     CHECK(Has(logged, "\tcopy\t" + Utf8(Wide(src) + L"\\" + emoji + L".txt") + "\t"));
     CHECK(ReadWholeFileW(LongForm(dst) + L"\\" + emoji + L".txt") == "smile");
