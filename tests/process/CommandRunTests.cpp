@@ -216,7 +216,8 @@ TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and n
     };
     std::wstring ini = L" /ini \"" + Wide(sets) + L"\"";
     for (const Case& c : {Case{L"/run", 2, "usage: "}, Case{L"/bogus", 2, "usage: "},
-                          Case{L"/run Nightly /fast", 2, "usage: "}, Case{L"/?", 0, "usage: "},
+                          Case{L"/run Nightly /fast", 2, "usage: "}, Case{L"/run Nightly /run Other", 2, "usage: "},
+                          Case{L"/?", 0, "usage: "},
                           Case{L"/run Weekly", 2, Said("There is no set 'Weekly' in ", u8"'Weekly' という設定は")},
                           Case{L"/run Nightly /ini C:\\no\\such.ini", 2,
                                Said("Can't read the set file 'C:\\no\\such.ini'", u8"設定ﾌｧｲﾙ 'C:\\no\\such.ini' を読めません")},
