@@ -36,14 +36,6 @@ std::string RunBenchWide(const SyncTrees& trees, const std::wstring& arguments, 
     return ReadWholeFile(output);
 }
 
-std::string Utf8(const std::wstring& text)
-{
-    std::string bytes(text.size() * 4, '\0');
-    bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                                               &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr)));
-    return bytes;
-}
-
 std::string LastLine(const std::string& text)
 {
     std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
@@ -146,7 +138,7 @@ TEST_CASE_FIXTURE(SyncTrees, "syncbench takes, syncs and prints names outside th
         CHECK(code == 0);
         CHECK(LastLine(output).rfind("copied 6, replaced 0, deleted 2, removed folders 1, created folders 2, skipped 0, newer 0, result OK", 0) == 0);
         std::wstring emoji = L"ß\\\U0001F600.txt";
-        CHECK(output.find("copy\t" + Utf8(JoinName(wideFrom, emoji)) + "\t" + Utf8(JoinName(wideTo, emoji))) !=
+        CHECK(output.find("copy\t" + Utf8Text(JoinName(wideFrom, emoji)) + "\t" + Utf8Text(JoinName(wideTo, emoji))) !=
               std::string::npos);
         TreeSnapshot source = Snapshot(from);
         CHECK(source.size() == 11);

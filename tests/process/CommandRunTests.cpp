@@ -115,15 +115,6 @@ struct CommandRun {
     }
 };
 
-std::string Utf8(const std::wstring& text)
-{
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], length, nullptr, nullptr);
-    bytes.resize(bytes.size() - 1);
-    return bytes;
-}
-
 // Ctrl+Break as Windows delivers it: the console's control routine started
 // in the process. A test runner has no console to send it through.
 bool SendBreak(HANDLE process)
@@ -188,7 +179,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run copies, replaces and deletes,
         CHECK(PathExists(dst + "\\orphan.txt") == !c.changed);
 
         std::string logged = ReadWholeFile(log);
-        CHECK(Has(logged, "\tstart\t" + Utf8(Wide(NightlyName())) + " DOWN\t" + src + "\t" + dst + "\r\n"));
+        CHECK(Has(logged, "\tstart\t" + Utf8Text(Wide(NightlyName())) + " DOWN\t" + src + "\t" + dst + "\r\n"));
         CHECK(Has(logged, "\tcopy\t" + src + "\\new.txt\t" + dst + "\\new.txt\r\n"));
         CHECK(Has(logged, "\tcopy\t" + src + "\\sub\\changed.txt\t" + dst + "\\sub\\changed.txt\r\n") == c.changed);
         CHECK(Has(logged, "\tdel\t" + dst + "\\orphan.txt\t\r\n") == c.changed);
@@ -228,7 +219,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and n
             arguments += ini;
         if (arguments.find(L"/log") != std::wstring::npos)
             arguments += ini;
-        CAPTURE(Utf8(arguments));
+        CAPTURE(Utf8Text(arguments));
         Outcome run = Run(arguments);
         CHECK(run.code == c.code);
         CHECK(Has(run.output, c.says));
@@ -340,7 +331,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run beside an open window, loggin
     Outcome run = Run(L"/run Nightly /log \"" + logName + L"\"");
     CHECK(run.code == 0);
     std::string logged = ReadWholeFileW(LongForm(temp.Path()) + logName.substr(temp.Path().size()));
-    CHECK(Has(logged, "\tcopy\t" + Utf8(Wide(src) + L"\\" + emoji + L".txt") + "\t"));
+    CHECK(Has(logged, "\tcopy\t" + Utf8Text(Wide(src) + L"\\" + emoji + L".txt") + "\t"));
     CHECK(ReadWholeFileW(LongForm(dst) + L"\\" + emoji + L".txt") == "smile");
     // The window is still there and answers; the set file is as it was.
     DWORD_PTR answer = 0;

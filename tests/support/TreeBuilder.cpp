@@ -199,3 +199,12 @@ std::string ReadWholeFileW(const std::wstring& path)
     CloseHandle(file);
     return content;
 }
+
+std::string Utf8Text(const std::wstring& text)
+{
+    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
+}

@@ -24,6 +24,8 @@ std::wstring LongForm(const std::string& path);
 // A file of any name and depth (a full path), with its folders.
 bool MakeFileW(const std::wstring& path, const std::string& content = std::string(), unsigned long long ticks = 0);
 std::string ReadWholeFileW(const std::wstring& path);
+// Text in UTF-8, as logs and snapshots hold names.
+std::string Utf8Text(const std::wstring& text);
 unsigned long FileAttributes(const std::string& path);
 
 // The Linux path Wine maps a Windows path to.

@@ -9,15 +9,6 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text)
-{
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
-    narrow.resize(narrow.size() - 1);
-    return narrow;
-}
-
 // Wide and in the \\?\ form, so that every name and depth is seen; the
 // snapshot's keys are relative paths in UTF-8.
 void Walk(const std::wstring& root, const std::wstring& relative, TreeSnapshot& tree)
@@ -32,7 +23,7 @@ void Walk(const std::wstring& root, const std::wstring& relative, TreeSnapshot& 
         if (name == L"." || name == L"..")
             continue;
         std::wstring path = relative.empty() ? name : relative + L"\\" + name;
-        PathState& state = tree[Utf8(path)];
+        PathState& state = tree[Utf8Text(path)];
         state.attributes = data.dwFileAttributes;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
