@@ -96,10 +96,12 @@ public:
         std::fprintf(stderr, "%s\n", Utf8(text).c_str());
     }
     void PumpOneMessage() override { ::PumpOneMessage(); }
-    bool AbortRequested() override { return false; }
+    // A click on Abort at abortAt (GetTickCount64), when set.
+    bool AbortRequested() override { return abortAt != 0 && GetTickCount64() >= abortAt; }
     void ClearAbort() override {}
 
     std::wstring reason;
+    ULONGLONG abortAt = 0;
 
 private:
     bool verbose;

@@ -1,8 +1,10 @@
 // syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] [--preview] [--recycle]
-//           [--allow-mass-delete] SOURCE DESTINATION
+//           [--allow-mass-delete] [--memory] [--abort-after MS] SOURCE DESTINATION
 // Runs one whole run without confirmations and prints what it did. The
 // deletion guard answers No unless --allow-mass-delete is given; --preview
-// prints the planned rows and touches nothing. The folders are taken as
+// prints the planned rows and touches nothing. --memory prints the peak
+// working set at the end; --abort-after asks for an abort MS milliseconds
+// after the run starts and prints how long the run took to end after it. The folders are taken as
 // wide text, so any name and any length can be given; names and errors come
 // out in UTF-8.
 
@@ -12,9 +14,11 @@
 #include "WidePath.h"
 
 #include <windows.h>
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -22,7 +26,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: syncbench [--delete] [--dostime] [--excludeobj] [--up] [--verbose] [--preview] "
-                         "[--recycle] [--allow-mass-delete] SOURCE DESTINATION\n");
+                         "[--recycle] [--allow-mass-delete] [--memory] [--abort-after MS] SOURCE DESTINATION\n");
     return 2;
 }
 
@@ -65,6 +69,8 @@ int main()
     bool preview = false;
     bool recycle = false;
     bool massDelete = false;
+    bool memory = false;
+    long abortAfter = -1;
     std::wstring folders[2];
     int count = 0;
     bool bad = false;
@@ -86,6 +92,10 @@ int main()
             recycle = true;
         else if (argument == L"--allow-mass-delete")
             massDelete = true;
+        else if (argument == L"--memory")
+            memory = true;
+        else if (argument == L"--abort-after" && i + 1 < argc)
+            abortAfter = std::wcstol(argv[++i], nullptr, 10);
         else if (argument.compare(0, 2, L"--") == 0 || count == 2)
             bad = true;
         else
@@ -108,8 +118,11 @@ int main()
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
+    if (abortAfter >= 0)
+        host.abortAt = GetTickCount64() + static_cast<ULONGLONG>(abortAfter);
     int result = run.RunSet(source, destination);
     QueryPerformanceCounter(&end);
+    ULONGLONG ended = GetTickCount64();
 
     const OperationCounts& done = run.Counts();
     double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
@@ -124,5 +137,11 @@ int main()
                 "result %s, seconds %.3f\n",
                 done.copied, done.replaced, done.deleted, done.removedFolders, done.createdFolders, done.skipped,
                 done.newer, result ? "OK" : "STOPPED", seconds);
+    if (abortAfter >= 0 && ended >= host.abortAt)
+        std::printf("abort asked after %ld ms, run ended %llu ms later\n", abortAfter, ended - host.abortAt);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (memory && GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        std::printf("peak working set %.1f MB\n", static_cast<double>(counters.PeakWorkingSetSize) / (1024 * 1024));
     return result ? 0 : 1;
 }
