@@ -6,6 +6,8 @@ make_trees.py names DIR  5,000 files under 100 bytes in 250 folders, every name
                          outside the ANSI code page, plus one branch of folders
                          600 characters deep holding files
 make_trees.py plain DIR  the same tree with ASCII names of the same lengths
+make_trees.py million DIR  1,000,000 files under 100 bytes in 51,050 folders,
+                           20 files in each folder at the bottom, as in small
 """
 import os
 import random
@@ -33,6 +35,16 @@ def small(root, rng):
             os.makedirs(path, exist_ok=True)
             for n in range(20):
                 write(os.path.join(path, "n%02d.txt" % n), rng.randrange(1, 100), rng)
+
+
+def million(root, rng):
+    for top in range(50):
+        for middle in range(20):
+            for sub in range(50):
+                path = os.path.join(root, "d%02d" % top, "m%02d" % middle, "s%02d" % sub)
+                os.makedirs(path, exist_ok=True)
+                for n in range(20):
+                    write(os.path.join(path, "n%02d.txt" % n), rng.randrange(1, 100), rng)
 
 
 # Letters of the scripts a name may be written in; the emoji lie beyond
@@ -82,4 +94,4 @@ def plain(root, rng):
 if __name__ == "__main__":
     kind, root = sys.argv[1], sys.argv[2]
     os.makedirs(root, exist_ok=True)
-    {"big": big, "small": small, "names": names, "plain": plain}[kind](root, random.Random(13))
+    {"big": big, "small": small, "names": names, "plain": plain, "million": million}[kind](root, random.Random(13))

@@ -4,6 +4,7 @@
 #include "FileActions.h"
 #include "FileQueries.h"
 #include "FolderIdentity.h"
+#include "PumpedCopy.h"
 #include "TemporaryCopy.h"
 #include "TreeReports.h"
 #include "WidePath.h"
@@ -291,7 +292,12 @@ int UpdatePass::UpdateFile(const std::wstring& source, const FolderEntry& source
         return 0;
     run.Log("copy", source, destination);
     TemporaryCopy copy;
-    ahead->TakeCopy(ticket, source, destination, &copy);
+    if (ticket == WorkAhead::NoTicket && sourceEntry.size > AheadCopyBytes) {
+        if (!PumpedCopy::Write(run, source, destination, &copy))
+            return 0;
+    } else {
+        ahead->TakeCopy(ticket, source, destination, &copy);
+    }
     // And once more after this copy, which may have taken long itself.
     FolderEntry later;
     if (copy.Written() && existing && !RecheckDestination(sourceEntry, destination, *existing, &later, &existing))

@@ -3,6 +3,8 @@
 #include "WidePath.h"
 
 #include <cwchar>
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace {
@@ -10,8 +12,11 @@ namespace {
 // What a copy keeps of the source's attributes, as a plain copy does.
 const DWORD KeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                              FILE_ATTRIBUTE_ARCHIVE;
-// On the stack of whichever thread copies, so that no buffer outlives a copy.
+// The first chunk is read on the stack of whichever thread copies, so that
+// a small file costs no allocation; a larger one goes on in large chunks,
+// which take a quarter of the time in calls under Wine.
 const std::size_t ChunkSize = 64 * 1024;
+const std::size_t LargeChunkSize = 1024 * 1024;
 
 const wchar_t TemporaryStart[] = L"~omb";
 const wchar_t TemporaryEnd[] = L".tmp";
@@ -117,14 +122,17 @@ int TemporaryCopy::CreateBeside()
 
 int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
 {
-    char buffer[ChunkSize];
+    char first[ChunkSize];
+    char* buffer = first;
+    DWORD size = ChunkSize;
+    std::unique_ptr<char[]> large;
     for (;;) {
         if (cancel && *cancel) {
             error = ERROR_CANCELLED;
             return 0;
         }
         DWORD got = 0;
-        if (!ReadFile(from, buffer, sizeof buffer, &got, nullptr)) {
+        if (!ReadFile(from, buffer, size, &got, nullptr)) {
             error = GetLastError();
             sourceFault = true;
             return 0;
@@ -139,6 +147,13 @@ int TemporaryCopy::Fill(HANDLE from, const volatile LONG* cancel)
         if (put != got) {
             error = ERROR_DISK_FULL;
             return 0;
+        }
+        if (got == size && !large) {
+            large.reset(new (std::nothrow) char[LargeChunkSize]);
+            if (large) {
+                buffer = large.get();
+                size = LargeChunkSize;
+            }
         }
     }
 }

@@ -10,7 +10,9 @@
 // navy, the others in the list's colours. The control holds only a count;
 // cells come from the rows on WM_DRAWITEM (which the parent fires as
 // DrawItem) and on LVN_GETDISPINFO, both connected at construction. Rows
-// are only appended, the newest selected and scrolled into view.
+// are only appended, the newest selected and scrolled into view. Typing
+// the start of a first cell selects the next row that starts so
+// (LVN_ODFINDITEM), as in a list that holds its items.
 class EOwnerDrawListView : public EListView {
 public:
     EOwnerDrawListView(EWindow* parent, const char* title, EAttributeList& list);
@@ -32,6 +34,7 @@ public:
 
     LRESULT DrawRow(EEvent& event);
     LRESULT GiveCell(EEvent& event);
+    LRESULT FindRow(EEvent& event);
 
 private:
     ELogRows rows;

@@ -165,6 +165,7 @@ enum : unsigned {
     GetDayState = 232,
     Select = 233,
     CustomDraw = 234,
+    FindItem = 235,
 };
 }
 

@@ -118,6 +118,32 @@ TEST_CASE("list rows: kept with shared folders, given back through the control, 
     CHECK(Cell(log.list, 0, 1) == "E:\\n");
 }
 
+TEST_CASE("list rows: typing the start of an operation selects the next row that starts so")
+{
+    const struct {
+        int focused;   // -1: none
+        WPARAM typed;
+        int selected;  // -1: none
+    } cases[] = {
+        {-1, 'd', 2}, {2, 'd', 5}, {5, 'd', 2}, {-1, 'm', 3}, {1, 'C', 4}, {1, 'x', 1},
+    };
+    for (const auto& row : cases) {
+        CAPTURE(row.focused);
+        CAPTURE(static_cast<char>(row.typed));
+        LogList log(600, 200);
+        for (const char* operation : {"copy", "copy", "del", "mkdir", "copy", "del"}) {
+            const char* texts[] = {operation, "C:\a\b.txt", "D:\a\b.txt"};
+            log.log.AppendRow(texts, 3);
+        }
+        LVITEMA state = {};
+        state.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+        state.state = row.focused >= 0 ? state.stateMask : 0;
+        SendMessageA(log.list, LVM_SETITEMSTATE, row.focused >= 0 ? row.focused : -1, reinterpret_cast<LPARAM>(&state));
+        SendMessageA(log.list, WM_CHAR, row.typed, 1);
+        CHECK(SendMessageA(log.list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == row.selected);
+    }
+}
+
 TEST_CASE("list rows: painting a row, selected or not")
 {
     LogList log(600, 150, false);

@@ -277,3 +277,28 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder swapped for an empty one mid-run s
     CHECK(boxes.LastText().find(src) != std::string::npos);
     CHECK(Names(dst).empty());
 }
+
+TEST_CASE_FIXTURE(SyncTrees, "an abort during a large copy stops it between chunks and leaves the destination as it was")
+{
+    // Large enough that the copy is still going at the first look after its start.
+    const std::size_t bigSize = 64u * 1024 * 1024;
+    MakeFile(src + "\\big.bin", std::string(bigSize, 'b'), T);
+    SUBCASE("replacing an older file") { MakeFile(dst + "\\big.bin", "the old big", T - 10 * S); }
+    SUBCASE("a new file") {}
+    TreeSnapshot before = Snapshot(dst);
+    bool copying = false;
+    bool sawTemporary = false;
+    host.onRow = [&](const std::string& row) { copying = row.rfind("copy ", 0) == 0; };
+    host.onPump = [&](int) {
+        if (!copying || host.abort)
+            return;
+        for (const std::string& name : FolderNames(dst))
+            sawTemporary = sawTemporary || IsTemporaryCopyName(name);
+        host.abort = true;
+    };
+    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
+    CHECK(sawTemporary);
+    CHECK(boxes.boxes.empty());
+    CHECK(host.statuses.back() == "The run was aborted.");
+    CHECK(Changes(before, Snapshot(dst)).empty());
+}
