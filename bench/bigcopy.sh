@@ -13,20 +13,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$root/build/bench-big}
 size=$((4 * 1024 * 1024 * 1024))
 
-sh "$root/cmake/ensure-tools.sh"
-sh "$root/cmake/build.sh" x86_64 syncbench >/dev/null
-
-export WINEPREFIX="$root/build/x86_64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-wineserver -k >/dev/null 2>&1 || true
+. "$root/bench/syncbench-start.sh"
 trap 'rm -rf "$work"; sh "$root/cmake/wine-prefix.sh" stop' EXIT INT TERM
 sh "$root/cmake/wine-prefix.sh" start
 
-bin="$root/build/x86_64/bin"
-win() { printf 'Z:%s' "$1" | tr / '\\'; }
 now() { date +%s.%N; }
-best() { if [ -z "$1" ]; then echo "$2"; else awk "BEGIN { print ($2 < $1) ? $2 : $1 }"; fi; }
 
 rm -rf "$work"
 mkdir -p "$work/sparse" "$work/dense"

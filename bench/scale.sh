@@ -11,19 +11,10 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-/dev/shm/ombrel-scale}
 
-sh "$root/cmake/ensure-tools.sh"
-sh "$root/cmake/build.sh" x86_64 syncbench >/dev/null
-
-export WINEPREFIX="$root/build/x86_64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-wineserver -k >/dev/null 2>&1 || true
+. "$root/bench/syncbench-start.sh"
 trap '[ "${KEEP_TREES:-}" = 1 ] || rm -rf "$work"; sh "$root/cmake/wine-prefix.sh" stop' EXIT INT TERM
 sh "$root/cmake/wine-prefix.sh" start
 
-bin="$root/build/x86_64/bin"
-win() { printf 'Z:%s' "$1" | tr / '\\'; }
-best() { if [ -z "$1" ]; then echo "$2"; else awk "BEGIN { print ($2 < $1) ? $2 : $1 }"; fi; }
 most() { if [ -z "$1" ]; then echo "$2"; else awk "BEGIN { print ($2 > $1) ? $2 : $1 }"; fi; }
 
 mkdir -p "$work"
