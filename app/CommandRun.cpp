@@ -106,19 +106,6 @@ bool Parse(const std::vector<std::wstring>& arguments, Request* request)
     return request->help || (run && !request->name.empty());
 }
 
-// The code page's bytes for text; false when it holds what the code page lacks.
-bool Narrow(const std::wstring& text, std::string* narrow)
-{
-    BOOL lossy = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &lossy);
-    if (length <= 0 || lossy)
-        return false;
-    narrow->assign(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, &(*narrow)[0], length, nullptr, nullptr);
-    narrow->resize(static_cast<std::size_t>(length - 1));
-    return true;
-}
-
 // The window's set file, from the settings; empty when none is stored.
 std::string StoredSetFile()
 {
@@ -197,7 +184,7 @@ int CommandRun()
     std::string setFile;
     if (request.setFile.empty())
         setFile = StoredSetFile();
-    else if (!Narrow(request.setFile, &setFile))
+    else if (!NarrowStrictly(request.setFile, &setFile))
         return Refuse(log, FormatShown(Bilingual("The set file's name '%s' can't be read in this code page.",
                                                  "設定ﾌｧｲﾙの名前 '%s' はこのｺｰﾄﾞ ﾍﾟｰｼﾞで読めません。"),
                                        {request.setFile}));
@@ -206,7 +193,7 @@ int CommandRun()
         return Refuse(log, FormatShown(Bilingual("Can't read the set file '%s'.", "設定ﾌｧｲﾙ '%s' を読めません。"),
                                        {Widen(setFile.c_str())}));
     std::string name;
-    int found = Narrow(request.name, &name) ? FindSet(sets, name) : -1;
+    int found = NarrowStrictly(request.name, &name) ? FindSet(sets, name) : -1;
     if (found < 0) {
         std::wstring names;
         for (int at = 0; at < sets.Count(); ++at)

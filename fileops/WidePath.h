@@ -13,6 +13,9 @@
 bool WidenStrictly(const char* text, std::wstring* wide);
 // The same for texts that are only shown: undefined bytes become U+FFFD.
 std::wstring Widen(const char* text);
+// The other way: false when the code page has no exact form of text (no
+// best-fit look-alikes).
+bool NarrowStrictly(const std::wstring& text, std::string* narrow);
 
 // The form that path calls take at any length and with any name, trailing
 // dots and spaces and device names included: \\?\D:\... or \\?\UNC\server\...

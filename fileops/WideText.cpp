@@ -54,3 +54,15 @@ std::wstring FormatShown(const char* format, const std::vector<std::wstring>& ar
     }
     return text;
 }
+
+bool NarrowStrictly(const std::wstring& text, std::string* narrow)
+{
+    BOOL lossy = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    if (length <= 0 || lossy)
+        return false;
+    narrow->assign(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, &(*narrow)[0], length, nullptr, nullptr);
+    narrow->resize(static_cast<std::size_t>(length - 1));
+    return true;
+}
