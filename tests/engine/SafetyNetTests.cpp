@@ -31,20 +31,6 @@ std::string Summary(const OperationCounts& c)
     return text;
 }
 
-// A tag for names in the trash: process ids come again in each new server.
-std::string TrashTag()
-{
-    return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
-}
-
-// Removes what the bin took under names starting with prefix, and their
-// records, which would make Wine pick other names next time.
-void EmptyTrashOf(const std::string& prefix)
-{
-    std::string files = UnixPath(TrashFiles());
-    RunUnixShell("rm -rf '" + files + prefix + "'* '" + files + "../info/" + prefix + "'*");
-}
-
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a preview logs and counts what the run then does, row for row, and touches nothing")

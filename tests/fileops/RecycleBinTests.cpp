@@ -29,8 +29,7 @@ TEST_CASE("a recycled file or tree is in the trash whole and with its flags, and
     TempFolder temp;
     BoxRecorder boxes;
     for (unsigned long flags : {0ul, 1ul, 6ul, 16ul}) {
-        // A name no earlier run left in the trash, where Wine would pick another.
-        std::string name = "binned" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(flags);
+        std::string name = "binned" + TrashTag() + "-" + std::to_string(flags);
         std::string file = flags == FILE_ATTRIBUTE_DIRECTORY ? name + "\\sub\\leaf" : name;
         MakeFile(temp / file, name);
         SetFileAttributesA((temp / file).c_str(), (flags & 7) | FILE_ATTRIBUTE_ARCHIVE);
@@ -39,7 +38,7 @@ TEST_CASE("a recycled file or tree is in the trash whole and with its flags, and
         CHECK(FolderNames(temp.Path()).empty());
         CHECK(ReadWholeFile(trash + file) == name);
         CHECK((FileAttributes(trash + file) & 7) == (flags & 7));
-        RunUnixShell("rm -r '" + UnixPath(trash + name) + "'");
+        EmptyTrashOf(name);
     }
 }
 

@@ -208,3 +208,14 @@ std::string Utf8Text(const std::wstring& text)
     narrow.resize(narrow.size() - 1);
     return narrow;
 }
+
+std::string TrashTag()
+{
+    return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+}
+
+void EmptyTrashOf(const std::string& prefix)
+{
+    std::string files = UnixPath(TrashFiles());
+    RunUnixShell("rm -rf '" + files + prefix + "'* '" + files + "../info/" + prefix + "'*");
+}

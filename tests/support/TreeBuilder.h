@@ -35,6 +35,13 @@ std::string UnixPath(const std::string& windowsPath);
 // build folder. Made if missing, since Wine looks for it at a process's
 // first recycling; empty when XDG_DATA_HOME is not a Linux path.
 std::string TrashFiles();
+// A tag for names put in the trash: process ids come again with each new
+// server, and a name the trash holds already, or its record, makes Wine
+// pick another.
+std::string TrashTag();
+// Removes what the trash holds under names starting with prefix, and their
+// records.
+void EmptyTrashOf(const std::string& prefix);
 // Runs a command with /bin/sh on the Linux side and waits (polling, at most
 // timeoutMs) until it has ended. For what only Linux can make: links, mounts.
 bool RunUnixShell(const std::string& command, unsigned long timeoutMs = 20000);
