@@ -12,8 +12,9 @@
 // more than the run's own work, so while rows pour in the list's drawing
 // stays off, and its selection, scroll position and picture follow every
 // EListPaintDelay milliseconds (longer when a picture is slow to paint: it
-// takes at most a twentieth of the time), and a timer brings them up to
-// date once the rows stop. The control's row count always follows at once.
+// takes at most a twentieth of the time). A timer brings them up to date,
+// between two messages; an append does when no message was taken for twice
+// that long. The control's row count always follows at once.
 class EListPicture {
 public:
     EListPicture() = default;
@@ -49,10 +50,5 @@ private:
 };
 
 enum { EListPaintDelay = 100 };
-
-// Tells a virtual list it holds count rows, selects the last and scrolls it
-// into view, leaving all drawing to the control (which draws the scroll bar
-// twice per row): what a log does when it is not on screen.
-void EListShowNewest(HWND list, int count);
 
 #endif

@@ -135,6 +135,20 @@ TEST_CASE("list append: a burst shows right once it is caught up, a lone row at 
         CHECK(f.Ask(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) == 2 * page - 3);
         CHECK(f.StaleRowPixels() == 0);
     }
+    SUBCASE("the first row picked with a key, then a burst")
+    {
+        f.AppendUpTo(2 * page);
+        SetFocus(f.log.list);
+        f.Ask(WM_KEYDOWN, VK_HOME);
+        REQUIRE(f.Selected() == 0);
+        f.QuietSpell();
+        f.AppendUpTo(2 * page + 1);
+        f.CheckNewestInView();
+        f.AppendUpTo(4 * page);
+        f.CatchUp();
+        f.CheckNewestInView();
+        CHECK(f.StaleRowPixels() == 0);
+    }
     SUBCASE("the list scrolled back to its top by the user")
     {
         f.AppendUpTo(3 * page);
