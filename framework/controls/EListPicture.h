@@ -12,9 +12,10 @@
 // more than the run's own work, so while rows pour in the list's drawing
 // stays off, and its selection, scroll position and picture follow every
 // EListPaintDelay milliseconds (longer when a picture is slow to paint: it
-// takes at most a twentieth of the time). A timer brings them up to date,
-// between two messages; an append does when no message was taken for twice
-// that long. The control's row count always follows at once.
+// takes at most a twentieth of the time). A timer brings them up to date in
+// two steps, with messages taken between them; an append does at once when
+// no message was taken for twice that long. The control's row count always
+// follows at once.
 class EListPicture {
 public:
     EListPicture() = default;
@@ -32,6 +33,8 @@ public:
 
 private:
     static void CALLBACK CatchUp(HWND, UINT, UINT_PTR id, DWORD);
+    void CatchUpStep();
+    void CaughtUp(DWORD cost);
     UINT_PTR Timer() const;
     DWORD CatchUpDelay() const;
     void FallBehind(DWORD now);
@@ -47,6 +50,11 @@ private:
     DWORD paintCost = 0;
     // The list's own drawing is off for a burst of rows.
     bool frozen = false;
+    // The timer has painted the rows, not yet the frame and the header;
+    // what the rows took, and whether rows came since.
+    bool rowsShown = false;
+    DWORD rowsCost = 0;
+    bool moreRows = false;
 };
 
 enum { EListPaintDelay = 100 };
