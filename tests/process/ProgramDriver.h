@@ -39,14 +39,23 @@ inline HWND FindTopLevelWindow(DWORD process, const char* className, const char*
     return search.found;
 }
 
+// Counted on a snapshot of the top-level windows: a walk along the
+// Z-order loses windows when another process brings one forward meanwhile.
 inline int CountWindowsOfClass(const char* className)
 {
-    int count = 0;
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        char name[64];
-        count += GetClassNameA(window, name, sizeof name) && lstrcmpA(name, className) == 0;
-    }
-    return count;
+    struct Count {
+        const char* className;
+        int count;
+    } counted = {className, 0};
+    EnumWindows(
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* counting = reinterpret_cast<Count*>(lParam);
+            char name[64];
+            counting->count += GetClassNameA(window, name, sizeof name) && lstrcmpA(name, counting->className) == 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&counted));
+    return counted.count;
 }
 
 // The nth child of a class, in creation order.
