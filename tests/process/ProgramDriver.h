@@ -39,22 +39,25 @@ inline HWND FindTopLevelWindow(DWORD process, const char* className, const char*
     return search.found;
 }
 
+struct ClassCount {
+    const char* className;
+    int count;
+};
+
+inline BOOL CALLBACK CountClass(HWND window, LPARAM lParam)
+{
+    auto* counting = reinterpret_cast<ClassCount*>(lParam);
+    char name[64];
+    counting->count += GetClassNameA(window, name, sizeof name) && lstrcmpA(name, counting->className) == 0;
+    return TRUE;
+}
+
 // Counted on a snapshot of the top-level windows: a walk along the
 // Z-order loses windows when another process brings one forward meanwhile.
 inline int CountWindowsOfClass(const char* className)
 {
-    struct Count {
-        const char* className;
-        int count;
-    } counted = {className, 0};
-    EnumWindows(
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto* counting = reinterpret_cast<Count*>(lParam);
-            char name[64];
-            counting->count += GetClassNameA(window, name, sizeof name) && lstrcmpA(name, counting->className) == 0;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&counted));
+    ClassCount counted = {className, 0};
+    EnumWindows(CountClass, reinterpret_cast<LPARAM>(&counted));
     return counted.count;
 }
 
