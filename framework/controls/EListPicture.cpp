@@ -206,16 +206,9 @@ void EListPicture::CatchUpStep()
     PaintFrame(list);
     RedrawWindow(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
-    DWORD cost = rowsCost + GetTickCount() - start;
-    if (!moreRows) {
-        CaughtUp(cost);
-        return;
-    }
-    rowsShown = false;
-    paintCost = cost;
-    shown = true;
-    shownAt = behindSince = GetTickCount();
-    SetTimer(list, Timer(), CatchUpDelay(), CatchUp);
+    CaughtUp(rowsCost + GetTickCount() - start);
+    if (moreRows)
+        FallBehind(shownAt);
 }
 
 void EListPicture::CaughtUp(DWORD cost)
