@@ -110,8 +110,14 @@ int RunControl::RunSet(const char* source, const char* destination, int deleteOp
     run.SetPreview(preview);
     run.SetRecycle(window.UseRecycleBin());
     active = &run;
+    host.ClearAbort();
+    // Each step of the start costs a few tens of milliseconds under Wine;
+    // the window takes its messages between them.
     window.LockForRun();
-    window.ClearLog(preview);
+    host.PumpOneMessage();
+    if (!host.Closed())
+        window.ClearLog(preview);
+    host.PumpOneMessage();
     int result = run.RunSet(from.c_str(), to.c_str());
     // Closed meanwhile (also while the report was open): the controls are
     // gone, only unwind. The run left its last word in the status bar.

@@ -27,7 +27,7 @@ public:
     void ShowError(const std::wstring& text) override;
     void PumpOneMessage() override;
     bool AbortRequested() override { return abort != 0; }
-    void ClearAbort() override { abort = 0; }
+    void ClearAbort() { abort = 0; }
 
     // The "Abort" button.
     void RequestAbort() { abort = 1; }

@@ -12,7 +12,6 @@
 
 void RunContext::StartPass()
 {
-    host.ClearAbort();
     confirm = options.force ? 0 : 1;
 }
 

@@ -41,11 +41,13 @@ public:
     virtual void ShowStatus(const std::wstring& text) = 0;
     // ShowError (ErrorSink): why the run stops, told once before it ends.
 
-    // Called at every file and folder; dispatches at most one message.
+    // Called at every file and folder, at the run's start and while it waits
+    // for a helper thread; dispatches at most one message.
     virtual void PumpOneMessage() = 0;
-    // The abort flag: read after every pump, cleared at the start of a pass.
+    // The abort flag, read after every pump. Whoever starts a run clears it:
+    // an abort asked for at any moment of the run, its start included,
+    // stops it at the next file or folder.
     virtual bool AbortRequested() = 0;
-    virtual void ClearAbort() = 0;
 };
 
 // The button ids of Yes to All in the confirmations and of Skip all in the

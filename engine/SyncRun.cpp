@@ -54,6 +54,8 @@ int SyncRun::RunSet(const std::wstring& source, const std::wstring& destination)
         run.host.ShowStatus(EndText(run.stop));
         return 0;
     }
+    // The guards read the identity of every folder above both.
+    run.host.PumpOneMessage();
     // Known before the update pass, which may outlast the source's drive.
     FolderId sourceId;
     const FolderId* known = ReadFolderId(from, &sourceId) ? &sourceId : nullptr;

@@ -42,7 +42,6 @@ public:
     void ShowError(const std::wstring& text) override;
     void PumpOneMessage() override {}
     bool AbortRequested() override { return abort && *abort != 0; }
-    void ClearAbort() override {}
 
     // Whether the deletion guard stopped the run.
     bool Guarded() const { return guarded; }

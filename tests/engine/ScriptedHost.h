@@ -55,7 +55,6 @@ public:
             onPump(pumps);
     }
     bool AbortRequested() override { return abort; }
-    void ClearAbort() override { abort = false; }
 
     std::deque<int> answers;
     std::vector<std::string> questions;
