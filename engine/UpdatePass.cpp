@@ -30,6 +30,7 @@ int UpdatePass::Run(const std::wstring& source, const std::wstring& destination)
     DWORD destinationAttributes = GetFileAttributesW(destination.c_str());
     bool folder = sourceAttributes != INVALID_FILE_ATTRIBUTES && (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY);
     WorkAhead work(folder && readAhead ? AheadThreads : 0);
+    work.WhileWaiting([this] { run.host.PumpOneMessage(); });
     ahead = &work;
     place.clear();
     int result;

@@ -131,7 +131,8 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
         auto found = jobs.find(ticket);
         if (found == jobs.end())
             return job;
-        // Only this thread changes the books, so found stays valid while waiting.
+        // Only this thread changes the books, so found stays valid while
+        // waiting (whileWaiting must not take work of its own).
         bool queued = found->second->state == Job::Queued;
         if (queued)
             queue.erase(found->second->queued);
@@ -141,10 +142,12 @@ std::unique_ptr<WorkAhead::Job> WorkAhead::Claim(Ticket ticket)
         while (!queued && found->second->state != Job::Done) {
             auto list = std::find_if(queue.begin(), queue.end(),
                                      [](const std::pair<const Place, Job*>& next) { return next.second->kind == Job::List; });
-            if (list != queue.end())
+            if (list != queue.end()) {
                 RunNext(held, list);
-            else
-                held.Wait(workDone);
+            } else if (!held.Wait(workDone, whileWaiting ? DWORD(WaitSliceMs) : INFINITE)) {
+                ECriticalSection::Unlock dropping(held);
+                whileWaiting();
+            }
         }
         job = std::move(found->second);
         jobs.erase(found);

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -58,6 +59,11 @@ public:
     void Release(Ticket ticket);
     // Whether some work is queued or running.
     bool Busy();
+    // Called on this thread every WaitSliceMs that a take waits for a
+    // helper, the section given up: a helper descheduled on a busy machine
+    // must not hold the window's messages up.
+    void WhileWaiting(std::function<void()> call) { whileWaiting = std::move(call); }
+    enum { WaitSliceMs = 10 };
 
 private:
     struct Job;
@@ -78,6 +84,7 @@ private:
     CONDITION_VARIABLE workDone;
     std::unordered_map<Ticket, std::unique_ptr<Job>> jobs;
     std::multimap<Place, Job*> queue;
+    std::function<void()> whileWaiting;
     Ticket nextTicket = 0;
     bool stopping = false;
 };

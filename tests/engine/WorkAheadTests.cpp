@@ -108,6 +108,26 @@ TEST_CASE("copies started ahead and not taken leave no trace")
     CHECK(names == committed);
 }
 
+TEST_CASE("a take that waits for a helper calls back meanwhile, and gets the whole copy")
+{
+    TempFolder temp;
+    std::string data(64 * 1024 * 1024, 'x');
+    data[12345] = 'y';
+    MakeFile(temp / "src\\big.bin", data);
+    MakeFolder(temp / "dst");
+    WorkAhead work(1);
+    int calls = 0;
+    work.WhileWaiting([&] { ++calls; });
+    WorkAhead::Ticket copy = work.CopyLater(At(0), W(temp / "src\\big.bin"), W(temp / "dst\\big.bin"));
+    // Long enough for the helper to start, far too short for it to finish.
+    Sleep(30);
+    TemporaryCopy taken;
+    work.TakeCopy(copy, W(temp / "src\\big.bin"), W(temp / "dst\\big.bin"), &taken);
+    CHECK(calls > 0);
+    REQUIRE(taken.Commit(false) == 1);
+    CHECK(ReadWholeFile(temp / "dst\\big.bin") == data);
+}
+
 TEST_CASE("work finished too long before it is taken is done again")
 {
     TempFolder temp;
