@@ -13,7 +13,7 @@
 // stays off, and its selection, scroll position and picture follow every
 // EListPaintDelay milliseconds (longer when a picture is slow to paint: it
 // takes at most a twentieth of the time). A timer brings them up to date in
-// two steps, with messages taken between them; an append does at once when
+// three steps, with messages taken between them; an append does at once when
 // no message was taken for twice that long. The control's row count always
 // follows at once.
 class EListPicture {
@@ -50,10 +50,10 @@ private:
     DWORD paintCost = 0;
     // The list's own drawing is off for a burst of rows.
     bool frozen = false;
-    // The timer has painted the rows, not yet the frame and the header;
-    // what the rows took, and whether rows came since.
-    bool rowsShown = false;
-    DWORD rowsCost = 0;
+    // The steps of the timer's picture done so far (the rows, the frame,
+    // the header), what they took, and whether rows came since the first.
+    int stepsDone = 0;
+    DWORD stepsCost = 0;
     bool moreRows = false;
 };
 
