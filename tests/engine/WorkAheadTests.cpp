@@ -119,8 +119,10 @@ TEST_CASE("a take that waits for a helper calls back meanwhile, and gets the who
     int calls = 0;
     work.WhileWaiting([&] { ++calls; });
     WorkAhead::Ticket copy = work.CopyLater(At(0), W(temp / "src\\big.bin"), W(temp / "dst\\big.bin"));
-    // Long enough for the helper to start, far too short for it to finish.
-    Sleep(30);
+    // Taken once the helper is writing it (a take drops a copy not begun).
+    for (int wait = 0; wait < 5000 && FolderNames(temp / "dst").empty(); ++wait)
+        Sleep(1);
+    REQUIRE_FALSE(FolderNames(temp / "dst").empty());
     TemporaryCopy taken;
     work.TakeCopy(copy, W(temp / "src\\big.bin"), W(temp / "dst\\big.bin"), &taken);
     CHECK(calls > 0);
