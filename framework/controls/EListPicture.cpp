@@ -196,10 +196,10 @@ void CALLBACK EListPicture::CatchUp(HWND, UINT, UINT_PTR id, DWORD)
 
 // A whole picture of the log costs about 25 ms under Wine: bringing the
 // list to its newest row 5 ms, the rows 3, the frame with its themed scroll
-// bars 10 to 15, the header 5 to 8. The timer paints the rows, the frame and the header at three
-// ticks, so that the thread takes its messages in between. Rows that come
-// between the ticks leave the list where it is, and the next picture
-// follows after the delay.
+// bars 10 to 15, the header 5 to 8. The timer paints the rows, the frame
+// and the header at three ticks, so that the thread takes its messages in
+// between. Rows that come between the ticks leave the list where it is,
+// and the next picture follows after the delay.
 void EListPicture::CatchUpStep()
 {
     if (!behind)
