@@ -6,13 +6,14 @@ root=$(cd "$(dirname "$0")" && pwd)
 cd "$root"
 
 sh cmake/ensure-tools.sh
-sh cmake/build.sh x86_64
+# Only the program: the tests and benchmarks are built by ./test.sh.
+sh cmake/build.sh x86_64 Ombrel
 
-export WINEPREFIX="$root/build/run-prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix of its own, apart from the tests', and the user's Recycle Bin.
+ombrel_prefix=run-prefix
+ombrel_user_trash=1
+. "$root/cmake/wine-env.sh"
 program="$root/build/x86_64/bin/Ombrel.exe"
-
 
 # A first start in this prefix gets a sample set over two small folders, so
 # the window shows something to run; the user's own set file, once chosen,
@@ -33,19 +34,18 @@ seed_demo() {
 }
 
 if [ -n "${DISPLAY:-}" ]; then
-    sh cmake/wine-prefix.sh start
+    ombrel_start_wine
     seed_demo
     exec wine "$program" "$@"
 fi
 
-. "$root/cmake/xvfb.sh"
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
-    ombrel_stop_xvfb
+    ombrel_stop_display
 }
 trap cleanup EXIT INT TERM
-ombrel_start_xvfb
-OMBREL_OWN_WINESERVER=1 sh cmake/wine-prefix.sh start
+ombrel_start_display
+ombrel_start_wine
 seed_demo
 
 wine "$program" "$@" >/dev/null 2>&1 &

@@ -14,8 +14,7 @@ work=${1:-$root/build/bench-big}
 size=$((4 * 1024 * 1024 * 1024))
 
 . "$root/bench/syncbench-start.sh"
-trap 'rm -rf "$work"; sh "$root/cmake/wine-prefix.sh" stop' EXIT INT TERM
-sh "$root/cmake/wine-prefix.sh" start
+trap 'rm -rf "$work"; ombrel_stop_wine' EXIT INT TERM
 
 now() { date +%s.%N; }
 

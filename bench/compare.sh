@@ -10,21 +10,10 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$root/build/bench}
 
-sh "$root/cmake/ensure-tools.sh"
 command -v python3 >/dev/null || { DEBIAN_FRONTEND=noninteractive apt-get install -y -qq python3 >/dev/null; }
-sh "$root/cmake/build.sh" x86_64 syncbench listfloor >/dev/null
-
-export WINEPREFIX="$root/build/x86_64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. "$root/bench/syncbench-start.sh"
+sh "$root/cmake/build.sh" x86_64 listfloor >/dev/null
 mkdir -p "$work"
-# A fresh persistent, booted server, so that every start costs the same ~0.05 s.
-wineserver -k >/dev/null 2>&1 || true
-trap 'sh "$root/cmake/wine-prefix.sh" stop' EXIT INT TERM
-sh "$root/cmake/wine-prefix.sh" start
-
-bin="$root/build/x86_64/bin"
-win() { printf 'Z:%s' "$1" | tr / '\\'; }
 
 for kind in big small names plain; do
     [ -f "$work/$kind.done" ] || { rm -rf "$work/$kind"; python3 "$root/bench/make_trees.py" $kind "$work/$kind"; touch "$work/$kind.done"; }
@@ -39,7 +28,6 @@ time_of() {
     end=$(now)
     awk "BEGIN { print $end - $start }"
 }
-best() { if [ -z "$1" ]; then echo "$2"; else awk "BEGIN { print ($2 < $1) ? $2 : $1 }"; fi; }
 
 # tool_run TOOL WINDOWS-SOURCE WINDOWS-DESTINATION: the Windows forms are
 # made before the clock starts, so that only the tools are timed.

@@ -6,13 +6,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 sh cmake/build.sh x86_64 >/dev/null
 
-. "$root/cmake/xvfb.sh"
-export WINEPREFIX="$root/build/x86_64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'sh cmake/wine-prefix.sh stop; ombrel_stop_xvfb' EXIT INT TERM
-ombrel_start_xvfb
-sh cmake/wine-prefix.sh start
+. "$root/cmake/wine-env.sh"
+trap 'ombrel_stop_wine; ombrel_stop_display' EXIT INT TERM
+ombrel_start_display
+ombrel_start_wine
 
 cat /proc/loadavg | sed "s/^/load average: /"
 for bench in build/x86_64/bin/*_bench.exe; do

@@ -12,8 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-/dev/shm/ombrel-scale}
 
 . "$root/bench/syncbench-start.sh"
-trap '[ "${KEEP_TREES:-}" = 1 ] || rm -rf "$work"; sh "$root/cmake/wine-prefix.sh" stop' EXIT INT TERM
-sh "$root/cmake/wine-prefix.sh" start
+trap '[ "${KEEP_TREES:-}" = 1 ] || rm -rf "$work"; ombrel_stop_wine' EXIT INT TERM
 
 most() { if [ -z "$1" ]; then echo "$2"; else awk "BEGIN { print ($2 > $1) ? $2 : $1 }"; fi; }
 

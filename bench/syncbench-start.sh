@@ -1,14 +1,15 @@
 # Sourced by the benchmarks that time syncbench, with root set: the tools,
-# syncbench built, the test prefix with no server left running in it, and
+# syncbench built, the test prefix with a fresh server (stopped at exit), and
 # the helpers bin, win (a Linux path as Wine's Z: path) and best (the
 # smaller of two figures, the first possibly empty).
 sh "$root/cmake/ensure-tools.sh"
 sh "$root/cmake/build.sh" x86_64 syncbench >/dev/null
 
-export WINEPREFIX="$root/build/x86_64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. "$root/cmake/wine-env.sh"
+# A fresh persistent, booted server, so that every start costs the same.
 wineserver -k >/dev/null 2>&1 || true
+trap 'ombrel_stop_wine' EXIT INT TERM
+ombrel_start_wine
 
 bin="$root/build/x86_64/bin"
 win() { printf 'Z:%s' "$1" | tr / '\\'; }

@@ -1,34 +1,51 @@
-# Tests run under Wine in a prefix of the build's own. One setup fixture
-# starts a persistent server and boots the prefix with its output sent away
-# (Wine's services would otherwise hold ctest's pipes open), and configures
-# the prefix once: unmanaged windows (no 2 s stall without a window manager),
-# Japanese font replacements, the caption-button font.
-set(OMBREL_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-# Wine's Recycle Bin is $XDG_DATA_HOME/Trash: runs fill the build's own.
-# Wine deletes for good where that folder is missing at a process's first
-# recycling, so it is there before any test starts.
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/trash-home)
-set(OMBREL_TEST_ENV
-  "WINEPREFIX=${OMBREL_TEST_PREFIX}"
-  "WINEDEBUG=-all"
-  "WINEDLLOVERRIDES=mscoree,mshtml="
-  "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/trash-home")
+# Tests run under Wine through cmake/wine.sh, which takes the environment
+# from cmake/wine-env.sh. One setup fixture starts the prefix's persistent
+# server and boots it. The 32-bit programs come from the i686 build beside
+# this one.
+set(OMBREL_WINE sh ${PROJECT_SOURCE_DIR}/cmake/wine.sh)
+set(OMBREL_I686_BIN ${CMAKE_BINARY_DIR}/../i686/bin)
 
-add_test(NAME wine_start COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh start)
-add_test(NAME wine_stop COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh stop)
-set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${OMBREL_TEST_ENV}")
-set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${OMBREL_TEST_ENV}")
+add_test(NAME wine_start COMMAND ${OMBREL_WINE} start)
+add_test(NAME wine_stop COMMAND ${OMBREL_WINE} stop)
+set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 
-# ombrel_add_wine_test(NAME <name> COMMAND <target or program> [args...])
+function(ombrel_wine_entry name timeout environment)
+  add_test(NAME ${name} COMMAND ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_desktop
+    TIMEOUT ${timeout}
+    SKIP_RETURN_CODE 77
+    ENVIRONMENT "${environment}")
+endfunction()
+
+# ombrel_add_wine_test(NAME <name> COMMAND <target> [args...]
+#   [ENVIRONMENT var=value...] [TIMEOUT seconds] [ALSO_32_BIT] [NEEDS_ROOT])
+# ALSO_32_BIT adds <name>_32bit, the i686 build's program with the same
+# arguments. NEEDS_ROOT runs only the cases named "... (needs root)";
+# without root ctest reports them skipped.
 function(ombrel_add_wine_test)
-  cmake_parse_arguments(T "" "NAME;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(T "ALSO_32_BIT;NEEDS_ROOT" "NAME;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 600)
   endif()
-  add_test(NAME ${T_NAME} COMMAND ${T_COMMAND})
-  set_tests_properties(${T_NAME} PROPERTIES
-    FIXTURES_REQUIRED wine
-    RESOURCE_LOCK wine_desktop
-    TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "${OMBREL_TEST_ENV};${T_ENVIRONMENT}")
+  list(POP_FRONT T_COMMAND program)
+  if(T_NEEDS_ROOT)
+    ombrel_wine_entry(${T_NAME} ${T_TIMEOUT} "${T_ENVIRONMENT}"
+      ${OMBREL_WINE} root $<TARGET_FILE:${program}> ${T_COMMAND})
+    return()
+  endif()
+  ombrel_wine_entry(${T_NAME} ${T_TIMEOUT} "${T_ENVIRONMENT}"
+    ${OMBREL_WINE} run $<TARGET_FILE:${program}> ${T_COMMAND})
+  if(T_ALSO_32_BIT)
+    ombrel_wine_entry(${T_NAME}_32bit ${T_TIMEOUT} "${T_ENVIRONMENT}"
+      ${OMBREL_WINE} run32 ${OMBREL_I686_BIN}/${program}.exe ${T_COMMAND})
+  endif()
 endfunction()
+
+# A 32-bit case that fails on purpose must fail: proof that the 32-bit
+# programs really run (one that Wine cannot start ends with 0).
+ombrel_wine_entry(failing_case_fails_32bit 120 ""
+  ${OMBREL_WINE} run32 ${OMBREL_I686_BIN}/core_tests.exe "-tc=a case that fails on purpose" --no-skip)
+set_tests_properties(failing_case_fails_32bit PROPERTIES WILL_FAIL TRUE)

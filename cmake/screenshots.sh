@@ -15,18 +15,15 @@
 # Run after a build (cmake/build.sh x86_64).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-. "$root/cmake/xvfb.sh"
-export WINEPREFIX="$root/build/x86_64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. "$root/cmake/wine-env.sh"
 bin="$root/build/x86_64/bin"
 out="$root/docs/screenshots"
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'ombrel_stop_xvfb; rm -rf "$work"' EXIT INT TERM
+trap 'ombrel_stop_wine; ombrel_stop_display; rm -rf "$work"' EXIT INT TERM
 
-ombrel_start_xvfb
-sh "$root/cmake/wine-prefix.sh" start
+ombrel_start_display
+ombrel_start_wine
 
 # shots <program> <locale> <argument or -> <png name>...: the program gets the
 # argument and one marker file per picture; it writes its window's rectangle
@@ -89,5 +86,4 @@ shots frame_showcase en_US.UTF-8 - controls_en
 shots frame_showcase ja_JP.UTF-8 - controls_ja
 shots frame_showcase en_US.UTF-8 about about_en
 shots frame_showcase ja_JP.UTF-8 about about_ja
-wineserver -k >/dev/null 2>&1 || true
 ls -l "$out"
