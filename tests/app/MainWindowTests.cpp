@@ -100,14 +100,6 @@ TEST_CASE("main window: a full session through the window")
     CHECK(f.Names() == Texts{"Work", "Other"});
     CHECK(f.Text(f.window->SourceField()) == source);
 
-    // Choosing moves the set to the top of the list.
-    f.ChooseName(1);
-    CHECK(f.Names() == Texts{"Other", "Work"});
-    CHECK(f.Text(f.window->SourceField()) == other);
-    f.ChooseName(1);
-    CHECK(f.Names() == Texts{"Work", "Other"});
-    CHECK(f.Text(f.window->DestinationField()) == destination);
-
     // Three older files to replace, two orphans to delete.
     unsigned long long old = TicksOf(2020, 1, 1);
     unsigned long long recent = TicksOf(2024, 1, 1);
@@ -872,4 +864,63 @@ TEST_CASE("main window: a file another program holds asks Skip, Skip all or Stop
         CHECK(f.CountRows("skip") == (run.copied ? 3 : 0));
         CHECK(f.CountRows("skipped") == (run.copied ? 3 : 0));
     }
+}
+
+TEST_CASE("main window: a set file that cannot be read is neither replaced nor written")
+{
+    const std::string twoSets = SetText("Old", "C:\\old", "D:\\old") + SetText("Top", "C:\\top", "D:\\top");
+    // Relative names resolve here: nothing may appear in it.
+    TempFolder current;
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    REQUIRE(SetCurrentDirectoryA(current.Path().c_str()));
+    // The set file held by another program while it is read, a folder, and
+    // device names, alone or with a folder and an extension.
+    for (std::string kind : {"held", "a folder.ini", "CON", "NUL", "COM1", "nul.ini"}) {
+        for (bool madeSets : {false, true}) {
+            MainWindowFixture f;
+            std::string named = kind == "held" ? f.folder / "sets.ini"
+                                : kind.find('.') != std::string::npos ? f.folder / kind : kind;
+            if (kind == "a folder.ini")
+                MakeFolder(named);
+            CAPTURE(named);
+            CAPTURE(madeSets);
+            RememberSetFile(named);
+            std::unique_ptr<LockedPath> held;
+            if (kind == "held") {
+                WriteWholeFile(named, twoSets);
+                held.reset(new LockedPath(named));
+                REQUIRE(held->Held());
+            }
+            f.Open();
+            held.reset();
+            CHECK(f.window->Sets().Count() == 0);
+            BoxRecorder boxes;
+            std::string other = f.folder / "other.ini";
+            S script;
+            if (madeSets) {
+                // Offered another file, with the reason.
+                f.Type(f.window->NameBox(), "Made");
+                script.Add(S::Press(IDYES));
+                script.Add(S::ChooseFile(other));
+            }
+            f.Close();
+            CHECK(!IsWindow(f.handle));
+            CHECK(boxes.boxes.empty());
+            CHECK(script.unexpected == 0);
+            if (madeSets) {
+                REQUIRE(script.seen.size() == 2);
+                CHECK(script.seen[0].text.find("Can't write the set file '" + named +
+                                               "'. The file could not be read, so it was left as it was.") == 0);
+                CHECK(ReadWholeFile(other).find("[Made]\r\n") == 0);
+            }
+            // With the list still empty, closing leaves it silently.
+            CHECK(script.seen.size() == (madeSets ? 2u : 0u));
+            CHECK(SettingText("Ini file") == (madeSets ? other : named));
+            if (kind == "held")
+                CHECK(ReadWholeFile(named) == twoSets);
+            CHECK(FolderNames(current.Path()).empty());
+        }
+    }
+    SetCurrentDirectoryA(previous);
 }
