@@ -119,24 +119,6 @@ TEST_CASE("set file: the reader survives any file")
     {
         CHECK(ReadSetFile(list, (folder / "none.ini").c_str(), &complete) == 0);
     }
-    SUBCASE("a folder")
-    {
-        CreateDirectoryA(path.c_str(), nullptr);
-        ReadSetFile(list, path.c_str(), &complete);
-        CHECK(WriteSetFile(list, path.c_str()) == 0);
-        CHECK((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
-    }
-    SUBCASE("held open by another without sharing")
-    {
-        REQUIRE(WriteWholeFile(path, ThreeSets));
-        HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        REQUIRE(held != INVALID_HANDLE_VALUE);
-        CHECK(ReadSetFile(list, path.c_str(), &complete) == 0);
-        CHECK(list.Count() == 0);
-        CHECK(WriteSetFile(list, path.c_str()) == 0);
-        CloseHandle(held);
-        CHECK(ReadWholeFile(path) == ThreeSets);
-    }
     SUBCASE("binary garbage with NUL bytes")
     {
         EDoubleByte = 1;

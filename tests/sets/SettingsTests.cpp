@@ -28,6 +28,7 @@ TEST_CASE("settings: first start creates an empty key; missing values keep their
     CHECK(window.widths.empty());
     REQUIRE(SettingsKeyExists());
     CHECK(SettingText("Ini file") == "<none>");
+    CHECK(SettingNumber("Width") == -1);
 
     // The key is there now, without values.
     path = "C:\\stale.ini";
