@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "ProgramSettings.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
 
@@ -68,45 +69,32 @@ struct ProbeWithLibrary {
     }
 };
 
-// Sets "Force english" for the test; the test prefix has none otherwise.
-struct ForceEnglish {
-    explicit ForceEnglish(DWORD value)
-    {
-        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\KorvaneSoft", "Force english", REG_DWORD, &value, sizeof value);
-    }
-    ~ForceEnglish() { RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\KorvaneSoft", "Force english"); }
-};
-
 }
 
 TEST_CASE("process entry: arguments split from the real command line")
 {
-    Report r = RunProbe(Probe(), " a \"b c\" d");
-    CHECK(r["exit"] == "1");
-    CHECK(r["argc"] == "4");
-    CHECK(r["arg0"] == Probe());
-    CHECK(r["arg1"] == "a");
-    CHECK(r["arg2"] == "b c");
-    CHECK(r["arg3"] == "d");
-    CHECK(r["end"] == "null");
-
-    r = RunProbe(Probe(), "");
-    CHECK(r["argc"] == "1");
-    CHECK(r["arg0"] == Probe());
-
     std::string many;
     for (int i = 1; i <= 140; i++)
         many += " x" + std::to_string(i);
-    r = RunProbe(Probe(), many);
-    CHECK(r["argc"] == "129");
-    CHECK(r["arg128"] == "x128");
-    CHECK(r.count("arg129") == 0);
-
     std::string longArgument(20000, 'y');
-    r = RunProbe(Probe(), " " + longArgument + " z");
-    CHECK(r["argc"] == "3");
-    CHECK(r["arg1"] == longArgument);
-    CHECK(r["arg2"] == "z");
+    struct Case {
+        std::string tail;
+        std::map<std::string, std::string> expected;
+    } cases[] = {
+        {" a \"b c\" d", {{"exit", "1"}, {"argc", "4"}, {"arg1", "a"}, {"arg2", "b c"}, {"arg3", "d"}, {"end", "null"}}},
+        {"", {{"argc", "1"}, {"end", "null"}}},
+        // At most 128 arguments are taken.
+        {many, {{"argc", "129"}, {"arg128", "x128"}, {"end", "null"}}},
+        {" " + longArgument + " z", {{"argc", "3"}, {"arg1", longArgument}, {"arg2", "z"}}},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.tail.substr(0, 40));
+        Report r = RunProbe(Probe(), c.tail);
+        CHECK(r["arg0"] == Probe());
+        for (const auto& expected : c.expected)
+            CHECK(r[expected.first] == expected.second);
+        CHECK(r.count("arg" + r["argc"]) == 0);
+    }
 }
 
 // A child takes the locale of the process that starts it, so this case runs
@@ -115,55 +103,42 @@ TEST_CASE("process entry: arguments split from the real command line")
 TEST_CASE("process entry: language and double-byte detection")
 {
     const bool japaneseSystem = GetACP() == 932;
+    const std::string system = japaneseSystem ? "1" : "0";
     INFO("test process code page " << GetACP());
-    const char* systemFlag = japaneseSystem ? "1" : "0";
-
-    SUBCASE("no Force english, without and with the library beside the program")
-    {
-        Report r = RunProbe(Probe(), "");
-        CHECK(r["japanese"] == systemFlag);
-        CHECK(r["doublebyte"] == systemFlag);
-        CHECK(r["mirsol"] == "0");
-        CHECK(r["smallscreen"] == "0");
-
+    struct Case {
+        int force;      // "Force english"; -1 when absent
+        bool library;   // the stand-in library beside the program
+        std::string japanese, mirsol;
+    } cases[] = {
+        {-1, false, system, "0"},
         // On a Japanese system the library is not even tried.
+        {-1, true, system, japaneseSystem ? "0" : "1"},
+        {1, false, "0", "0"},
+        {1, true, "0", "1"},
+        {0, false, system, "0"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.force);
+        CAPTURE(c.library);
+        if (c.force >= 0)
+            SetForceEnglish(c.force);
         ProbeWithLibrary beside;
-        r = RunProbe(beside.probe, "");
-        INFO("probe beside the library ended with " << r["exit"]);
-        CHECK(r["japanese"] == systemFlag);
-        CHECK(r["doublebyte"] == systemFlag);
-        CHECK(r["mirsol"] == (japaneseSystem ? "0" : "1"));
+        Report r = RunProbe(c.library ? beside.probe : Probe(), "");
+        RemoveForceEnglish();
+        CHECK(r["japanese"] == c.japanese);
+        // Double-byte follows the code page, never the library or the switch.
+        CHECK(r["doublebyte"] == system);
+        CHECK(r["mirsol"] == c.mirsol);
+        CHECK(r["smallscreen"] == "0");
     }
-    SUBCASE("Force english 1: English texts; double-byte follows the code page, not the library")
-    {
-        ForceEnglish force(1);
-        Report r = RunProbe(Probe(), "");
-        CHECK(r["japanese"] == "0");
-        CHECK(r["doublebyte"] == systemFlag);
-        CHECK(r["mirsol"] == "0");
 
-        ProbeWithLibrary beside;
-        r = RunProbe(beside.probe, "");
-        CHECK(r["japanese"] == "0");
-        CHECK(r["doublebyte"] == systemFlag);
-        CHECK(r["mirsol"] == "1");
-    }
-    SUBCASE("Force english 0 changes nothing")
-    {
-        ForceEnglish force(0);
-        Report r = RunProbe(Probe(), "");
-        CHECK(r["japanese"] == systemFlag);
-        CHECK(r["doublebyte"] == systemFlag);
-    }
-    SUBCASE("a library in the current folder is never loaded")
-    {
-        ProbeWithLibrary beside;
-        TempFolder out;
-        std::string file = out / "probe.txt";
-        DeleteFileA(beside.probe.c_str());
-        ForceEnglish force(1);
-        DWORD code = RunToEnd(Quoted(Probe()), 30000, "OMBREL_PROBE_OUT=" + file, beside.folder.Path());
-        CHECK(code == 1);
-        CHECK(ReadWholeFile(file).find("mirsol=0") != std::string::npos);
-    }
+    // A library in the current folder is never loaded.
+    ProbeWithLibrary beside;
+    TempFolder out;
+    std::string file = out / "probe.txt";
+    DeleteFileA(beside.probe.c_str());
+    SetForceEnglish(1);
+    CHECK(RunToEnd(Quoted(Probe()), 30000, "OMBREL_PROBE_OUT=" + file, beside.folder.Path()) == 1);
+    RemoveForceEnglish();
+    CHECK(ReadWholeFile(file).find("mirsol=0") != std::string::npos);
 }

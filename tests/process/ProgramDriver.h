@@ -7,13 +7,14 @@
 
 #include "TestProcess.h"
 
-// Finding and driving the windows of Ombrel.exe started by a test.
+// Finding and driving the windows of Ombrel.exe started by a test, from
+// outside its process (DialogScript answers dialogs of this process).
 
 struct WindowSearch {
-    DWORD process;
+    DWORD process;   // 0: any process
     const char* className;
-    const char* caption;
     HWND found;
+    int count;
 };
 
 inline BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
@@ -22,62 +23,32 @@ inline BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char name[64] = "";
-    char caption[256] = "";
     GetClassNameA(window, name, sizeof name);
-    GetWindowTextA(window, caption, sizeof caption);
-    if ((search->process && process != search->process) || lstrcmpA(name, search->className) != 0 ||
-        !IsWindowVisible(window) || (search->caption && lstrcmpA(caption, search->caption) != 0))
+    if ((search->process && process != search->process) || lstrcmpA(name, search->className) != 0)
         return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-inline HWND FindTopLevelWindow(DWORD process, const char* className, const char* caption = nullptr)
-{
-    WindowSearch search = {process, className, caption, nullptr};
-    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-struct ClassCount {
-    const char* className;
-    int count;
-};
-
-inline BOOL CALLBACK CountClass(HWND window, LPARAM lParam)
-{
-    auto* counting = reinterpret_cast<ClassCount*>(lParam);
-    char name[64];
-    counting->count += GetClassNameA(window, name, sizeof name) && lstrcmpA(name, counting->className) == 0;
+    search->count++;
+    if (!search->found && IsWindowVisible(window))
+        search->found = window;
     return TRUE;
 }
 
-// Counted on a snapshot of the top-level windows: a walk along the
-// Z-order loses windows when another process brings one forward meanwhile.
+// Searched on a snapshot of the top-level windows: a walk along the Z-order
+// loses windows when another process brings one forward meanwhile.
+inline WindowSearch SearchTopLevel(DWORD process, const char* className)
+{
+    WindowSearch search = {process, className, nullptr, 0};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
+inline HWND FindTopLevelWindow(DWORD process, const char* className)
+{
+    return SearchTopLevel(process, className).found;
+}
+
 inline int CountWindowsOfClass(const char* className)
 {
-    ClassCount counted = {className, 0};
-    EnumWindows(CountClass, reinterpret_cast<LPARAM>(&counted));
-    return counted.count;
-}
-
-// The nth child of a class, in creation order.
-inline HWND Child(HWND parent, const char* className, int nth = 0)
-{
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, className) == 0 && nth-- == 0)
-            return child;
-    }
-    return nullptr;
-}
-
-inline std::string TextOf(HWND window)
-{
-    char text[512] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
+    return SearchTopLevel(0, className).count;
 }
 
 // One start of Ombrel.exe.
@@ -91,12 +62,6 @@ public:
         WaitUntil([&] { return (window = FindTopLevelWindow(process.Id(), "Ombrel")) != nullptr; }, 20000);
         return window;
     }
-    HWND WaitDialog(const char* caption)
-    {
-        HWND dialog = nullptr;
-        WaitUntil([&] { return (dialog = FindTopLevelWindow(process.Id(), "#32770", caption)) != nullptr; }, 20000);
-        return dialog;
-    }
     bool Close()
     {
         PostMessageA(window, WM_CLOSE, 0, 0);
@@ -106,10 +71,5 @@ public:
     TestProcess process;
     HWND window = nullptr;
 };
-
-inline void Press(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
 
 #endif

@@ -15,47 +15,9 @@
 
 namespace {
 
-bool JapaneseSystem()
-{
-    return GetACP() == 932;
-}
-
 const char OneSet[] = "[Photos]\r\nSRC=\"C:\\photos\"\r\nDST=\"D:\\backup\"\r\n"
                       "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n\r\n";
 
-}
-
-TEST_CASE("program: first start asks for a set file in the language of the system")
-{
-    CleanProgramSettings settings;
-    Program program;
-    HWND window = program.Window();
-    REQUIRE(window != nullptr);
-    RECT frame;
-    GetWindowRect(window, &frame);
-    CHECK(frame.right - frame.left == 488);
-    CHECK(frame.bottom - frame.top == 480);
-
-    const char* openTitle = JapaneseSystem() ? "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xf0\x8a\x4a\x82\xad"
-                                             : "Open INI file";
-    HWND open = program.WaitDialog(openTitle);
-    REQUIRE(open != nullptr);
-    CHECK(TextOf(Child(window, "Button", 0)) == (JapaneseSystem() ? "\x90\x56\x8b\x4b" : "New"));
-    Press(open, IDCANCEL);
-    CHECK(WaitUntil([&] { return !IsWindow(open); }));
-    CHECK(TextOf(Child(window, "ComboBox")).empty());
-    CHECK(TextOf(Child(window, "Edit", 0)).empty());
-
-    // No set file yet: closing asks where to save; cancelled, the program
-    // ends and keeps its window rectangle.
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    const char* saveTitle = JapaneseSystem() ? "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xdb\x91\xb6"
-                                             : "Save INI file";
-    HWND save = program.WaitDialog(saveTitle);
-    REQUIRE(save != nullptr);
-    Press(save, IDCANCEL);
-    CHECK(program.process.Wait(20000));
-    CHECK(SettingNumber("Width") == 488);
 }
 
 TEST_CASE("program: a second start brings the first window forward and ends")

@@ -1,10 +1,10 @@
-// Bad input for the set file's text: NUL bytes, values at the field size,
-// Shift-JIS lead bytes at every boundary. Nothing here touches a file, so
-// these cases also run natively under the sanitizers.
+// The set file's text as the reader takes it: loose line ends and keys, NUL
+// bytes, values at the field size, Shift-JIS lead bytes at every boundary.
+// Nothing here touches a file, so these cases also run natively under the
+// sanitizers.
 
 #include <doctest/doctest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,22 +37,63 @@ TestSet Named(const std::string& name, const std::string& source = "", const std
 }
 
 const char Lead = '\x81';
+const std::string Pair = "\x83\x5C";   // ソ, whose second byte is a backslash
+using namespace std::string_literals;
 
 }
 
-TEST_CASE("set text: NUL bytes end a value and hide the rest of their line")
+TEST_CASE("set text: what the reader makes of loose, odd and cut bytes")
 {
-    FlagScope singleByte(EDoubleByte, 0);
-    using namespace std::string_literals;
-    CHECK(Read("[Na\0me]\r\nSRC=\"C:\\a\0\\b\"\r\nDST=D:\\d\0\r\nDELETE=\0Y\r\nFORCE=Y\0N\r\n"s) ==
-          std::vector<TestSet>{{"Na", "C:\\a", "D:\\d", 0, 0, 1, 0}});
-    // A line that starts with NUL is no header, so it starts no set.
-    CHECK(Read("[A]\r\nSRC=x\r\n\0[B]\r\nSRC=y\r\n"s) == std::vector<TestSet>{Named("A", "y")});
-    CHECK(Read(std::string(5000, '\0')).empty());
-    // A save writes none of them back.
-    std::string saved = Resaved("[N\0x]\r\nSRC=a\0b\r\n"s);
-    CHECK(saved.find('\0') == std::string::npos);
-    CHECK(saved.rfind("[N]\r\nSRC=\"a\"\r\n", 0) == 0);
+    const std::string n257(257, 'n'), n258(258, 'n'), n259(259, 'n');
+    const std::string fits = "C:\\" + std::string(254, 'f') + Pair;
+    struct Case {
+        const char* label;
+        int doubleByte;
+        std::string bytes;
+        std::vector<TestSet> sets;
+    } cases[] = {
+        {"LF alone, lower-case keys, no final line end", 0, "[A]\nsrc=\"C:\\a\"\nDsT=C:\\b\ndelete=yes",
+         {{"A", "C:\\a", "C:\\b", 1, 0, 0, 0}}},
+        {"lines ending in CR alone read as one line", 0, "[One]\rSRC=\"C:\\a\"\rDELETE=Y\r", {Named("One")}},
+        {"sections before any header and with empty names are dropped with their keys", 0,
+         "SRC=pre\r\nDELETE=Y\r\n[]\r\nSRC=a\r\n[\"\"]\r\nSRC=b\r\n[B]\r\nDST=d\r\n[[]]\r\nFORCE=Y\r\n",
+         {Named("B", "", "d")}},
+        {"equal names stay separate", 0, "[S]\r\nSRC=1\r\n[S]\r\nSRC=2\r\n", {Named("S", "2"), Named("S", "1")}},
+        {"no sections", 0, "just text\r\n", {}},
+        {"quotes leave names and folders, brackets only names", 0, "[\"a\"[b]]\r\nSRC=\"C:\\x\"y [z]\"\r\n",
+         {Named("ab", "C:\\xy [z]")}},
+        {"a long line comes in pieces of 1023 bytes", 0, "[A]\r\nFORCE=N" + std::string(1016, ' ') + "DELETE=Y\r\n",
+         {{"A", "", "", 1, 0, 0, 0}}},
+        {"NUL bytes end a value and hide the rest of their line", 0,
+         "[Na\0me]\r\nSRC=\"C:\\a\0\\b\"\r\nDST=D:\\d\0\r\nDELETE=\0Y\r\nFORCE=Y\0N\r\n"s,
+         {{"Na", "C:\\a", "D:\\d", 0, 0, 1, 0}}},
+        {"a line that starts with NUL is no header", 0, "[A]\r\nSRC=x\r\n\0[B]\r\nSRC=y\r\n"s, {Named("A", "y")}},
+        {"NUL bytes alone", 0, std::string(5000, '\0'), {}},
+        {"a pair fits in bytes 258-259 of a name", 1, "[" + n257 + Pair + "]\r\n", {Named(n257 + Pair)}},
+        {"a pair straddling byte 259 of a name", 1, "[" + n258 + Pair + "]\r\n", {Named(n258)}},
+        {"a pair starting at byte 260 of a name", 1, "[" + n259 + Pair + "]\r\n", {Named(n259)}},
+        {"a pair at the end of a folder that just fits", 1, "[S]\r\nSRC=\"" + fits + "\"\r\n", {Named("S", fits)}},
+        {"a folder one byte too long", 1, "[S]\r\nSRC=\"" + fits + "x\"\r\n", {Named("S")}},
+        {"a lead byte at the end of the text", 1, "[ab"s + Lead, {Named("ab"s + Lead)}},
+        {"a lead byte at the end of a folder", 1, "[S]\r\nSRC=C:\\"s + Lead, {Named("S", "C:\\"s + Lead)}},
+        {"a lead byte before a line end", 1, "[ab"s + Lead + "\r\nSRC=x\r\n", {Named("ab"s + Lead + "\r", "x")}},
+        {"a lead byte before a quote", 1, "[S]\r\nSRC=\"C:\\"s + Lead + "\"\r\n", {Named("S", "C:\\"s + Lead + "\"")}},
+        {"a lead byte before a bracket", 1, "[a"s + Lead + "]]\r\n", {Named("a"s + Lead + "]")}},
+        {"a lead byte at the start of a line and after a flag's '='", 1,
+         "[A]\r\n"s + Lead + "[B]\r\nDELETE=" + Lead + "Y\r\n", {Named("A")}},
+        // The lead byte ends the first piece; its second byte, a '[',
+        // starts the next piece, which is then read as a header of its own.
+        {"a lead byte at the end of a 1023-byte piece", 1, "[First]\r\nSRC=" + std::string(1018, 'x') + Lead + "[Next]\r\n",
+         {Named("Next"), Named("First")}},
+        {"without the double-byte flag every byte stands alone", 0, "[a"s + Lead + "]]\r\nSRC=\"C:\\" + Lead + "\"\r\n",
+         {Named("a"s + Lead, "C:\\"s + Lead)}},
+    };
+    for (const Case& c : cases) {
+        INFO(c.label);
+        FlagScope flag(EDoubleByte, c.doubleByte);
+        CHECK(Read(c.bytes) == c.sets);
+        CHECK_FALSE(IsCompleteSetFile(c.bytes));
+    }
 }
 
 TEST_CASE("set text: values of 259, 260 and 261 bytes")
@@ -62,85 +103,30 @@ TEST_CASE("set text: values of 259, 260 and 261 bytes")
         CAPTURE(length);
         std::string value = "C:\\" + std::string(length - 3, 'v');
         std::vector<TestSet> sets = Read("[" + value + "]\r\nSRC=\"" + value + "\"\r\nDST=" + value + "\r\n");
-        REQUIRE(sets.size() == 1);
-        if (length <= 259) {
-            CHECK(sets[0] == Named(value, value, value));
-        } else {
-            // A name is cut to what the field holds; a folder is never cut,
-            // since the shorter path would name another folder.
-            CHECK(sets[0] == Named(value.substr(0, 259)));
-        }
+        // A name is cut to what the field holds; a folder is never cut.
+        CHECK(sets == std::vector<TestSet>{length <= 259 ? Named(value, value, value) : Named(value.substr(0, 259))});
     }
     // What a save writes of a full-size value reads back the same.
     std::string full = "[" + std::string(259, 'n') + "]\r\nSRC=\"" + std::string(259, 's') +
                        "\"\r\nDST=\"\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n";
     CHECK(Resaved(full) == full);
+    CHECK(IsCompleteSetFile(full));
 }
 
-TEST_CASE("set text: Shift-JIS lead bytes at every boundary")
-{
-    FlagScope doubleByte(EDoubleByte, 1);
-    const std::string pair = "\x83\x5C";   // ソ, whose second byte is a backslash
-
-    SUBCASE("at the end of the name field")
-    {
-        // The pair fits in bytes 258-259, straddles 259-260, or starts at 260.
-        CHECK(Read("[" + std::string(257, 'n') + pair + "]\r\n") == std::vector<TestSet>{Named(std::string(257, 'n') + pair)});
-        CHECK(Read("[" + std::string(258, 'n') + pair + "]\r\n") == std::vector<TestSet>{Named(std::string(258, 'n'))});
-        CHECK(Read("[" + std::string(259, 'n') + pair + "]\r\n") == std::vector<TestSet>{Named(std::string(259, 'n'))});
-    }
-    SUBCASE("at the end of a folder that just fits or does not")
-    {
-        std::string fits = "C:\\" + std::string(254, 'f') + pair;
-        CHECK(Read("[S]\r\nSRC=\"" + fits + "\"\r\n") == std::vector<TestSet>{Named("S", fits)});
-        CHECK(Read("[S]\r\nSRC=\"" + fits + "x\"\r\n") == std::vector<TestSet>{Named("S")});
-    }
-    SUBCASE("before the end of the text, a line end, a quote or a bracket")
-    {
-        // A lead byte takes whatever follows as its second byte, but never
-        // the end of the text.
-        CHECK(Read(std::string("[ab") + Lead) == std::vector<TestSet>{Named(std::string("ab") + Lead)});
-        CHECK(Read(std::string("[S]\r\nSRC=C:\\") + Lead) == std::vector<TestSet>{Named("S", std::string("C:\\") + Lead)});
-        CHECK(Read(std::string("[ab") + Lead + "\r\nSRC=x\r\n") ==
-              std::vector<TestSet>{Named(std::string("ab") + Lead + "\r", "x")});
-        CHECK(Read(std::string("[S]\r\nSRC=\"C:\\") + Lead + "\"\r\n") ==
-              std::vector<TestSet>{Named("S", std::string("C:\\") + Lead + "\"")});
-        CHECK(Read(std::string("[a") + Lead + "]]\r\n") == std::vector<TestSet>{Named(std::string("a") + Lead + "]")});
-    }
-    SUBCASE("at the start of a line and after a flag's '='")
-    {
-        CHECK(Read(std::string("[A]\r\n") + Lead + "[B]\r\nDELETE=" + Lead + "Y\r\n") ==
-              std::vector<TestSet>{Named("A")});
-    }
-    SUBCASE("at the end of a 1023-byte piece of a long line")
-    {
-        // The lead byte ends the first piece; its second byte, a '[', starts
-        // the next piece, which is then read as a header of its own.
-        std::string line = "SRC=" + std::string(1018, 'x') + Lead + "[Next]\r\n";
-        std::vector<TestSet> sets = Read("[First]\r\n" + line);
-        CHECK(sets == std::vector<TestSet>{Named("Next"), Named("First")});
-    }
-    SUBCASE("without the double-byte flag every byte stands alone")
-    {
-        FlagScope singleByte(EDoubleByte, 0);
-        CHECK(Read(std::string("[a") + Lead + "]]\r\nSRC=\"C:\\" + Lead + "\"\r\n") ==
-              std::vector<TestSet>{Named(std::string("a") + Lead, std::string("C:\\") + Lead)});
-    }
-}
-
-TEST_CASE("set text: whatever was read, the second save writes what the first wrote")
+TEST_CASE("set text: whatever was read, the second save writes what the first wrote, and no NUL")
 {
     // A value that ends in half a character takes the byte after it once it
     // is written; from then on the bytes stay the same.
     for (int doubleByte : {0, 1}) {
         FlagScope flag(EDoubleByte, doubleByte);
         for (const std::string& bytes :
-             {std::string("[ab") + Lead, std::string("[S]\r\nSRC=\"C:\\") + Lead, std::string("[S\r\nSRC=\"x\"y\"\r"),
-              std::string("[[a]]\r\nDST=[b]\r\nEXCLUDEOBJ=y\r\n[c") + Lead + "\n]\r\n"}) {
+             {"[ab"s + Lead, "[S]\r\nSRC=\"C:\\"s + Lead, "[S\r\nSRC=\"x\"y\"\r"s,
+              "[[a]]\r\nDST=[b]\r\nEXCLUDEOBJ=y\r\n[c"s + Lead + "\n]\r\n", "[N\0x]\r\nSRC=a\0b\r\n"s}) {
             CAPTURE(doubleByte);
             CAPTURE(bytes);
             std::string once = Resaved(bytes);
             std::string twice = Resaved(once);
+            CHECK(once.find('\0') == std::string::npos);
             CHECK(Resaved(twice) == twice);
             if (!doubleByte)
                 CHECK(twice == once);

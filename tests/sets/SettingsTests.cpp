@@ -4,36 +4,20 @@
 
 #include <string>
 
-#include "ERegKey.h"
 #include "FakeSettingsWindow.h"
 #include "ProgramSettings.h"
 #include "Settings.h"
 
 namespace {
 
-bool SettingsKeyExists()
-{
-    ERegKey key(HKEY_CURRENT_USER);
-    return key.Open(SettingsKeyPath) == ERROR_SUCCESS;
-}
-
-void Store(const char* name, DWORD type, const void* data, DWORD size)
-{
-    HKEY raw;
-    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw,
-                            nullptr) == ERROR_SUCCESS);
-    CHECK(RegSetValueExA(raw, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS);
-    RegCloseKey(raw);
-}
-
 void StoreNumber(const char* name, DWORD value)
 {
-    Store(name, REG_DWORD, &value, sizeof value);
+    REQUIRE(StoreSetting(name, REG_DWORD, &value, sizeof value));
 }
 
 }
 
-TEST_CASE("settings: first start creates the key and changes nothing")
+TEST_CASE("settings: first start creates an empty key; missing values keep their defaults; stored ones apply")
 {
     CleanProgramSettings clean;
     FakeSettingsWindow window;
@@ -43,51 +27,28 @@ TEST_CASE("settings: first start creates the key and changes nothing")
     CHECK(window.moves == 0);
     CHECK(window.widths.empty());
     REQUIRE(SettingsKeyExists());
-    HKEY key;
-    REQUIRE(RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS);
-    DWORD values = 99;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
-                     nullptr, nullptr);
-    RegCloseKey(key);
-    CHECK(values == 0);
-}
+    CHECK(SettingText("Ini file") == "<none>");
+    CHECK(SettingNumber("Width") == -1);
 
-TEST_CASE("settings: missing values keep their defaults; stored ones apply")
-{
-    CleanProgramSettings clean;
-    FakeSettingsWindow window;
-    std::string path = "C:\\stale.ini";
+    // The key is there now, without values.
+    path = "C:\\stale.ini";
+    LoadSettings(window, path);
+    CHECK(path.empty());
+    CHECK(window.moves == 1);
+    CHECK(window.Shown() == "100 50 588 530, 300, 200");
 
-    SUBCASE("an empty key")
-    {
-        ERegKey key(HKEY_CURRENT_USER);
-        REQUIRE(key.Create(SettingsKeyPath) == ERROR_SUCCESS);
-        key.Close();
-        LoadSettings(window, path);
-        CHECK(path.empty());
-        CHECK(window.moves == 1);
-        CHECK(window.Shown() == "100 50 588 530, 300, 200");
-    }
-    SUBCASE("stored values; widths above 65535 by their low 16 bits")
-    {
-        const char stored[] = "D:\\Sets\\mine.ini";
-        Store("Ini file", REG_SZ, stored, sizeof stored);
-        StoreNumber("Left", static_cast<DWORD>(-20));
-        StoreNumber("Top", 30);
-        StoreNumber("Width", 700);
-        StoreNumber("Height", 500);
-        StoreNumber("Src width", 0x10000 + 150);
-        StoreNumber("Dst width", 70000);
-        LoadSettings(window, path);
-        CHECK(path == stored);
-        CHECK(window.Shown() == "-20 30 680 530, 150, " + std::to_string(70000 - 65536));
-    }
-    SUBCASE("a number stored as text is not half read")
-    {
-        Store("Src width", REG_SZ, "5", 2);
-        LoadSettings(window, path);
-        CHECK(window.widths[1] == 300);
-    }
+    // Widths above 65535 by their low 16 bits.
+    const char stored[] = "D:\\Sets\\mine.ini";
+    REQUIRE(StoreSetting("Ini file", REG_SZ, stored, sizeof stored));
+    StoreNumber("Left", static_cast<DWORD>(-20));
+    StoreNumber("Top", 30);
+    StoreNumber("Width", 700);
+    StoreNumber("Height", 500);
+    StoreNumber("Src width", 0x10000 + 150);
+    StoreNumber("Dst width", 70000);
+    LoadSettings(window, path);
+    CHECK(path == stored);
+    CHECK(window.Shown() == "-20 30 680 530, 150, " + std::to_string(70000 - 65536));
 }
 
 TEST_CASE("settings: numbers of another type or size keep their defaults")
@@ -96,16 +57,20 @@ TEST_CASE("settings: numbers of another type or size keep their defaults")
     FakeSettingsWindow window;
     std::string path;
     // Text of exactly four bytes would pass for a number by its size alone.
-    Store("Dst width", REG_SZ, "150", 4);
-    Store("Src width", REG_BINARY, "\x96\0\0\0", 4);
+    StoreSetting("Dst width", REG_SZ, "150", 4);
+    StoreSetting("Src width", REG_BINARY, "\x96\0\0\0", 4);
     unsigned long long wide = 40;
-    Store("Left", REG_QWORD, &wide, sizeof wide);
+    StoreSetting("Left", REG_QWORD, &wide, sizeof wide);
     DWORD big = 0x28000000;
-    Store("Top", REG_DWORD_BIG_ENDIAN, &big, sizeof big);
-    Store("Width", REG_DWORD, "", 0);
-    Store("Height", REG_DWORD, "\x40\x01", 2);
+    StoreSetting("Top", REG_DWORD_BIG_ENDIAN, &big, sizeof big);
+    StoreSetting("Width", REG_DWORD, "", 0);
+    StoreSetting("Height", REG_DWORD, "\x40\x01", 2);
     LoadSettings(window, path);
     CHECK(window.Shown() == "100 50 588 530, 300, 200");
+    // A number stored as short text is not half read either.
+    StoreSetting("Src width", REG_SZ, "5", 2);
+    LoadSettings(window, path);
+    CHECK(window.widths[1] == 300);
 }
 
 TEST_CASE("settings: an \"Ini file\" of another type, or text that does not fit, is taken as absent")
@@ -117,7 +82,7 @@ TEST_CASE("settings: an \"Ini file\" of another type, or text that does not fit,
     auto loaded = [&](DWORD type, const std::string& bytes) {
         ++loads;
         path = "C:\\stale.ini";
-        Store("Ini file", type, bytes.data(), static_cast<DWORD>(bytes.size()));
+        StoreSetting("Ini file", type, bytes.data(), static_cast<DWORD>(bytes.size()));
         LoadSettings(window, path);
         return path;
     };
@@ -150,22 +115,11 @@ TEST_CASE("settings: saving writes every value, keeps an older path, and never r
 
     LoadSettings(window, path);   // first start creates the key
     SaveSettings(window, "C:\\x.ini");
-    {
-        DWORD type = 0;
-        DWORD size = 0;
-        HKEY raw;
-        REQUIRE(RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &raw) == ERROR_SUCCESS);
-        CHECK(RegQueryValueExA(raw, "Ini file", nullptr, &type, nullptr, &size) == ERROR_SUCCESS);
-        CHECK(type == REG_SZ);
-        CHECK(size == 9);
-        const char* numbers[] = {"Left", "Top", "Width", "Height", "Src width", "Dst width"};
-        for (const char* name : numbers) {
-            CAPTURE(name);
-            CHECK(RegQueryValueExA(raw, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS);
-            CHECK(type == REG_DWORD);
-            CHECK(size == 4);
-        }
-        RegCloseKey(raw);
+    // Each number as a DWORD (read back as one), the path as text.
+    CHECK(SettingText("Ini file") == "C:\\x.ini");
+    for (const char* name : {"Left", "Top", "Width", "Height", "Src width", "Dst width"}) {
+        CAPTURE(name);
+        CHECK(SettingNumber(name) != -1);
     }
 
     SaveSettings(window, "");   // no path known: the stored one stays

@@ -4,6 +4,7 @@
 
 namespace {
 
+const char MakerKey[] = "Software\\KorvaneSoft";
 const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
 const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
 
@@ -36,4 +37,29 @@ std::string SettingText(const char* name)
     if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
         return "<none>";
     return text;
+}
+
+bool StoreSetting(const char* name, unsigned long type, const void* data, unsigned long size)
+{
+    return RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey, name, type, data, size) == ERROR_SUCCESS;
+}
+
+bool SettingsKeyExists()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void SetForceEnglish(unsigned long value)
+{
+    DWORD number = value;
+    RegSetKeyValueA(HKEY_CURRENT_USER, MakerKey, "Force english", REG_DWORD, &number, sizeof number);
+}
+
+void RemoveForceEnglish()
+{
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, MakerKey, "Force english");
 }
