@@ -130,6 +130,11 @@ SmallDisk::SmallDisk(const std::string& folder, const std::string& size)
     mounted = !unixFolder.empty() && RunUnixShell("mount -t tmpfs -o size=" + size + " tmpfs '" + unixFolder + "'");
 }
 
+bool SmallDisk::Possible()
+{
+    return RunUnixShell("test \"$(id -u)\" = 0");
+}
+
 bool SmallDisk::MakeReadOnly()
 {
     return mounted && RunUnixShell("mount -o remount,ro '" + unixFolder + "'");
