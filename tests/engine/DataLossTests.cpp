@@ -14,14 +14,6 @@
 
 namespace {
 
-const unsigned long long T = TicksOf(2022, 6, 1, 9, 0, 0);
-const unsigned long long S = TicksPerSecond;
-
-bool Has(const BoxRecorder& boxes, const std::string& part)
-{
-    return boxes.LastText().find(part) != std::string::npos;
-}
-
 // Makes an entry under a Windows path on the Linux side, where names Windows
 // calls would rewrite or fold can exist: "f" a file, "d" a folder.
 bool MakeUnix(const std::string& folder, const std::string& name, char kind, const std::string& content = "")
@@ -94,21 +86,6 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass deletes only what a source that is
     CHECK(ReadWholeFile(dst + "\\sub\\mine.txt") == "m");
     REQUIRE(MoveFileA(gone.c_str(), src.c_str()));
 
-    // The same with a drive unplugged: its mount folder stays, empty.
-    {
-        SmallDisk disk(src, "1m");
-        REQUIRE(disk.Mounted());
-        MakeFile(src + "\\a.txt", "newer", T + 20 * S);
-        ScriptedHost unplug;
-        unplug.onPump = [&](int) {
-            if (ReadWholeFile(dst + "\\a.txt") == "newer")
-                RunUnixShell("umount '" + UnixPath(src) + "'");
-        };
-        CHECK(Run(unplug, Options(1, 0, 1, 0), src, dst) == 0);
-        CHECK(Has(boxes, "Nothing more was deleted"));
-        CHECK(ReadWholeFile(dst + "\\sub\\mine.txt") == "m");
-    }
-
     // Another program acts while the first deletion is asked about.
     struct Row {
         const char* name;
@@ -145,6 +122,25 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass deletes only what a source that is
         for (const std::string& kept : row.kept)
             CHECK(PathExists(destination + "\\" + kept));
     }
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "a drive unplugged once the update pass is done leaves the destination's orphans (needs root)")
+{
+    if (!SmallDisk::Possible())
+        return;
+    // Its mount folder stays, empty.
+    SmallDisk disk(src, "1m");
+    REQUIRE(disk.Mounted());
+    MakeFile(src + "\\a.txt", "new", T + 10 * S);
+    MakeFile(dst + "\\a.txt", "old", T);
+    MakeFile(dst + "\\sub\\mine.txt", "m", T);
+    host.onPump = [&](int) {
+        if (ReadWholeFile(dst + "\\a.txt") == "new")
+            RunUnixShell("umount '" + UnixPath(src) + "'");
+    };
+    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
+    CHECK(Has(boxes, "Nothing more was deleted"));
+    CHECK(ReadWholeFile(dst + "\\sub\\mine.txt") == "m");
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is replaced only if still older")
