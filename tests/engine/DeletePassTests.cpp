@@ -75,17 +75,3 @@ TEST_CASE("delete answers: No on a folder stops, Cancel stops, Yes to All covers
         CHECK(t.host.unexpected.empty());
     }
 }
-
-TEST_CASE_FIXTURE(SyncTrees, "a recycle folder inside an orphan folder ends the removal with Folder not empty")
-{
-    MakeFile(dst + "\\orphan\\RECYCLER\\x.txt", "x");
-    MakeFile(dst + "\\orphan\\y.txt", "y");
-    // The source is empty: the deletion guard asks, Force or not.
-    host.answers = {IDYES};
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-    CHECK(host.questions == std::vector<std::string>{"guard 1 of 1 in " + dst});
-    CHECK(boxes.LastText() == "Folder not empty");
-    CHECK_FALSE(PathExists(dst + "\\orphan\\y.txt"));
-    CHECK(PathExists(dst + "\\orphan\\RECYCLER\\x.txt"));
-    CHECK(host.rows == std::vector<std::string>{"rmdir " + dst + "\\orphan"});
-}
