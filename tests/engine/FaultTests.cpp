@@ -260,24 +260,6 @@ TEST_CASE_FIXTURE(SyncTrees, "a run killed during a copy leaves no half-written 
     }
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "a source folder swapped for an empty one mid-run stops the run instead of skipping")
-{
-    MakeFile(src + "\\a.txt", "a");
-    MakeFile(src + "\\b.txt", "b");
-    // An unplugged drive leaves its empty mount folder behind.
-    host.onPump = [&](int) {
-        if (!host.statuses.empty() && host.statuses.back() == src && !PathExists(temp / "gone")) {
-            MoveFileA(src.c_str(), (temp / "gone").c_str());
-            MakeFolder(src);
-        }
-    };
-    CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
-    CHECK(host.questions.empty());
-    REQUIRE(boxes.boxes.size() == 1);
-    CHECK(boxes.LastText().find(src) != std::string::npos);
-    CHECK(Names(dst).empty());
-}
-
 TEST_CASE_FIXTURE(SyncTrees, "an abort during a large copy stops it between chunks and leaves the destination as it was")
 {
     // Large enough that the copy is still going when it is first seen.
