@@ -134,9 +134,10 @@ TEST_CASE_FIXTURE(SyncTrees, "a drive unplugged once the update pass is done lea
     MakeFile(src + "\\a.txt", "new", T + 10 * S);
     MakeFile(dst + "\\a.txt", "old", T);
     MakeFile(dst + "\\sub\\mine.txt", "m", T);
+    bool unplugged = false;
     host.onPump = [&](int) {
-        if (ReadWholeFile(dst + "\\a.txt") == "new")
-            RunUnixShell("umount '" + UnixPath(src) + "'");
+        if (!unplugged && ReadWholeFile(dst + "\\a.txt") == "new")
+            unplugged = RunUnixShell("umount '" + UnixPath(src) + "'");
     };
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(Has(boxes, "Nothing more was deleted"));
@@ -172,8 +173,9 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its 
 {
     MakeFile(temp / "outside\\f.txt", "outside", T);
     // 0: sub, after the top folder's listings, before the walk goes down into
-    // it; 1: sub, 2: the top folder, while f.txt is asked about after e.txt.
-    for (int moment : {0, 1, 2}) {
+    // it; 1: sub, 2: the top folder, while f.txt is asked about after e.txt;
+    // 3: sub, before the run.
+    for (int moment : {0, 1, 2, 3}) {
         std::string folder = moment == 2 ? dst : dst + "\\sub";
         for (const char* name : {"\\e.txt", "\\f.txt"}) {
             MakeFile(src + folder.substr(dst.size()) + name, "source", T + 10 * S);
@@ -188,9 +190,13 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its 
         host.answers = {IDYES, IDYES};
         host.onPump = [&](int pump) { swap(moment == 0 && pump == 2); };
         host.onQuestion = [&](const std::string&) { swap(host.questions.size() == 2); };
+        swap(moment == 3);
         boxes.boxes.clear();
         CHECK(Run(host, Options(0, 0, moment ? 0 : 1, 0), src, dst) == 0);
         CHECK(Has(boxes, "Nothing is written through it"));
+        if (moment == 3)
+            CHECK(boxes.LastText() ==
+                  "'" + folder + "' is a link to another folder. Nothing is written through it; the run was stopped.");
         CHECK(Names(temp / "outside") == std::vector<std::string>{"f.txt"});
         CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
     }

@@ -142,9 +142,10 @@ bool SmallDisk::MakeReadOnly()
 
 SmallDisk::~SmallDisk()
 {
-    // Lazy, so a handle Wine still holds does not keep it mounted.
+    // Lazy, so a handle Wine still holds does not keep it mounted; a case
+    // may have unmounted it already, as a drive is unplugged.
     if (mounted)
-        RunUnixShell("umount -l '" + unixFolder + "'");
+        RunUnixShell("! mountpoint -q '" + unixFolder + "' || umount -l '" + unixFolder + "'");
 }
 
 TestLink::TestLink(const std::string& target, const std::string& linkPath) : made(false)
