@@ -46,72 +46,32 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass removes orphan files and folders, 
     CHECK(host.questions.empty());
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "delete answers: No spares a file, No on a folder stops, Cancel stops, Yes to All covers the rest")
+TEST_CASE("delete answers: No on a folder stops, Cancel stops, Yes to All covers the rest")
 {
-    // Not an empty source, which the deletion guard would ask about.
-    MakeFile(src + "\\keep.txt", "k", TicksOf(2021, 1, 1));
-    MakeFile(dst + "\\keep.txt", "k", TicksOf(2021, 1, 1));
-    SUBCASE("No on a file keeps it and goes on")
-    {
-        MakeFile(dst + "\\a.txt", "a");
-        host.answers = {IDNO};
-        CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
-        CHECK(PathExists(dst + "\\a.txt"));
-        CHECK(host.rows == std::vector<std::string>{"skip " + dst + "\\a.txt"});
+    struct Row {
+        const char* name;
+        std::vector<std::string> orphans;
+        int answer;
+        int result;
+        std::vector<std::string> left;  // what the destination holds after
+    } rows[] = {
+        {"No on a folder keeps it and stops the run", {"d\\a.txt"}, IDNO, 0, {"d", "keep.txt"}},
+        {"Cancel on a file stops the run", {"a.txt", "b.txt"}, IDCANCEL, 0, {"a.txt", "b.txt", "keep.txt"}},
+        {"Yes to All in the first question removes files and folders unasked", {"a.txt", "d\\b.txt", "e\\c.txt"},
+         SyncYesToAll, 1, {"keep.txt"}},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.name));
+        SyncTrees t;
+        // Not an empty source, which the deletion guard would ask about.
+        MakeFile(t.src + "\\keep.txt", "k", T);
+        MakeFile(t.dst + "\\keep.txt", "k", T);
+        for (const std::string& orphan : row.orphans)
+            MakeFile(t.dst + "\\" + orphan, "o");
+        t.host.answers = {row.answer};
+        CHECK(Run(t.host, Options(1, 0, 0, 0), t.src, t.dst) == row.result);
+        CHECK(Names(t.dst) == row.left);
+        CHECK(t.host.questions.size() == 1);
+        CHECK(t.host.unexpected.empty());
     }
-    SUBCASE("No on a folder keeps it and stops the run")
-    {
-        MakeFile(dst + "\\d\\a.txt", "a");
-        host.answers = {IDNO};
-        CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 0);
-        CHECK(PathExists(dst + "\\d\\a.txt"));
-        CHECK(host.questions == std::vector<std::string>{"rmdir " + dst + "\\d"});
-    }
-    SUBCASE("Cancel on a file stops the run")
-    {
-        MakeFile(dst + "\\a.txt", "a");
-        MakeFile(dst + "\\b.txt", "b");
-        host.answers = {IDCANCEL};
-        CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 0);
-        CHECK(Names(dst).size() == 3);
-        CHECK(host.questions.size() == 1);
-    }
-    SUBCASE("Yes to All in the first question removes files and folders unasked")
-    {
-        MakeFile(dst + "\\a.txt", "a");
-        MakeFile(dst + "\\d\\b.txt", "b");
-        MakeFile(dst + "\\e\\c.txt", "c");
-        host.answers = {SyncYesToAll};
-        CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
-        CHECK(Names(dst) == std::vector<std::string>{"keep.txt"});
-        CHECK(host.questions.size() == 1);
-    }
-    CHECK(host.unexpected.empty());
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "Yes to All of the update pass does not reach the delete pass")
-{
-    MakeFile(src + "\\a.txt", "new", TicksOf(2022, 1, 1));
-    MakeFile(dst + "\\a.txt", "old", TicksOf(2021, 1, 1));
-    MakeFile(dst + "\\orphan.txt", "o");
-    host.answers = {SyncYesToAll, IDYES};
-    CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
-    CHECK(host.questions ==
-          std::vector<std::string>{"replace " + dst + "\\a.txt with " + src + "\\a.txt",
-                                   "delete " + dst + "\\orphan.txt"});
-    CHECK(Names(dst) == std::vector<std::string>{"a.txt"});
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "a recycle folder inside an orphan folder ends the removal with Folder not empty")
-{
-    MakeFile(dst + "\\orphan\\RECYCLER\\x.txt", "x");
-    MakeFile(dst + "\\orphan\\y.txt", "y");
-    // The source is empty: the deletion guard asks, Force or not.
-    host.answers = {IDYES};
-    CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-    CHECK(host.questions == std::vector<std::string>{"guard 1 of 1 in " + dst});
-    CHECK(boxes.LastText() == "Folder not empty");
-    CHECK_FALSE(PathExists(dst + "\\orphan\\y.txt"));
-    CHECK(PathExists(dst + "\\orphan\\RECYCLER\\x.txt"));
-    CHECK(host.rows == std::vector<std::string>{"rmdir " + dst + "\\orphan"});
 }

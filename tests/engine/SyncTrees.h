@@ -27,6 +27,16 @@ struct SyncTrees {
     }
 };
 
+// A base file time for the trees, and one second of file time.
+const unsigned long long T = TicksOf(2022, 6, 1, 9, 0, 0);
+const unsigned long long S = TicksPerSecond;
+
+// Whether the last box shown holds the text.
+inline bool Has(const BoxRecorder& boxes, const std::string& part)
+{
+    return boxes.LastText().find(part) != std::string::npos;
+}
+
 inline SyncOptions Options(int deleteOrphans, int dosTime, int force, int excludeObj)
 {
     SyncOptions options;
@@ -57,10 +67,7 @@ inline int Prune(ScriptedHost& host, const std::string& source, const std::strin
     return run.PruneTree(Widen(source.c_str()), Widen(destination.c_str()));
 }
 
-inline std::vector<std::string> Names(const std::string& folder)
-{
-    return FolderNames(folder);
-}
+inline std::vector<std::string> Names(const std::string& folder) { return FolderNames(folder); }
 
 inline bool Contains(const std::vector<std::string>& list, const std::string& item)
 {

@@ -7,117 +7,88 @@
 
 #include <doctest/doctest.h>
 
-namespace {
-
-const unsigned long long T = TicksOf(2021, 4, 1, 10, 0, 0);
-const unsigned long long S = TicksPerSecond;
-
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "the update pass copies what is missing, older or resized, at full or DOS resolution")
+TEST_CASE("the update pass replaces what is older or resized, by full or two-second DOS times")
 {
-    MakeFile(src + "\\new.txt", "new", T);
-    MakeFile(src + "\\older.txt", "src", T + 10 * S);
-    MakeFile(dst + "\\older.txt", "dst", T);
-    MakeFile(src + "\\equal.txt", "src", T);
-    MakeFile(dst + "\\equal.txt", "dst", T);
-    MakeFile(src + "\\newer.txt", "src", T);
-    MakeFile(dst + "\\newer.txt", "dst", T + 10 * S);
-    // 10:00:01 against 10:00:00: one second apart, one two-second step.
-    MakeFile(src + "\\step.txt", "src", T + S);
-    MakeFile(dst + "\\step.txt", "dst", T);
-    // The same time and another size: changed all the same.
-    MakeFile(src + "\\resized.txt", "longer", T);
-    MakeFile(dst + "\\resized.txt", "dst", T);
-
-    OperationCounts counts;
-    SUBCASE("full resolution")
-    {
-        CHECK(Run(host, Options(0, 0, 1, 0), src, dst, &counts) == 1);
-        CHECK(ReadWholeFile(dst + "\\step.txt") == "src");
-        CHECK(counts.replaced == 3);
+    const unsigned long long Y1975 = TicksOf(1975, 1, 1), Y1977 = TicksOf(1977, 1, 1), Y2110 = TicksOf(2110, 1, 1);
+    struct Row {
+        const char* name;
+        unsigned long long source, destination;  // destination 0: none
+        bool full, dos;                          // replaced (or copied) at full and at DOS resolution
+    } rows[] = {
+        {"new", T, 0, true, true},
+        {"older", T + 10 * S, T, true, true},
+        {"equal", T, T, false, false},
+        {"newer", T, T + 10 * S, false, false},
+        // 9:00:01 against 9:00:00: one second apart, one two-second step.
+        {"one second", T + S, T, true, false},
+        // Times outside the DOS range still order.
+        {"before 1980", Y1977, Y1975, true, true},
+        {"before 1980, older", Y1975, Y1977, false, false},
+        {"after 2107", TicksOf(2112, 1, 1), Y2110, true, true},
+        {"after 2107, one second", Y2110 + S, Y2110, true, false},
+    };
+    for (int dos : {0, 1}) {
+        CAPTURE(dos);
+        SyncTrees t;
+        for (const Row& row : rows) {
+            MakeFile(t.src + "\\" + row.name, "src", row.source);
+            if (row.destination)
+                MakeFile(t.dst + "\\" + row.name, "dst", row.destination);
+        }
+        // The same time and another size: changed all the same. A read-only,
+        // hidden destination takes the source's attributes.
+        MakeFile(t.src + "\\resized", "longer", T);
+        MakeFile(t.dst + "\\resized", "dst", T);
+        SetFileAttributesA((t.dst + "\\resized").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+        OperationCounts counts;
+        CHECK(Run(t.host, Options(0, dos, 1, 0), t.src, t.dst, &counts) == 1);
+        int replaced = 1;
+        for (const Row& row : rows) {
+            CAPTURE(std::string(row.name));
+            bool copied = dos ? row.dos : row.full;
+            replaced += copied && row.destination;
+            CHECK(ReadWholeFile(t.dst + "\\" + row.name) == (copied ? "src" : "dst"));
+            CHECK(WriteTicks(t.dst + "\\" + row.name) == (copied ? row.source : row.destination));
+        }
+        CHECK(ReadWholeFile(t.dst + "\\resized") == "longer");
+        CHECK((FileAttributes(t.dst + "\\resized") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0);
+        CHECK(counts.copied == 1);
+        CHECK(counts.replaced == replaced);
+        // Newer destination files are listed once more at the end.
+        CHECK(counts.newer == 2);
+        CHECK(t.host.rows.size() == static_cast<std::size_t>(counts.copied + counts.replaced + counts.newer));
+        for (std::size_t last = 1; last <= 2 && t.host.rows.size() >= 2; ++last)
+            CHECK(t.host.rows[t.host.rows.size() - last].rfind("newer, kept ", 0) == 0);
+        CHECK(Contains(t.host.rows, "newer, kept " + t.src + "\\newer " + t.dst + "\\newer"));
+        CHECK(t.boxes.boxes.empty());
     }
-    SUBCASE("DOS resolution")
-    {
-        CHECK(Run(host, Options(0, 1, 1, 0), src, dst, &counts) == 1);
-        CHECK(ReadWholeFile(dst + "\\step.txt") == "dst");
-        CHECK(counts.replaced == 2);
-    }
-    CHECK(counts.copied == 1);
-    CHECK(ReadWholeFile(dst + "\\resized.txt") == "longer");
-    // The newer destination file is listed once more at the end.
-    CHECK(host.rows.size() == static_cast<std::size_t>(counts.copied + counts.replaced + 1));
-    CHECK(host.rows.back() == "newer, kept " + src + "\\newer.txt " + dst + "\\newer.txt");
-    CHECK(counts.newer == 1);
-    CHECK(ReadWholeFile(dst + "\\new.txt") == "new");
-    CHECK(WriteTicks(dst + "\\new.txt") == T);
-    CHECK(ReadWholeFile(dst + "\\older.txt") == "src");
-    CHECK(ReadWholeFile(dst + "\\equal.txt") == "dst");
-    CHECK(ReadWholeFile(dst + "\\newer.txt") == "dst");
-    CHECK(Contains(host.rows, "copy " + src + "\\new.txt " + dst + "\\new.txt"));
-    CHECK(Contains(host.rows, "copy " + src + "\\older.txt " + dst + "\\older.txt"));
-    CHECK_FALSE(Contains(host.rows, "copy " + src + "\\newer.txt " + dst + "\\newer.txt"));
-    CHECK(host.questions.empty());
-    CHECK(boxes.boxes.empty());
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "DOS resolution orders times outside the DOS range")
-{
-    MakeFile(src + "\\early.txt", "src", TicksOf(1977, 1, 1));
-    MakeFile(dst + "\\early.txt", "dst", TicksOf(1975, 1, 1));
-    MakeFile(src + "\\early old.txt", "src", TicksOf(1975, 1, 1));
-    MakeFile(dst + "\\early old.txt", "dst", TicksOf(1977, 1, 1));
-    MakeFile(src + "\\late.txt", "src", TicksOf(2112, 1, 1));
-    MakeFile(dst + "\\late.txt", "dst", TicksOf(2110, 1, 1));
-    MakeFile(src + "\\late step.txt", "src", TicksOf(2110, 1, 1, 0, 0, 1));
-    MakeFile(dst + "\\late step.txt", "dst", TicksOf(2110, 1, 1, 0, 0, 0));
-    REQUIRE(WriteTicks(dst + "\\early.txt") == TicksOf(1975, 1, 1));
-    REQUIRE(WriteTicks(src + "\\late.txt") == TicksOf(2112, 1, 1));
-    CHECK(Run(host, Options(0, 1, 1, 0), src, dst) == 1);
-    CHECK(ReadWholeFile(dst + "\\early.txt") == "src");
-    CHECK(ReadWholeFile(dst + "\\early old.txt") == "dst");
-    CHECK(ReadWholeFile(dst + "\\late.txt") == "src");
-    CHECK(ReadWholeFile(dst + "\\late step.txt") == "dst");
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "EXCLUDEOBJ leaves object files alone but walks a folder named like one")
+TEST_CASE_FIXTURE(SyncTrees, "a missing destination is made with its parents; object files and recycle folders are left out")
 {
     MakeFile(src + "\\a.obj", "a");
     MakeFile(src + "\\B.OBJ", "b");
+    // A folder named like an object file is walked.
     MakeFile(src + "\\x.obj\\c.txt", "c");
     MakeFile(src + "\\x.obj\\d.obj", "d");
-    CHECK(Run(host, Options(0, 0, 1, 1), src, dst) == 1);
-    CHECK(Names(dst) == std::vector<std::string>{"x.obj"});
-    CHECK(Names(dst + "\\x.obj") == std::vector<std::string>{"c.txt"});
-    CHECK(host.rows == std::vector<std::string>{"mkdir " + dst + "\\x.obj", "copy " + src + "\\x.obj\\c.txt " + dst + "\\x.obj\\c.txt"});
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "recycle folders are skipped at any depth and empty folders are still made")
-{
     MakeFile(src + "\\RECYCLED\\r.txt", "r");
     MakeFile(src + "\\sub\\Recycler\\r.txt", "r");
     MakeFile(src + "\\sub\\s.txt", "s");
     MakeFolder(src + "\\empty");
     MakeFolder(src + "\\sub\\deeper empty");
+    std::string target = temp / "x\\y\\dst";
     OperationCounts counts;
-    CHECK(Run(host, Options(0, 0, 1, 0), src, dst, &counts) == 1);
-    CHECK(Names(dst) == std::vector<std::string>{"empty", "sub"});
-    CHECK(Names(dst + "\\sub") == std::vector<std::string>{"deeper empty", "s.txt"});
-    CHECK(counts.createdFolders == 3);
+    CHECK(Run(host, Options(0, 0, 1, 1), src, target, &counts) == 1);
+    CHECK(Names(target) == std::vector<std::string>{"empty", "sub", "x.obj"});
+    CHECK(Names(target + "\\sub") == std::vector<std::string>{"deeper empty", "s.txt"});
+    CHECK(Names(target + "\\x.obj") == std::vector<std::string>{"c.txt"});
+    CHECK(ReadWholeFile(target + "\\x.obj\\c.txt") == "c");
+    // x, y and dst, then empty, sub, deeper empty and x.obj.
+    CHECK(counts.createdFolders == 3 + 4);
+    CHECK(counts.copied == 2);
     CHECK(Contains(host.statuses, src));
     CHECK(Contains(host.statuses, src + "\\sub"));
     CHECK(host.statuses.back().empty());
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "a missing destination is created with all its parents and counted")
-{
-    MakeFile(src + "\\a.txt", "a");
-    std::string target = temp / "x\\y\\dst";
-    OperationCounts counts;
-    CHECK(Run(host, Options(0, 0, 1, 0), src, target, &counts) == 1);
-    CHECK(ReadWholeFile(target + "\\a.txt") == "a");
-    CHECK(counts.createdFolders == 3);
-    CHECK(counts.copied == 1);
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a source file meeting a destination folder of its name goes inside it")
@@ -137,62 +108,6 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder meeting a destination file of its 
     CHECK(ReadWholeFile(dst + "\\a") == "a file");
     CHECK(boxes.LastText() ==
           "Can't create the folder '" + dst + "\\a': a file of that name exists. The run was stopped.");
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "a read-only older destination is replaced and takes the source's attributes")
-{
-    MakeFile(src + "\\ro.txt", "new", T + 60 * S);
-    MakeFile(dst + "\\ro.txt", "old", T);
-    SetFileAttributesA((dst + "\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-    host.answers = {IDYES};
-    CHECK(Run(host, Options(0, 0, 0, 0), src, dst) == 1);
-    CHECK(ReadWholeFile(dst + "\\ro.txt") == "new");
-    CHECK((FileAttributes(dst + "\\ro.txt") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0);
-    CHECK(host.questions ==
-          std::vector<std::string>{"replace " + dst + "\\ro.txt with " + src + "\\ro.txt"});
-    CHECK(Names(dst) == std::vector<std::string>{"ro.txt"});
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "replace answers: Yes to All, No and Cancel")
-{
-    for (const char* name : {"1.txt", "2.txt", "3.txt"}) {
-        MakeFile(src + "\\" + name, "src", T + 10 * S);
-        MakeFile(dst + "\\" + name, "dst", T);
-    }
-    MakeFile(src + "\\fresh.txt", "fresh");
-    auto copied = [&] {
-        int count = 0;
-        for (const char* name : {"1.txt", "2.txt", "3.txt"})
-            count += ReadWholeFile(dst + "\\" + name) == "src" ? 1 : 0;
-        return count;
-    };
-    SUBCASE("Yes to All asks once")
-    {
-        host.answers = {SyncYesToAll};
-        CHECK(Run(host, Options(0, 0, 0, 0), src, dst) == 1);
-        CHECK(host.questions.size() == 1);
-        CHECK(copied() == 3);
-    }
-    SUBCASE("No spares each file and goes on")
-    {
-        host.answers = {IDNO, IDNO, IDNO};
-        CHECK(Run(host, Options(0, 0, 0, 0), src, dst) == 1);
-        CHECK(host.questions.size() == 3);
-        CHECK(copied() == 0);
-        // Each answer leaves its row; the new file is copied.
-        CHECK(host.rows.size() == 4);
-        CHECK(host.rows[0] == "skip " + src + "\\1.txt " + dst + "\\1.txt");
-    }
-    SUBCASE("Cancel stops at once, and no delete pass follows")
-    {
-        MakeFile(dst + "\\orphan.txt", "o");
-        host.answers = {IDYES, IDCANCEL};
-        CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 0);
-        CHECK(host.questions.size() == 2);
-        CHECK(copied() == 1);
-        CHECK(PathExists(dst + "\\orphan.txt"));
-    }
-    CHECK(host.unexpected.empty());
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a file changed while its replace question is up is copied as it is after the answer")
@@ -282,25 +197,13 @@ TEST_CASE_FIXTURE(SyncTrees, "small copies are written ahead, but not past a fol
     CHECK(seen == expected);
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "an abort is seen at the next file or folder")
+TEST_CASE_FIXTURE(SyncTrees, "an abort asked for before the first pass is not forgotten when a pass starts")
 {
-    for (int i = 0; i < 20; ++i)
-        MakeFile(src + "\\f" + std::to_string(i) + ".txt", "x");
-    std::size_t copied = 0;
-    SUBCASE("asked during the run")
-    {
-        host.abortAtPump = 6;
-        copied = 3;
-    }
-    // The window takes messages before the run's first pass: an abort from
-    // then is not forgotten when a pass starts.
-    SUBCASE("asked before the first pass")
-    {
-        host.abort = true;
-    }
+    // The window takes messages before the run's first pass.
+    MakeFile(src + "\\f.txt", "x");
+    host.abort = true;
     CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
-    CHECK(host.rows.size() == copied);
-    CHECK(Names(dst).size() == copied);
+    CHECK(host.rows.empty());
+    CHECK(Names(dst).empty());
     CHECK(host.statuses.back() == "The run was aborted.");
 }
-

@@ -256,14 +256,14 @@ TEST_CASE("random attribute lists behave as a list of pairs")
             return nullptr;
         };
         auto merged = [](unsigned key) { return key == EKey::Style || key == EKey::ExStyle; };
-        auto set = [&](unsigned key, EValue value) {
+        // Set changes the first pair of its key; Add does so only for the
+        // styles, which it merges, and otherwise appends another pair.
+        auto set = [&](unsigned key, EValue value, bool add = false) {
             auto* entry = find(key);
-            if (!entry) {
-                if (model.size() < EAttributeList::Capacity)
-                    model.push_back({key, value});
-            } else {
+            if (entry && (merged(key) || !add))
                 entry->second = merged(key) ? entry->second | value : value;
-            }
+            else if (model.size() < EAttributeList::Capacity)
+                model.push_back({key, value});
         };
         for (int step = 0; step < 200; ++step) {
             unsigned key = random.Pick(keys);
@@ -273,15 +273,10 @@ TEST_CASE("random attribute lists behave as a list of pairs")
                 list.Set(key, value);
                 set(key, value);
                 break;
-            case 1: {
+            case 1:
                 list.Add(key, value);
-                auto* entry = merged(key) ? find(key) : nullptr;
-                if (entry)
-                    entry->second |= value;
-                else if (model.size() < EAttributeList::Capacity)
-                    model.push_back({key, value});
+                set(key, value, true);
                 break;
-            }
             case 2:
                 if (random.OneIn(10)) {
                     list.Clear();

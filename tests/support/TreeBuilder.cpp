@@ -130,6 +130,11 @@ SmallDisk::SmallDisk(const std::string& folder, const std::string& size)
     mounted = !unixFolder.empty() && RunUnixShell("mount -t tmpfs -o size=" + size + " tmpfs '" + unixFolder + "'");
 }
 
+bool SmallDisk::Possible()
+{
+    return RunUnixShell("test \"$(id -u)\" = 0");
+}
+
 bool SmallDisk::MakeReadOnly()
 {
     return mounted && RunUnixShell("mount -o remount,ro '" + unixFolder + "'");
@@ -137,9 +142,10 @@ bool SmallDisk::MakeReadOnly()
 
 SmallDisk::~SmallDisk()
 {
-    // Lazy, so a handle Wine still holds does not keep it mounted.
+    // Lazy, so a handle Wine still holds does not keep it mounted; a case
+    // may have unmounted it already, as a drive is unplugged.
     if (mounted)
-        RunUnixShell("umount -l '" + unixFolder + "'");
+        RunUnixShell("! mountpoint -q '" + unixFolder + "' || umount -l '" + unixFolder + "'");
 }
 
 TestLink::TestLink(const std::string& target, const std::string& linkPath) : made(false)

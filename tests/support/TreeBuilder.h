@@ -70,6 +70,9 @@ public:
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
     bool Mounted() const { return mounted; }
+    // Whether the Linux side runs as root. A case named "... (needs root)"
+    // returns early without it; with it, a mount that fails fails the case.
+    static bool Possible();
     // Remounts it read-only: from then on nothing there can be written,
     // created or removed, not even by root.
     bool MakeReadOnly();
