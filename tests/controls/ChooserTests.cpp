@@ -7,13 +7,13 @@
 #include "DialogScript.h"
 #include "EFolderBrowser.h"
 #include "TempFolder.h"
-#include "TestWindow.h"
+#include "ViewFixture.h"
 
 TEST_CASE("folder browser: a chosen folder comes back; Cancel gives none")
 {
     TempFolder folder;
-    TestWindow window;
-    EFolderBrowser browser(window.handle, "Choose a folder");
+    ViewFixture window;
+    EFolderBrowser browser(window.view.Handle(), "Choose a folder");
     char path[MAX_PATH] = "unchanged";
     CHECK(browser.GetPath(path, sizeof path) == 1);
     CHECK(path[0] == '\0');

@@ -59,58 +59,8 @@ TEST_CASE("dispatch: the newest handler runs, for events and for messages")
     CHECK(r.calls.size() == 3);
 }
 
-TEST_CASE("dispatch: Action from controls with and without a wrapper; menu commands stay apart")
-{
-    ApplicationFixture app;
-    EAttributeList list;
-    EView view(nullptr, "view", ViewList(list));
-    Recorder r;
-
-    SUBCASE("a control without wrapper fires Action with its handle; an id handler answers")
-    {
-        HWND button = ChildButton(view.Handle(), 5);
-        view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First);
-        Command(view.Handle(), 5, BN_DOUBLECLICKED, button);
-        CHECK(r.calls == std::vector<int>{1});
-        // Registered by handle works too.
-        view.AddEventHandler(EKey::Action, reinterpret_cast<EValue>(button), &r, &Recorder::Second);
-        Command(view.Handle(), 5, BN_CLICKED, button);
-        CHECK(r.calls == std::vector<int>{1, 2});
-    }
-    SUBCASE("a wrapped control translates through its map")
-    {
-        EAttributeList buttonList;
-        EControl button(&view, "ok", ButtonList(buttonList, 5));
-        REQUIRE(button.Handle());
-        CHECK(GetDlgCtrlID(button.Handle()) == 5);
-        button.Connect(EKey::Action, &r, &Recorder::First, 3);
-        Command(view.Handle(), 5, BN_CLICKED, button.Handle());
-        CHECK(r.calls == std::vector<int>{1});
-
-        EAttributeList editList;
-        editList.Set(EKey::Id, 9).Set(EKey::Width, 80).Set(EKey::Height, 20).Set(EKey::Value, "abc");
-        EEdit edit(&view, "", editList);
-        REQUIRE(edit.Handle());
-        view.AddEventHandler(EKey::Change, 9, &r, &Recorder::Second);
-        view.AddEventHandler(EKey::Action, 9, &r, &Recorder::Third);
-        SetWindowTextA(edit.Handle(), "changed");  // the edit sends EN_CHANGE itself
-        CHECK(r.calls == std::vector<int>{1, 2});
-        Command(view.Handle(), 9, EN_SETFOCUS, edit.Handle());  // mapped, but no handler
-        CHECK(r.calls == std::vector<int>{1, 2});
-        Command(view.Handle(), 9, 0x7777, edit.Handle());  // not in the map: Action
-        CHECK(r.calls == std::vector<int>{1, 2, 3});
-    }
-    SUBCASE("a menu command fires MenuCommand only")
-    {
-        view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First);
-        Command(view.Handle(), 5, 0, nullptr);
-        CHECK(r.calls.empty());
-        view.AddEventHandler(EKey::MenuCommand, 5, &r, &Recorder::Second);
-        CHECK(Command(view.Handle(), 5, 0, nullptr) == 20);
-        CHECK(r.calls == std::vector<int>{2});
-    }
-}
-
+// Wrapped buttons' Action and menu commands are driven by the main window
+// tests.
 TEST_CASE("dispatch: two wrappers of one window, the newer first")
 {
     ApplicationFixture app;
@@ -195,7 +145,7 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
     }
 }
 
-TEST_CASE("views: scroll positions, a text-only change, and the own bar's event")
+TEST_CASE("views: scroll positions, and the own bar's event")
 {
     // Position 10 (or as given), page 5, range 0 to 99.
     struct {
@@ -222,15 +172,6 @@ TEST_CASE("views: scroll positions, a text-only change, and the own bar's event"
     EAttributeList list;
     ViewList(list).Set(EKey::VScroll, 1);
     EView view(nullptr, "view", list);
-    // Only Text given: the window keeps its rectangle and gets the text.
-    EAttributeList text;
-    text.Set(EKey::Text, "renamed");
-    view.SetAttributes(text);
-    CHECK(view.QueryAttribute(EKey::Height) == 200);
-    char* title = reinterpret_cast<char*>(view.QueryAttribute(EKey::Text));
-    CHECK(std::string(title) == "renamed");
-    delete[] title;
-
     // The own bar: line up from 10 moves the view and fires the distance.
     Recorder r;
     view.AddEventHandler(EKey::VScrolled, reinterpret_cast<EValue>(view.Handle()), &r, &Recorder::First);
