@@ -7,9 +7,9 @@
 #include <string>
 
 #include "EListRows.h"
-#include "LogList.h"
 #include "ScreenPixels.h"
 #include "TestProcess.h"
+#include "ViewFixture.h"
 
 namespace {
 

@@ -129,13 +129,13 @@ void DialogScript::Answer()
         ticks = 0;
     }
     // A step that never completes (a chooser that does not fill) cancels
-    // after five seconds, so a test fails instead of hanging.
+    // after five seconds by default, so a test fails instead of hanging.
     bool done;
     if (steps.empty()) {
         unexpected++;
         PostMessageA(current, WM_COMMAND, IDCANCEL, 0);
         done = true;
-    } else if (++ticks > 250) {
+    } else if (++ticks > patience) {
         unexpected++;
         steps.pop_front();
         PostMessageA(current, WM_COMMAND, IDCANCEL, 0);

@@ -37,6 +37,8 @@ public:
     int unexpected = 0;
     // Runs at each tick of the thread's timer, dialog or not.
     std::function<void()> onTick;
+    // Ticks of 20 ms a step may take before its dialog is cancelled.
+    int patience = 250;
 
     // Presses the button with this id; with several ids, each in turn.
     static Step Press(int id);
