@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "EAccelerator.h"
 #include "EApplicationView.h"
 #include "EStatusBar.h"
 #include "FrameworkFixture.h"
@@ -62,37 +61,4 @@ TEST_CASE("application view: the client rectangle leaves the status bar out; its
     // Wide: names of any code page, a surrogate pair (📷) whole.
     statusBar.SetText(0, std::wstring(L"C:\\\u65E5\u672C\\caf\u00E9\U0001F4F7"));
     CHECK(statusBar.GetText(0) == L"C:\\\u65E5\u672C\\caf\u00E9\U0001F4F7");
-}
-
-TEST_CASE("application view: accelerators reach the handlers as MenuCommand events")
-{
-    ApplicationFixture app;
-    EAttributeList list;
-    FrameList(list).Set(EKey::Menu, IDR_MENU_ENGLISH).Set(EKey::Accelerators, "OmbrelTestKeys");
-    EApplicationView frame(&app.application, "Frame", list);
-    REQUIRE(frame.Accelerators());
-    REQUIRE(frame.Accelerators()->Table());
-    Recorder r;
-    frame.AddEventHandler(EKey::MenuCommand, 501, &r, &Recorder::First);
-    frame.AddEventHandler(EKey::MenuCommand, IDM_EXIT, &r, &Recorder::Second);
-
-    MSG f5 = {frame.Handle(), WM_KEYDOWN, VK_F5, 0, 0, {0, 0}};
-    CHECK(frame.PreTranslate(&f5));
-    // Shift+F6 only; F6 alone and other keys are not consumed.
-    for (WPARAM key : {VK_F6, VK_F7}) {
-        MSG other = {frame.Handle(), WM_KEYDOWN, key, 0, 0, {0, 0}};
-        CHECK_FALSE(frame.PreTranslate(&other));
-    }
-    REQUIRE(r.calls.size() == 1);
-    CHECK(r.calls[0] == 1);
-
-    // A menu item chosen arrives the same way.
-    SendMessageA(frame.Handle(), WM_COMMAND, IDM_EXIT, 0);
-    REQUIRE(r.calls.size() == 2);
-    CHECK(r.calls[1] == 2);
-
-    // Without the key the title names the table: none here, nothing consumed.
-    EAttributeList plain;
-    EApplicationView other(nullptr, "Frame", FrameList(plain).Set(EKey::ClassName, "OmbrelTestBarsOther"));
-    CHECK_FALSE(other.PreTranslate(&f5));
 }

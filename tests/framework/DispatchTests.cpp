@@ -166,44 +166,6 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
     }
 }
 
-TEST_CASE("views: scroll positions, and the own bar's event")
-{
-    // Position 10 (or as given), page 5, range 0 to 99.
-    struct {
-        int position;
-        WPARAM code;
-        bool thumbTrack;
-        bool moved;
-        int next;
-    } cases[] = {
-        {10, SB_LINEUP, false, true, 9},     {10, SB_PAGEUP, false, true, 4},
-        {10, SB_TOP, false, true, 0},        {10, SB_BOTTOM, false, true, 95},
-        {95, SB_LINEDOWN, false, true, 95},  {0, SB_LINEUP, false, true, 0},
-        {10, MAKEWPARAM(SB_THUMBTRACK, 40), false, false, -1},
-        {10, MAKEWPARAM(SB_THUMBTRACK, 40), true, true, 40},
-    };
-    for (const auto& c : cases) {
-        CAPTURE(c.code);
-        int next = -1;
-        CHECK(EView::NewScrollPosition(c.position, 0, 99, 5, c.code, c.thumbTrack, &next) == c.moved);
-        CHECK(next == c.next);
-    }
-
-    ApplicationFixture app;
-    EAttributeList list;
-    ViewList(list).Set(EKey::VScroll, 1);
-    EView view(nullptr, "view", list);
-    // The own bar: line up from 10 moves the view and fires the distance.
-    Recorder r;
-    view.AddEventHandler(EKey::VScrolled, reinterpret_cast<EValue>(view.Handle()), &r, &Recorder::First);
-    SetScrollRange(view.Handle(), SB_VERT, 0, 99, FALSE);
-    SetScrollPos(view.Handle(), SB_VERT, 10, FALSE);
-    SendMessageA(view.Handle(), WM_VSCROLL, SB_LINEUP, 0);
-    CHECK(GetScrollPos(view.Handle(), SB_VERT) == 9);
-    REQUIRE(r.parameters.size() == 1);
-    CHECK(EIntValue(r.parameters[0]) == 1);
-}
-
 TEST_CASE("application view: the main window while it lives, none after")
 {
     ApplicationFixture app;
