@@ -111,3 +111,12 @@ TEST_CASE("message loop: returns the quit code")
     PostQuitMessage(42);
     CHECK(EApplication::RunMessageLoop() == 42);
 }
+
+TEST_CASE("attribute list: ToPixels without arguments uses the system's dialog base units")
+{
+    LONG units = GetDialogBaseUnits();
+    EAttributeList system;
+    system.Set(EKey::Width, 4).Set(EKey::Height, 8).ToPixels();
+    CHECK(system.Get(EKey::Width) == static_cast<EValue>(LOWORD(units)));
+    CHECK(system.Get(EKey::Height) == static_cast<EValue>(HIWORD(units)));
+}
