@@ -135,15 +135,14 @@ bool MakeSparse(const std::string& path, unsigned long long size)
 
 }
 
-TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: each button's id comes back, Esc gives Cancel")
+// The main window's session presses each button of the replace and delete
+// questions and checks what happens to the files.
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the folder question's buttons come back, Esc gives Cancel")
 {
     for (int button : {IDYES, IDYESTOALL, IDNO, IDCANCEL}) {
         CAPTURE(button);
-        Answered answer(button, 3);
-        CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == button);
-        CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == button);
+        Answered answer(button);
         CHECK(ConfirmFolderDelete(nullptr, W(files.temp.Path())) == button);
-        CHECK(answer.Seen() == 3);
     }
     Answered escape(0, 2);
     CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDCANCEL);
