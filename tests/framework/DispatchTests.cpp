@@ -1,5 +1,8 @@
 #include <doctest/doctest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 
 #include "DialogScript.h"
@@ -7,15 +10,33 @@
 #include "EControl.h"
 #include "EEdit.h"
 #include "EWindowMap.h"
+#include "EWindowProc.h"
 #include "FrameworkFixture.h"
 
 namespace {
 
-HWND ChildButton(HWND parent, int id)
+HWND Child(const char* className, HWND parent, int id, DWORD style = 0)
 {
-    return CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 40, 20, parent,
+    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 60, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
+
+LRESULT Notify(HWND parent, HWND sender, int id, UINT code)
+{
+    NMHDR header = {sender, static_cast<UINT_PTR>(id), code};
+    return SendMessageA(parent, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
+}
+
+// A list view wrapper as the list view work will make it: its own map.
+class ListViewWrapper : public EControl {
+public:
+    ListViewWrapper(EWindow* parent, HWND control) : EControl(parent, control) {}
+    const ENotificationRow* NotificationMap(int* rows) override
+    {
+        *rows = EListViewNotificationCount;
+        return EListViewNotifications;
+    }
+};
 
 LRESULT Command(HWND window, int id, int code, HWND control)
 {
@@ -38,7 +59,7 @@ TEST_CASE("dispatch: the newest handler runs, for events and for messages")
     EView view(nullptr, "view", ViewList(list));
     REQUIRE(view.Handle());
     Recorder r;
-    HWND button = ChildButton(view.Handle(), 5);
+    HWND button = Child("BUTTON", view.Handle(), 5);
 
     view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First, 7);
     view.AddEventHandler(EKey::Action, 5, &r, &Recorder::Second, 8);
@@ -59,58 +80,8 @@ TEST_CASE("dispatch: the newest handler runs, for events and for messages")
     CHECK(r.calls.size() == 3);
 }
 
-TEST_CASE("dispatch: Action from controls with and without a wrapper; menu commands stay apart")
-{
-    ApplicationFixture app;
-    EAttributeList list;
-    EView view(nullptr, "view", ViewList(list));
-    Recorder r;
-
-    SUBCASE("a control without wrapper fires Action with its handle; an id handler answers")
-    {
-        HWND button = ChildButton(view.Handle(), 5);
-        view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First);
-        Command(view.Handle(), 5, BN_DOUBLECLICKED, button);
-        CHECK(r.calls == std::vector<int>{1});
-        // Registered by handle works too.
-        view.AddEventHandler(EKey::Action, reinterpret_cast<EValue>(button), &r, &Recorder::Second);
-        Command(view.Handle(), 5, BN_CLICKED, button);
-        CHECK(r.calls == std::vector<int>{1, 2});
-    }
-    SUBCASE("a wrapped control translates through its map")
-    {
-        EAttributeList buttonList;
-        EControl button(&view, "ok", ButtonList(buttonList, 5));
-        REQUIRE(button.Handle());
-        CHECK(GetDlgCtrlID(button.Handle()) == 5);
-        button.Connect(EKey::Action, &r, &Recorder::First, 3);
-        Command(view.Handle(), 5, BN_CLICKED, button.Handle());
-        CHECK(r.calls == std::vector<int>{1});
-
-        EAttributeList editList;
-        editList.Set(EKey::Id, 9).Set(EKey::Width, 80).Set(EKey::Height, 20).Set(EKey::Value, "abc");
-        EEdit edit(&view, "", editList);
-        REQUIRE(edit.Handle());
-        view.AddEventHandler(EKey::Change, 9, &r, &Recorder::Second);
-        view.AddEventHandler(EKey::Action, 9, &r, &Recorder::Third);
-        SetWindowTextA(edit.Handle(), "changed");  // the edit sends EN_CHANGE itself
-        CHECK(r.calls == std::vector<int>{1, 2});
-        Command(view.Handle(), 9, EN_SETFOCUS, edit.Handle());  // mapped, but no handler
-        CHECK(r.calls == std::vector<int>{1, 2});
-        Command(view.Handle(), 9, 0x7777, edit.Handle());  // not in the map: Action
-        CHECK(r.calls == std::vector<int>{1, 2, 3});
-    }
-    SUBCASE("a menu command fires MenuCommand only")
-    {
-        view.AddEventHandler(EKey::Action, 5, &r, &Recorder::First);
-        Command(view.Handle(), 5, 0, nullptr);
-        CHECK(r.calls.empty());
-        view.AddEventHandler(EKey::MenuCommand, 5, &r, &Recorder::Second);
-        CHECK(Command(view.Handle(), 5, 0, nullptr) == 20);
-        CHECK(r.calls == std::vector<int>{2});
-    }
-}
-
+// Wrapped buttons' Action and menu commands are driven by the main window
+// tests.
 TEST_CASE("dispatch: two wrappers of one window, the newer first")
 {
     ApplicationFixture app;
@@ -195,53 +166,6 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
     }
 }
 
-TEST_CASE("views: scroll positions, a text-only change, and the own bar's event")
-{
-    // Position 10 (or as given), page 5, range 0 to 99.
-    struct {
-        int position;
-        WPARAM code;
-        bool thumbTrack;
-        bool moved;
-        int next;
-    } cases[] = {
-        {10, SB_LINEUP, false, true, 9},     {10, SB_PAGEUP, false, true, 4},
-        {10, SB_TOP, false, true, 0},        {10, SB_BOTTOM, false, true, 95},
-        {95, SB_LINEDOWN, false, true, 95},  {0, SB_LINEUP, false, true, 0},
-        {10, MAKEWPARAM(SB_THUMBTRACK, 40), false, false, -1},
-        {10, MAKEWPARAM(SB_THUMBTRACK, 40), true, true, 40},
-    };
-    for (const auto& c : cases) {
-        CAPTURE(c.code);
-        int next = -1;
-        CHECK(EView::NewScrollPosition(c.position, 0, 99, 5, c.code, c.thumbTrack, &next) == c.moved);
-        CHECK(next == c.next);
-    }
-
-    ApplicationFixture app;
-    EAttributeList list;
-    ViewList(list).Set(EKey::VScroll, 1);
-    EView view(nullptr, "view", list);
-    // Only Text given: the window keeps its rectangle and gets the text.
-    EAttributeList text;
-    text.Set(EKey::Text, "renamed");
-    view.SetAttributes(text);
-    CHECK(view.QueryAttribute(EKey::Height) == 200);
-    char* title = reinterpret_cast<char*>(view.QueryAttribute(EKey::Text));
-    CHECK(std::string(title) == "renamed");
-    delete[] title;
-
-    // The own bar: line up from 10 moves the view and fires the distance.
-    Recorder r;
-    view.AddEventHandler(EKey::VScrolled, reinterpret_cast<EValue>(view.Handle()), &r, &Recorder::First);
-    SetScrollRange(view.Handle(), SB_VERT, 0, 99, FALSE);
-    SetScrollPos(view.Handle(), SB_VERT, 10, FALSE);
-    SendMessageA(view.Handle(), WM_VSCROLL, SB_LINEUP, 0);
-    CHECK(GetScrollPos(view.Handle(), SB_VERT) == 9);
-    REQUIRE(r.parameters.size() == 1);
-    CHECK(EIntValue(r.parameters[0]) == 1);
-}
-
 TEST_CASE("application view: the main window while it lives, none after")
 {
     ApplicationFixture app;
@@ -258,4 +182,94 @@ TEST_CASE("application view: the main window while it lives, none after")
     int code;
     while (TakeQuit(&code)) {
     }
+}
+
+TEST_CASE("notification maps: codes of controls without wrapper, by class name")
+{
+    ApplicationFixture app;
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    HWND button = Child("BUTTON", view.Handle(), 1);
+    HWND edit = Child("Edit", view.Handle(), 2);
+    HWND listView = Child(WC_LISTVIEWA, view.Handle(), 3);
+    REQUIRE(listView);
+
+    // Each class has its own table; a code in none of them is an Action.
+    CHECK(EControl::EventKeyByClassName(button, BN_DOUBLECLICKED) == EKey::Action);
+    CHECK(EControl::EventKeyByClassName(edit, EN_HSCROLL) == EKey::HScrolled);
+    CHECK(EControl::EventKeyByClassName(listView, static_cast<int>(LVN_GETDISPINFOA)) == EKey::GetDispInfo);
+
+    // The temporary wrapper leaves; a permanent one is found again.
+    EControl permanent(&view, edit);
+    CHECK(EControl::EventKeyByClassName(edit, EN_CHANGE) == EKey::Change);
+    CHECK(EApplication::windowMap->Find(edit) == &permanent);
+    CHECK(IsWindow(edit));
+}
+
+TEST_CASE("notification maps: WM_NOTIFY in a view, the common table first")
+{
+    ApplicationFixture app;
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    Recorder r;
+    HWND listView = Child(WC_LISTVIEWA, view.Handle(), 3);
+    view.AddEventHandler(EKey::Click, 3, &r, &Recorder::First);
+    view.AddEventHandler(EKey::ColumnClick, 3, &r, &Recorder::Second);
+    view.AddEventHandler(EKey::Action, 3, &r, &Recorder::Third);
+
+    // Without a wrapper the view ignores the sender.
+    Notify(view.Handle(), listView, 3, NM_CLICK);
+    CHECK(r.calls.empty());
+
+    ListViewWrapper wrapper(&view, listView);
+    CHECK(Notify(view.Handle(), listView, 3, NM_CLICK) == 10);
+    Notify(view.Handle(), listView, 3, LVN_COLUMNCLICK);
+    Notify(view.Handle(), listView, 3, LVN_BEGINSCROLL);  // in no table: Action
+    CHECK(r.calls == std::vector<int>{1, 2, 3});
+}
+
+TEST_CASE("notification maps: subclassing twice, unsubclassing once")
+{
+    ApplicationFixture app;
+    EAttributeList list;
+    EView view(nullptr, "view", ViewList(list));
+    HWND edit = Child("Edit", view.Handle(), 2);
+    WNDPROC own = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    Recorder r;
+    {
+        EEdit wrapper(&view, edit);
+        wrapper.AddMessageHandler(WM_USER + 5, &r, &Recorder::OnMessage);
+        SendMessageA(edit, WM_USER + 5, 0, 0);
+        CHECK(r.calls.empty());  // not subclassed: the wrapper sees nothing
+
+        wrapper.Subclass();
+        wrapper.Subclass();
+        CHECK((reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)) == EWindowProc));
+        CHECK(SendMessageA(edit, WM_USER + 5, 0, 0) == 42);
+        CHECK(r.calls.size() == 1);
+        // Everything else still reaches the edit's own procedure.
+        SetWindowTextA(edit, "typed");
+        char text[16] = "";
+        GetWindowTextA(edit, text, sizeof text);
+        CHECK(std::string(text) == "typed");
+
+        wrapper.Unsubclass();
+        CHECK((reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)) == own));
+        SendMessageA(edit, WM_USER + 5, 0, 0);
+        CHECK(r.calls.size() == 1);
+
+        // A wrapper that goes while subclassed gives the procedure back.
+        wrapper.Subclass();
+    }
+    CHECK((reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)) == own));
+    CHECK(IsWindow(edit));
+
+    // A second wrapper never takes the framework procedure for the control's own.
+    EEdit first(&view, edit);
+    first.Subclass();
+    EEdit second(&view, edit);
+    second.Subclass();
+    CHECK_FALSE(second.Subclassed());
+    SetWindowTextA(edit, "again");
+    CHECK(GetWindowTextLengthA(edit) == 5);
 }

@@ -129,13 +129,13 @@ void DialogScript::Answer()
         ticks = 0;
     }
     // A step that never completes (a chooser that does not fill) cancels
-    // after five seconds, so a test fails instead of hanging.
+    // after five seconds by default, so a test fails instead of hanging.
     bool done;
     if (steps.empty()) {
         unexpected++;
         PostMessageA(current, WM_COMMAND, IDCANCEL, 0);
         done = true;
-    } else if (++ticks > 250) {
+    } else if (++ticks > patience) {
         unexpected++;
         steps.pop_front();
         PostMessageA(current, WM_COMMAND, IDCANCEL, 0);
@@ -157,6 +157,52 @@ DialogScript::Step DialogScript::Press(int id)
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
         return true;
     };
+}
+
+DialogScript::Step DialogScript::Press(std::initializer_list<int> ids)
+{
+    std::vector<int> all(ids);
+    return [all](HWND dialog) {
+        for (int id : all)
+            Press(id)(dialog);
+        return true;
+    };
+}
+
+DialogScript::Step DialogScript::Post(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return [message, wParam, lParam](HWND dialog) {
+        PostMessageA(dialog, message, wParam, lParam);
+        return true;
+    };
+}
+
+DialogScript::Step DialogScript::Look(std::function<void(HWND)> look, Step answer)
+{
+    return [look, answer](HWND dialog) {
+        look(dialog);
+        return answer(dialog);
+    };
+}
+
+std::string DialogScript::Caption(HWND dialog)
+{
+    char caption[256] = "";
+    GetWindowTextA(dialog, caption, sizeof caption);
+    return caption;
+}
+
+std::string DialogScript::ItemText(HWND dialog, int id)
+{
+    char text[1024] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+std::wstring DialogScript::WideItemText(HWND dialog, int id)
+{
+    wchar_t text[1024] = L"";
+    return std::wstring(text, GetDlgItemTextW(dialog, id, text, 1024));
 }
 
 DialogScript::Step DialogScript::ChooseFile(const std::string& path)

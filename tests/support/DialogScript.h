@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,15 +37,28 @@ public:
     int unexpected = 0;
     // Runs at each tick of the thread's timer, dialog or not.
     std::function<void()> onTick;
+    // Ticks of 20 ms a step may take before its dialog is cancelled.
+    int patience = 250;
 
-    // Presses the button with this id.
+    // Presses the button with this id; with several ids, each in turn.
     static Step Press(int id);
+    static Step Press(std::initializer_list<int> ids);
+    // Posts the message to the dialog (a key: WM_KEYDOWN, the close box:
+    // WM_CLOSE).
+    static Step Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Lets look read the dialog as it is shown, then answers with answer.
+    static Step Look(std::function<void(HWND dialog)> look, Step answer);
     // Types the path into a file dialog's name box and presses OK.
     static Step ChooseFile(const std::string& path);
     // The same with a UTF-16 path, which may hold what no code page can.
     static Step ChooseWideFile(const std::wstring& path);
     // Selects the folder in the folder chooser and presses OK.
     static Step ChooseFolder(const std::string& path);
+
+    // What a dialog shows: its caption, an item's text (ANSI and wide).
+    static std::string Caption(HWND dialog);
+    static std::string ItemText(HWND dialog, int id);
+    static std::wstring WideItemText(HWND dialog, int id);
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);

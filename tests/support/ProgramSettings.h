@@ -1,6 +1,8 @@
 #ifndef OMBREL_PROGRAMSETTINGS_H
 #define OMBREL_PROGRAMSETTINGS_H
 
+#include <windows.h>
+
 #include <string>
 
 // The program's settings in the per-user registry, as tests set and read
@@ -29,6 +31,28 @@ public:
     ~CleanProgramSettings() { RemoveProgramSettings(); }
     CleanProgramSettings(const CleanProgramSettings&) = delete;
     CleanProgramSettings& operator=(const CleanProgramSettings&) = delete;
+};
+
+// Keys by their path below HKEY_CURRENT_USER; each maker answers whether it
+// worked.
+bool KeyExists(const std::string& path);
+// Creates the key, with a DWORD value 1 of the given name.
+bool MakeKey(const std::string& path, const char* valueName = nullptr);
+// Creates the key if need be and writes one value of any type.
+bool WriteValue(const std::string& path, const char* name, DWORD type, const void* data, DWORD size);
+// A registry link at path to target, as another program could place it.
+bool MakeLink(const std::string& path, const std::string& target);
+
+// No key of this path for the life of the object, none left after it.
+class CleanKeyTree {
+public:
+    explicit CleanKeyTree(const std::string& path) : path(path) { RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str()); }
+    ~CleanKeyTree() { RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str()); }
+    CleanKeyTree(const CleanKeyTree&) = delete;
+    CleanKeyTree& operator=(const CleanKeyTree&) = delete;
+
+private:
+    std::string path;
 };
 
 #endif

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "DialogScript.h"
 #include "EApplication.h"
 #include "EFlags.h"
 #include "EProgram.h"
@@ -15,28 +16,6 @@
 #include "ShowcaseMarker.h"
 
 namespace {
-
-const char* marker = nullptr;
-HWND dialog = nullptr;
-bool told = false;
-
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE && !dialog)
-        dialog = reinterpret_cast<HWND>(wParam);
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Runs inside the dialog's own loop.
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (!dialog || !IsWindowVisible(dialog))
-        return;
-    if (!told)
-        told = WriteWindowMarker(dialog, marker);
-    else if (MarkerTaken(marker))
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
 
 void WriteSample(const std::wstring& path, std::size_t bytes, WORD day, WORD hour)
 {
@@ -60,7 +39,7 @@ int app::main(int argc, char* argv[])
     if (argc < 3)
         return 1;
     EApplication application("FileConfirmShowcase", argc, argv);
-    marker = argv[2];
+    const char* marker = argv[2];
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     std::wstring folder = std::wstring(temp) + L"ombrel-showcase";
@@ -77,16 +56,24 @@ int app::main(int argc, char* argv[])
     WriteSample(fresh, 1048576, 6, 23);
     WriteSample(program, 1536, 2, 9);
 
-    HHOOK hook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, OnTimer);
+    // Tells where the question is once it is drawn, and cancels it once the
+    // picture is taken.
+    bool told = false;
+    DialogScript script({[marker, &told](HWND dialog) {
+        if (!told)
+            told = WriteWindowMarker(dialog, marker);
+        if (!told || !MarkerTaken(marker))
+            return false;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }});
+    script.patience = 30 * 50;
     if (mode == "delete")
         ConfirmFileDelete(nullptr, program);
     else if (mode == "skip")
         ConfirmFileSkip(nullptr, fresh + (EJapanese ? L" \u306F\u4F7F\u7528\u4E2D\u3067\u3059" : L" is in use"));
     else
         ConfirmFileReplace(nullptr, fresh, existing);
-    KillTimer(nullptr, timer);
-    UnhookWindowsHookEx(hook);
     DeleteFileW(existing.c_str());
     DeleteFileW(fresh.c_str());
     DeleteFileW(program.c_str());

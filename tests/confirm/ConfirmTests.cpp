@@ -1,0 +1,400 @@
+#include <doctest/doctest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "ConfirmTexts.h"
+#include "DialogScript.h"
+#include "EApplication.h"
+#include "EFlags.h"
+#include "FileConfirmations.h"
+#include "FlagScope.h"
+#include "GdiCount.h"
+#include "TempFolder.h"
+#include "TreeBuilder.h"
+#include "WidePath.h"
+#include "resource.h"
+
+namespace {
+
+std::wstring W(const std::string& text) { return Widen(text.c_str()); }
+
+// The bytes of a text as hex pairs, to compare Shift-JIS texts.
+std::string Hex(const std::string& text)
+{
+    std::string hex;
+    for (unsigned char c : text) {
+        char pair[4];
+        std::snprintf(pair, sizeof pair, "%02X", c);
+        hex += pair;
+    }
+    return hex;
+}
+
+// What a file question showed.
+struct Question {
+    std::string caption, message, existingText, newText;
+    // The message and the new file's details as the wide calls read them.
+    std::wstring wideMessage, wideNewText;
+    HICON dialogIcon = nullptr, existingIcon = nullptr, newIcon = nullptr;
+};
+
+// Answers the next questions this thread asks with the button (Esc when it
+// is 0), keeping what the last one showed.
+struct Answered : Question {
+    explicit Answered(int button, int questions = 1)
+        : script(std::deque<DialogScript::Step>(questions, DialogScript::Look([this](HWND dialog) { Read(dialog); },
+              button ? DialogScript::Press(button) : DialogScript::Post(WM_KEYDOWN, VK_ESCAPE))))
+    {
+    }
+    void Read(HWND dialog)
+    {
+        auto icon = [dialog](int item) {
+            return reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, item, STM_GETIMAGE, IMAGE_ICON, 0));
+        };
+        static_cast<Question&>(*this) = {DialogScript::Caption(dialog), DialogScript::ItemText(dialog, IDC_CONFIRM_TEXT),
+            DialogScript::ItemText(dialog, IDC_EXISTING_TEXT), DialogScript::ItemText(dialog, IDC_NEW_TEXT),
+            DialogScript::WideItemText(dialog, IDC_CONFIRM_TEXT), DialogScript::WideItemText(dialog, IDC_NEW_TEXT),
+            icon(IDC_CONFIRM_ICON), icon(IDC_EXISTING_ICON), icon(IDC_NEW_ICON)};
+    }
+    std::size_t Seen() const { return script.seen.size(); }
+    DialogScript script;
+};
+
+// The window map and the module whose templates the questions use.
+struct Application {
+    Application() : application("ConfirmTests", 0, nullptr) { EApplication::instance = GetModuleHandleA(nullptr); }
+    EApplication application;
+};
+
+// A folder with an empty existing file and a 1 MiB new one.
+struct ReplacePair {
+    ReplacePair()
+    {
+        MakeFile(existing, "");
+        MakeFile(fresh, std::string(1048576, 'n'));
+    }
+    TempFolder temp;
+    std::string existing = temp / "dst\\a.txt";
+    std::string fresh = temp / "src\\a.txt";
+};
+
+// English questions about a fresh pair of files.
+struct EnglishQuestions {
+    Application app;
+    FlagScope english{EJapanese, 0};
+    ReplacePair files;
+};
+
+bool IconAlive(HICON icon)
+{
+    ICONINFO info;
+    if (!GetIconInfo(icon, &info))
+        return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+// The texts in the code page, to compare with the program's own bytes.
+std::string Replace(const std::string& path)
+{
+    return ShownInCodePage(ReplaceMessage(W(path)));
+}
+
+std::string Delete(const std::string& path, bool toBin = false)
+{
+    return ShownInCodePage(FileDeleteMessage(W(path), toBin));
+}
+
+std::string Folder(const std::string& path, bool toBin = false)
+{
+    return ShownInCodePage(FolderDeleteMessage(W(path), toBin));
+}
+
+std::string SizeLine(const std::string& path)
+{
+    std::wstring text = L"stale";
+    FileSizeText(text, W(path));
+    return ShownInCodePage(text);
+}
+
+// A file of the given size whose clusters are never written.
+bool MakeSparse(const std::string& path, unsigned long long size)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    bool made = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return made;
+}
+
+}
+
+// The main window's session presses each button of the replace and delete
+// questions and checks what happens to the files.
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the folder question's buttons come back, Esc gives Cancel")
+{
+    for (int button : {IDYES, IDYESTOALL, IDNO, IDCANCEL}) {
+        CAPTURE(button);
+        Answered answer(button);
+        CHECK(ConfirmFolderDelete(nullptr, W(files.temp.Path())) == button);
+    }
+    Answered escape(0, 2);
+    CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDCANCEL);
+    CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDCANCEL);
+    CHECK(escape.Seen() == 2);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: the replace question shows both files, a delete its icon")
+{
+    {
+        Answered answer(IDNO);
+        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
+        CHECK(answer.caption == "Confirm File Replace");
+        CHECK(answer.message == "This folder already contains a file called 'a.txt'.");
+        // the write time after the size line
+        CHECK(answer.existingText.rfind("0.0KB (0 bytes)\n", 0) == 0);
+        CHECK(answer.existingText.size() > std::strlen("0.0KB (0 bytes)\n"));
+        CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
+        CHECK(answer.existingIcon != nullptr);
+        CHECK(answer.newIcon != nullptr);
+    }
+    HICON deleteIcon = LoadIconA(EApplication::instance, MAKEINTRESOURCEA(IDI_DELETE));
+    REQUIRE(deleteIcon != nullptr);
+    Answered answer(IDNO, 2);
+    ConfirmFileDelete(nullptr, W(files.existing));
+    CHECK(answer.caption == "Confirm File Delete");
+    CHECK(answer.dialogIcon == deleteIcon);
+    ConfirmFolderDelete(nullptr, W(files.temp / "dst"));
+    CHECK(answer.caption == "Confirm Folder Delete");
+    CHECK(answer.dialogIcon == deleteIcon);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: shell icons are released when the dialog closes")
+{
+    {
+        // The first question fills the shell's caches.
+        Answered answer(IDNO);
+        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
+    }
+    GdiCount before;
+    for (int i = 0; i < 3; i++) {
+        Answered answer(IDNO);
+        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
+        REQUIRE(answer.existingIcon != nullptr);
+        REQUIRE(answer.newIcon != nullptr);
+        CHECK_FALSE(IconAlive(answer.existingIcon));
+        CHECK_FALSE(IconAlive(answer.newIcon));
+    }
+    GdiCount after;
+    INFO("counted by ", std::string(before.method));
+    CHECK(before.objects > 0);
+    CHECK(after.objects == before.objects);
+}
+
+TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: a question that cannot be shown answers Cancel")
+{
+    // A module without the templates: the fatal box, then no dialog.
+    EApplication::instance = GetModuleHandleA("kernel32.dll");
+    Answered answer(IDOK);
+    CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDCANCEL);
+    CHECK(answer.Seen() == 1);
+    CHECK(answer.caption == "Fatal");
+    CHECK(PathExists(files.existing));
+}
+
+TEST_CASE("Japanese file confirmations read back in Shift-JIS")
+{
+    Application app;
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
+    ReplacePair files;
+    Answered answer(IDNO);
+    CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDNO);
+    // ﾌｧｲﾙの置換の確認
+    CHECK(Hex(answer.caption) == "CCA7B2D982CC92758AB782CC8A6D9446");
+    CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
+}
+
+namespace {
+
+// The questions about files of these names show each name as it is, and
+// the replace question finds the new file's size and icon.
+void CheckRealNames(std::initializer_list<const wchar_t*> names)
+{
+    Application app;
+    TempFolder temp;
+    for (const wchar_t* name : names) {
+        std::wstring existing = LongForm(temp / "dst\\") + name, fresh = LongForm(temp / "src\\") + name;
+        REQUIRE((MakeFileW(existing) && MakeFileW(fresh, std::string(1536, 'x'))));
+        Answered answer(IDNO, 2);
+        ConfirmFileReplace(nullptr, ShownPath(fresh), ShownPath(existing));
+        CHECK(answer.wideMessage.find(name) != std::wstring::npos);
+        CHECK(answer.wideNewText.rfind(L"1.5KB (1536 bytes)\n", 0) == 0);
+        CHECK(answer.newIcon != nullptr);
+        ConfirmFileDelete(nullptr, ShownPath(existing));
+        CHECK(answer.wideMessage.find(std::wstring(L"'") + name + L"'") != std::wstring::npos);
+    }
+}
+
+LRESULT CALLBACK AnsiOnly(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// What ShowWideText leaves in a window of an ANSI procedure of its own
+// (DefWindowProcA itself would keep wide text), read back in the code page.
+std::string ShownByAnsiWindow(const std::wstring& text)
+{
+    WNDCLASSA type = {0, AnsiOnly, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "AnsiOnly"};
+    RegisterClassA(&type);
+    HWND window = CreateWindowA("AnsiOnly", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, type.hInstance, nullptr);
+    ShowWideText(window, text);
+    char shown[256] = "";
+    GetWindowTextA(window, shown, sizeof shown);
+    DestroyWindow(window);
+    return shown;
+}
+
+}
+
+TEST_CASE("file confirmations: names the code page lacks show as they are, '?' in an ANSI-only window")
+{
+    FlagScope english(EJapanese, 0);
+    // 日本語.txt, 📷 photo.txt, and a name the short form cannot reach.
+    CheckRealNames({L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt", L"notes."});
+    CHECK(ShownByAnsiWindow(L"\u65E5\u672C\u8A9E.txt") == "???.txt");
+}
+
+TEST_CASE("Japanese file confirmations show names with e-acute, sharp s and emoji as they are")
+{
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
+    // café.txt, Straße.txt, 📷.txt
+    CheckRealNames({L"caf\u00E9.txt", L"Stra\u00DFe.txt", L"\U0001F4F7.txt"});
+    CHECK(ShownByAnsiWindow(L"caf\u00E9 \u5199\u771F.txt") == "caf? \x8E\xCA\x90\x5E.txt");
+}
+
+TEST_CASE("confirm texts: the messages follow the file's attributes and name, and the Recycle Bin")
+{
+    FlagScope english(EJapanese, 0);
+    TempFolder temp;
+    const std::string program = "\n\nIf you remove it, you will no longer be able to run this program or edit some "
+                                "documents. Are you sure you want to delete it?";
+    const std::string system = "\n\nIf you remove it, your computer or one of your programs may no longer work "
+                               "correctly.";
+    struct {
+        const char* name;
+        DWORD attributes;
+        const char* replaced;  // "a [...]file called"
+        std::string deleted, binned;
+    } cases[] = {
+        {"plain.txt", FILE_ATTRIBUTE_NORMAL, "a ", "Are you sure you want to delete 'plain.txt'?",
+         "Are you sure you want to move 'plain.txt' to the Recycle Bin?"},
+        // Read-only comes before a program's name.
+        {"A.COM", FILE_ATTRIBUTE_READONLY, "a read-only ",
+         "The file 'A.COM' is a read-only file. Are you sure you want to delete it?",
+         "The file 'A.COM' is a read-only file. Are you sure you want to move it to the Recycle Bin?"},
+        {"both.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM, "a system ",
+         "The file 'both.txt' is a read-only file. Are you sure you want to delete it?",
+         "The file 'both.txt' is a read-only file. Are you sure you want to move it to the Recycle Bin?"},
+        {"sys.dat", FILE_ATTRIBUTE_SYSTEM, "a system ", "The file 'sys.dat' is a system file." + system,
+         "The file 'sys.dat' is a system file." + system + " Are you sure you want to move it to the Recycle Bin?"},
+        {"hid.txt", FILE_ATTRIBUTE_HIDDEN, "a ", "Are you sure you want to delete 'hid.txt'?",
+         "Are you sure you want to move 'hid.txt' to the Recycle Bin?"},
+        {"LOADER.EXE", FILE_ATTRIBUTE_NORMAL, "a ", "The file 'LOADER.EXE' is a program." + program, ""},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.name);
+        std::string path = temp / c.name;
+        MakeFile(path, "x");
+        SetFileAttributesA(path.c_str(), c.attributes);
+        CHECK(Replace(path) == std::string("This folder already contains ") + c.replaced + "file called '" + c.name + "'.");
+        CHECK(Delete(path) == c.deleted);
+        if (!c.binned.empty())
+            CHECK(Delete(path, true) == c.binned);
+    }
+    // The quotes go with the folder; a name without a folder stays whole.
+    CHECK(Delete("\"" + (temp / "q.txt") + "\"") == "Are you sure you want to delete 'q.txt'?");
+    CHECK(Delete("bare.txt") == "Are you sure you want to delete 'bare.txt'?");
+    CHECK(Folder(temp / "sub\\inner") == "Are you sure you want to remove the folder 'inner' and all its contents?");
+    CHECK(Folder(temp / "sub\\inner", true) ==
+          "Are you sure you want to move the folder 'inner' and all its contents to the Recycle Bin?");
+}
+
+TEST_CASE("confirm texts: size lines, one decimal below 100 KB, every digit past 2 GiB")
+{
+    TempFolder temp;
+    struct Case {
+        std::size_t bytes;
+        const char* line;
+    } cases[] = {
+        {0, "0.0KB (0 bytes)\n"},
+        {1536, "1.5KB (1536 bytes)\n"},
+        {102399, "99.9KB (102399 bytes)\n"},
+        {102400, "100KB (102400 bytes)\n"},
+    };
+    unsigned long long ticks = TicksOf(2026, 12, 1, 12, 0, 0);
+    FILETIME time = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    char stamp[EConfirmTextSize];
+    REQUIRE(FileTimeText(time, stamp, sizeof stamp) == 1);
+    // Noon UTC is the same day everywhere the tests run.
+    CHECK(std::string(stamp).find("2026") != std::string::npos);
+    for (const Case& c : cases) {
+        CAPTURE(c.bytes);
+        std::string path = temp / ("f" + std::to_string(c.bytes));
+        MakeFile(path, std::string(c.bytes, 'x'), ticks);
+        CHECK(SizeLine(path) == std::string(c.line) + stamp);
+    }
+    REQUIRE(MakeSparse(temp / "2g", 2147483648ULL));
+    REQUIRE(MakeSparse(temp / "5g", 5368709120ULL));
+    CHECK(SizeLine(temp / "2g").rfind("2097152KB (2147483648 bytes)\n", 0) == 0);
+    CHECK(SizeLine(temp / "5g").rfind("5242880KB (5368709120 bytes)\n", 0) == 0);
+}
+
+TEST_CASE("confirm texts: a file gone says so instead of old numbers; formatting stays inside its buffer")
+{
+    FlagScope english(EJapanese, 0);
+    TempFolder temp;
+    std::wstring text = L"12.0KB (12288 bytes)";
+    CHECK(FileSizeText(text, W(temp / "gone.txt")) == 0);
+    CHECK(text == L"The file can no longer be found.");
+    // Wildcards never find some other file.
+    MakeFile(temp / "other.txt", "x");
+    CHECK(FileSizeText(text, W(temp / "*.txt")) == 0);
+
+    char guarded[24];
+    std::memset(guarded, '#', sizeof guarded);
+    FILETIME time = {0, 0x01DD0000};
+    CHECK(FileTimeText(time, guarded, 6) == 1);
+    CHECK(std::strlen(guarded) == 5);
+    CHECK(guarded[6] == '#');
+    // A name longer than any short path fits the message whole.
+    std::string name(300, 'n');
+    CHECK(Delete("D:\\" + name) == "Are you sure you want to delete '" + name + "'?");
+    // A time the calendar cannot hold gives nothing rather than garbage.
+    FILETIME unconvertible = {0xFFFFFFFF, 0xFFFFFFFF};
+    CHECK(FileTimeText(unconvertible, guarded, sizeof guarded) == 0);
+    CHECK(guarded[0] == '\0');
+}
+
+TEST_CASE("Japanese confirm texts are the Shift-JIS forms")
+{
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
+    TempFolder temp;
+    MakeFile(temp / "a.txt", "x");
+    // このﾌｫﾙﾀﾞには既に a.txt というﾌｧｲﾙが存在します。現在あるﾌｧｲﾙを、新しいﾌｧｲﾙで上書きしますか?
+    CHECK(Hex(Replace(temp / "a.txt")) ==
+          "82B182CCCCABD9C0DE82C982CD8AF982C920612E7478742082C682A282A4CCA7B2D982AA91B68DDD82B582DC82B781428CBB8DDD82"
+          "A082E9CCA7B2D982F08141905682B582A2CCA7B2D982C58FE38F9182AB82B582DC82B782A93F");
+    // 'a.txt' をごみ箱に移動してもよろしいですか?
+    CHECK(Hex(Delete(temp / "a.txt", true)) == "27612E747874272082F082B282DD94A082C988DA93AE82B582C482E082E682EB82B582A282C582B782A93F");
+    // ﾌｧｲﾙが見つかりません。
+    CHECK(Hex(SizeLine(temp / "gone.txt")) == "CCA7B2D982AA8CA982C282A982E882DC82B982F18142");
+}
