@@ -1,6 +1,6 @@
 #include "WindowSyncHost.h"
 
-#include "FileActions.h"
+#include "EApplication.h"
 #include "MessageBoxes.h"
 #include "RunWindow.h"
 
@@ -75,7 +75,7 @@ void WindowSyncHost::PumpOneMessage()
     // After the close the loop's quit message is waiting; pumping it here
     // would swallow it and leave the process without a window.
     if (!closed)
-        ::PumpOneMessage();
+        EApplication::PumpOneMessage();
 }
 
 void WindowSyncHost::WindowClosing()

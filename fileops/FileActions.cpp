@@ -154,22 +154,3 @@ int RemoveFolderWithReport(ErrorSink& errors, const std::wstring& path)
         ReportCode(errors, "Error RemoveDirectory", code);
     return 0;
 }
-
-void PumpOneMessage()
-{
-    // Asking for a message costs more than deciding about a small file, so
-    // after a look that found none the next look waits a few milliseconds;
-    // while messages are waiting, one is taken at every call.
-    static DWORD emptySince;
-    static bool lastWasEmpty;
-    if (lastWasEmpty && GetTickCount() - emptySince < EPumpQuietMs)
-        return;
-    MSG message;
-    lastWasEmpty = !PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
-    if (lastWasEmpty) {
-        emptySince = GetTickCount();
-        return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-}

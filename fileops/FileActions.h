@@ -38,10 +38,4 @@ void RemoveLeftover(const std::wstring& path);
 int CreateFolderWithReport(ErrorSink& errors, const std::wstring& path);
 int RemoveFolderWithReport(ErrorSink& errors, const std::wstring& path);
 
-// Dispatches at most one pending message of this thread. After a look that
-// found the queue empty, calls within the next EPumpQuietMs milliseconds
-// do not look again.
-enum { EPumpQuietMs = 10 };
-void PumpOneMessage();
-
 #endif

@@ -20,6 +20,14 @@ int EApplication::showCommand = SW_SHOWNORMAL;
 EDialog* EApplication::pendingDialog = nullptr;
 HMODULE EApplication::codeConversion = nullptr;
 
+namespace {
+
+// The pump's last look at the queue, on the window's thread.
+DWORD pumpEmptySince = 0;
+bool pumpFoundEmpty = false;
+
+}
+
 EApplication::EApplication(const char* applicationName, int argc, char** argv)
 {
     name = applicationName;
@@ -89,6 +97,23 @@ int EApplication::RunMessageLoop()
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+void EApplication::PumpOneMessage()
+{
+    // Asking for a message costs more than deciding about a small file, so
+    // after a look that found none the next look waits a few milliseconds;
+    // while messages are waiting, one is taken at every call.
+    if (pumpFoundEmpty && GetTickCount() - pumpEmptySince < PumpQuietMilliseconds)
+        return;
+    MSG message;
+    pumpFoundEmpty = !PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+    if (pumpFoundEmpty) {
+        pumpEmptySince = GetTickCount();
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
 }
 
 bool EApplication::FilterDialogMessage(MSG* message)

@@ -42,6 +42,11 @@ public:
 
     // Runs until WM_QUIT and returns its exit code.
     static int RunMessageLoop();
+    // For work done on this thread between messages: dispatches at most one
+    // pending message. After a look that found the queue empty, calls
+    // within the next PumpQuietMilliseconds do not look again.
+    enum { PumpQuietMilliseconds = 10 };
+    static void PumpOneMessage();
 
     // Dialog navigation for controls inside popups and control parents.
     // True when the message was consumed.

@@ -2,8 +2,8 @@
 
 #include "EApplication.h"
 #include "EControl.h"
-#include "EFatalBox.h"
 #include "EWindowMap.h"
+#include "MessageBoxes.h"
 
 EDialog::EDialog(EWindow* parent, EAttributeList& list)
     : EDialogWindow(parent), templateName(reinterpret_cast<const char*>(list.Get(EKey::Template))),
@@ -11,7 +11,7 @@ EDialog::EDialog(EWindow* parent, EAttributeList& list)
 {
     templateFound = templateName && FindResourceA(EApplication::instance, templateName, RT_DIALOG);
     if (!templateFound)
-        EFatalBox(nullptr, "Can't find dialog template '%s'", templateName ? templateName : "");
+        FatalBox(nullptr, "Can't find dialog template '%s'", templateName ? templateName : "");
     AddMessageHandler(WM_INITDIALOG, this, &EDialog::OnInitDialog);
     EValue value;
     focusId = list.Find(EKey::Focus, &value) ? EIntValue(value) : IDOK;

@@ -1,4 +1,5 @@
 #include "BoxRecorder.h"
+#include "EApplication.h"
 #include "EFlags.h"
 #include "BoxErrors.h"
 #include "FileActions.h"
@@ -207,18 +208,18 @@ TEST_CASE("pumping dispatches one waiting message per call and still sees a late
     REQUIRE(window);
     PostMessageA(window, WM_APP, 0, 0);
     PostMessageA(window, WM_APP, 0, 0);
-    PumpOneMessage();
+    EApplication::PumpOneMessage();
     CHECK(dispatched == 1);
-    PumpOneMessage();
+    EApplication::PumpOneMessage();
     CHECK(dispatched == 2);
     // After a look at an empty queue the next looks wait a little, but a
     // message posted now is taken by a later call. (WaitUntil would pump by
     // itself, so this polls by hand.)
-    PumpOneMessage();
+    EApplication::PumpOneMessage();
     PostMessageA(window, WM_APP, 0, 0);
     DWORD start = GetTickCount();
     while (dispatched < 3 && GetTickCount() - start < 5000) {
-        PumpOneMessage();
+        EApplication::PumpOneMessage();
         Sleep(1);
     }
     CHECK(dispatched == 3);
