@@ -91,7 +91,7 @@ TEST_CASE_FIXTURE(SyncTrees, "files held by another program: Skip, Skip all and 
 
 TEST_CASE_FIXTURE(SyncTrees, "a write-protected destination stops the run and stays as it was (needs root)")
 {
-    if (!SmallDisk::Possible())
+    if (!RunningAsRoot())
         return;
     SmallDisk disk(dst, "1m");
     REQUIRE(disk.Mounted());
