@@ -35,10 +35,11 @@ TEST_CASE("the update pass replaces what is older or resized, by full or two-sec
             if (row.destination)
                 MakeFile(t.dst + "\\" + row.name, "dst", row.destination);
         }
-        // The same time and another size: changed all the same. A read-only,
-        // hidden destination takes the source's attributes.
+        // The same time and another size: changed all the same. A hidden
+        // destination takes the read-only source's attributes.
         MakeFile(t.src + "\\resized", "longer", T);
         MakeFile(t.dst + "\\resized", "dst", T);
+        SetFileAttributesA((t.src + "\\resized").c_str(), FILE_ATTRIBUTE_READONLY);
         SetFileAttributesA((t.dst + "\\resized").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
         OperationCounts counts;
         CHECK(Run(t.host, Options(0, dos, 1, 0), t.src, t.dst, &counts) == 1);
@@ -51,7 +52,8 @@ TEST_CASE("the update pass replaces what is older or resized, by full or two-sec
             CHECK(WriteTicks(t.dst + "\\" + row.name) == (copied ? row.source : row.destination));
         }
         CHECK(ReadWholeFile(t.dst + "\\resized") == "longer");
-        CHECK((FileAttributes(t.dst + "\\resized") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0);
+        CHECK((FileAttributes(t.dst + "\\resized") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) ==
+              FILE_ATTRIBUTE_READONLY);
         CHECK(counts.copied == 1);
         CHECK(counts.replaced == replaced);
         // Newer destination files are listed once more at the end.
