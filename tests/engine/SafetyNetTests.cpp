@@ -124,7 +124,7 @@ TEST_CASE("the deletion guard asks before a run would empty the destination, For
     }
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or replaces is in the bin")
+TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or replaces is in the bin; a held file stays alone")
 {
     std::string trash = TrashFiles();
     REQUIRE(!trash.empty());
@@ -134,17 +134,28 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
     MakeFile(dst + "\\report" + tag + ".txt", "old version", T);
     MakeFile(dst + "\\orphan" + tag + ".txt", "orphan", T);
     MakeFile(dst + "\\folder" + tag + "\\inner.txt", "inner", T);
+    // Skipped, it keeps its orphan folder; the rest of that folder goes.
+    MakeFile(dst + "\\held" + tag + "\\held.txt", "held", T);
+    MakeFile(dst + "\\held" + tag + "\\free" + tag + ".txt", "free", T);
+    HeldFile held(dst + "\\held" + tag + "\\held.txt");
+    REQUIRE(held.Held());
+    host.answers = {IDIGNORE};
     SyncRun run(host, Options(1, 0, 1, 0));
     run.SetRecycle(true);
     CHECK(run.RunSet(src.c_str(), dst.c_str()) == 1);
-    CHECK(host.questions.empty());
+    CHECK(host.questions.size() == 1);
+    CHECK(host.unexpected.empty());
     CHECK(ReadWholeFile(dst + "\\report" + tag + ".txt") == "new version");
-    CHECK(FolderNames(dst) == std::vector<std::string>{"report" + tag + ".txt"});
+    CHECK(FolderNames(dst) == std::vector<std::string>{"held" + tag, "report" + tag + ".txt"});
+    CHECK(FolderNames(dst + "\\held" + tag) == std::vector<std::string>{"held.txt"});
     CHECK(ReadWholeFile(trash + "report" + tag + ".txt") == "old version");
     CHECK(ReadWholeFile(trash + "orphan" + tag + ".txt") == "orphan");
     CHECK(ReadWholeFile(trash + "folder" + tag + "\\inner.txt") == "inner");
-    CHECK(Summary(run.Counts()) == "0 1 11 0 2 1 0");
-    for (const char* name : {"report", "orphan", "folder"})
+    CHECK(ReadWholeFile(trash + "free" + tag + ".txt") == "free");
+    // The held folder is not removed: one folder, and three files besides the replaced one.
+    CHECK(Summary(run.Counts()) == "0 1 11 0 3 1 0");
+    CHECK(run.Counts().skipped == 1);
+    for (const char* name : {"report", "orphan", "folder", "free"})
         EmptyTrashOf(name + tag);
 }
 
@@ -198,23 +209,4 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder gone during the update pass has th
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(host.questions == std::vector<std::string>{"guard 30 of 30 in " + dst});
     CHECK(FolderNames(dst + "\\big").size() == 30);
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, a held file in an orphan folder is skipped alone")
-{
-    std::string tag = TrashTag();
-    MakeFile(src + "\\kept.txt", "kept", T);
-    MakeFile(dst + "\\held" + tag + "\\held.txt", "held", T);
-    MakeFile(dst + "\\held" + tag + "\\free" + tag + ".txt", "free", T);
-    HeldFile held(dst + "\\held" + tag + "\\held.txt");
-    REQUIRE(held.Held());
-    host.answers = {IDIGNORE};
-    SyncRun run(host, Options(1, 0, 1, 0));
-    run.SetRecycle(true);
-    CHECK(run.RunSet(src.c_str(), dst.c_str()) == 1);
-    CHECK(host.unexpected.empty());
-    CHECK(FolderNames(dst + "\\held" + tag) == std::vector<std::string>{"held.txt"});
-    CHECK(ReadWholeFile(TrashFiles() + "free" + tag + ".txt") == "free");
-    CHECK(run.Counts().skipped == 1);
-    EmptyTrashOf("free" + tag);
 }
