@@ -99,34 +99,31 @@ TEST_CASE_FIXTURE(SyncTrees, "the delete pass deletes only what a source that is
     };
     for (const Row& row : rows) {
         CAPTURE(std::string(row.name));
-        TempFolder trees;
-        std::string source = trees / "src";
-        std::string destination = trees / "dst";
-        MakeFile(source + "\\sub\\x.txt", "x", T);
-        MakeFile(destination + "\\sub\\x.txt", "x", T);
-        MakeFile(destination + "\\sub\\mine.txt", "m", T);
-        MakeFile(destination + "\\orphan.txt", "o", T);
-        ScriptedHost asked;
-        asked.answers = {IDYES, IDYES};
-        asked.onQuestion = [&](const std::string& question) {
-            if (row.moved && asked.questions.size() == 1)
-                MoveFileA((source + row.moved).c_str(), (trees / "gone").c_str());
+        SyncTrees t;
+        MakeFile(t.src + "\\sub\\x.txt", "x", T);
+        MakeFile(t.dst + "\\sub\\x.txt", "x", T);
+        MakeFile(t.dst + "\\sub\\mine.txt", "m", T);
+        MakeFile(t.dst + "\\orphan.txt", "o", T);
+        t.host.answers = {IDYES, IDYES};
+        t.host.onQuestion = [&](const std::string& question) {
+            if (row.moved && t.host.questions.size() == 1)
+                MoveFileA((t.src + row.moved).c_str(), (t.temp / "gone").c_str());
             else if (!row.moved && question.find("orphan.txt") != std::string::npos)
-                MakeFile(source + "\\orphan.txt", "back", T);
+                MakeFile(t.src + "\\orphan.txt", "back", T);
         };
-        int result = Run(asked, Options(1, 0, 0, 0), source, destination);
+        int result = Run(t.host, Options(1, 0, 0, 0), t.src, t.dst);
         if (row.expected) {
             CHECK(result == 0);
-            CHECK(Has(boxes, row.expected));
+            CHECK(Has(t.boxes, row.expected));
         }
         for (const std::string& kept : row.kept)
-            CHECK(PathExists(destination + "\\" + kept));
+            CHECK(PathExists(t.dst + "\\" + kept));
     }
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a drive unplugged once the update pass is done leaves the destination's orphans (needs root)")
 {
-    if (!SmallDisk::Possible())
+    if (!RunningAsRoot())
         return;
     // Its mount folder stays, empty.
     SmallDisk disk(src, "1m");
@@ -165,7 +162,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is
         host.onRow = save;
         CHECK(Run(host, Options(0, 0, row.confirm ? 0 : 1, 0), src, dst) == 1);
         CHECK(ReadWholeFile(dst + "\\notes.txt") == "the user's new text");
-        CHECK(Names(dst) == std::vector<std::string>{"notes.txt"});
+        CHECK(FolderNames(dst) == std::vector<std::string>{"notes.txt"});
     }
 }
 
@@ -197,7 +194,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination folder swapped for a link after its 
         if (moment == 3)
             CHECK(boxes.LastText() ==
                   "'" + folder + "' is a link to another folder. Nothing is written through it; the run was stopped.");
-        CHECK(Names(temp / "outside") == std::vector<std::string>{"f.txt"});
+        CHECK(FolderNames(temp / "outside") == std::vector<std::string>{"f.txt"});
         CHECK(ReadWholeFile(temp / "outside\\f.txt") == "outside");
     }
 }
@@ -274,7 +271,7 @@ TEST_CASE_FIXTURE(SyncTrees, "case twins never stand for each other")
     REQUIRE(RunUnixShell("rm '" + UnixPath(dst) + "/X.txt'"));
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(Has(boxes, "differ only in letter case"));
-    CHECK(Names(dst).empty());
+    CHECK(FolderNames(dst).empty());
     REQUIRE(RunUnixShell("rm '" + UnixPath(src) + "/X.txt' '" + UnixPath(src) + "/x.txt'"));
 }
 

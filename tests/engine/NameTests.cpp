@@ -21,12 +21,13 @@ std::vector<std::string> Keys(const TreeSnapshot& tree)
     return keys;
 }
 
-int RunOnce(ScriptedHost& host, const SyncOptions& options, const std::string& source,
-            const std::string& destination, bool readAhead)
+// A run with Delete that must succeed; its counts.
+OperationCounts RunOnce(ScriptedHost& host, const std::string& source, const std::string& destination, bool readAhead)
 {
-    SyncRun run(host, options);
+    SyncRun run(host, Options(1, 0, 1, 0));
     run.SetReadAhead(readAhead);
-    return run.RunSet(source.c_str(), destination.c_str());
+    CHECK(run.RunSet(source.c_str(), destination.c_str()) == 1);
+    return run.Counts();
 }
 
 }
@@ -62,7 +63,7 @@ TEST_CASE_FIXTURE(SyncTrees, "any name at any depth is copied, replaced when new
         host.wideRows.clear();
         for (const std::wstring& name : names)
             REQUIRE(MakeFileW(LongForm(src) + L"\\" + name, "first", T));
-        CHECK(RunOnce(host, Options(1, 0, 1, 0), src, dst, readAhead) == 1);
+        RunOnce(host, src, dst, readAhead);
         CHECK(boxes.boxes.empty());
         CHECK(Keys(Snapshot(dst)) == Keys(Snapshot(src)));
         CHECK(FilesUnlikeSource(Snapshot(src), Snapshot(dst)).empty());
@@ -73,16 +74,11 @@ TEST_CASE_FIXTURE(SyncTrees, "any name at any depth is copied, replaced when new
 
         for (const std::wstring& name : names)
             REQUIRE(MakeFileW(LongForm(src) + L"\\" + name, "second", T + 10 * S));
-        SyncRun replace(host, Options(1, 0, 1, 0));
-        replace.SetReadAhead(readAhead);
-        CHECK(replace.RunSet(src.c_str(), dst.c_str()) == 1);
-        CHECK(replace.Counts().replaced == 13);
+        CHECK(RunOnce(host, src, dst, readAhead).replaced == 13);
         CHECK(FilesUnlikeSource(Snapshot(src), Snapshot(dst)).empty());
 
         // Every name is an orphan against a source of look-alikes only.
-        SyncRun prune(host, Options(1, 0, 1, 0));
-        prune.SetReadAhead(readAhead);
-        CHECK(prune.RunSet(lookalikes.c_str(), dst.c_str()) == 1);
+        RunOnce(host, lookalikes, dst, readAhead);
         CHECK(Keys(Snapshot(dst)) == Keys(Snapshot(lookalikes)));
         CHECK(FilesUnlikeSource(Snapshot(lookalikes), Snapshot(dst)).empty());
         CHECK(boxes.boxes.empty());
@@ -109,10 +105,10 @@ TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never
     host.answers = {IDNO};
     CHECK(Run(host, Options(1, 0, 0, 0), src, dst) == 1);
     CHECK(host.questions == std::vector<std::string>{"delete " + dst + "\\~omb.tmp"});
-    CHECK(Names(src) == std::vector<std::string>{"sub", "~omb1A2B-6.kept", "~omb5-5.tmp"});
+    CHECK(FolderNames(src) == std::vector<std::string>{"sub", "~omb1A2B-6.kept", "~omb5-5.tmp"});
     CHECK(ReadWholeFile(src + "\\sub\\kept.txt") == "k");
-    CHECK(Names(dst) == std::vector<std::string>{"sub", "~omb.tmp", "~omb1A2B-5.kept", "~omb77-1.tmp"});
-    CHECK(Names(dst + "\\sub") == std::vector<std::string>{"kept.txt", "~omb5-6.tmp"});
+    CHECK(FolderNames(dst) == std::vector<std::string>{"sub", "~omb.tmp", "~omb1A2B-5.kept", "~omb77-1.tmp"});
+    CHECK(FolderNames(dst + "\\sub") == std::vector<std::string>{"kept.txt", "~omb5-6.tmp"});
     CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\sub\\kept.txt " + dst + "\\sub\\kept.txt",
                                                 "skip " + dst + "\\~omb.tmp"});
 }

@@ -12,13 +12,6 @@
 
 namespace {
 
-// A preview's row as the run would log it.
-std::string Unplanned(const std::string& row)
-{
-    const std::string mark = "(plan) ";
-    return row.compare(0, mark.size(), mark) == 0 ? row.substr(mark.size()) : row;
-}
-
 // Copied, replaced, bytes, made, deleted, removed, newer: in one line to compare.
 std::string Summary(const OperationCounts& c)
 {
@@ -56,16 +49,18 @@ TEST_CASE_FIXTURE(SyncTrees, "a preview logs and counts what the run then does, 
     // 5 + 5 + 14 bytes to write.
     CHECK(Summary(preview.Counts()) == "2 1 24 2 3 2 1");
     CHECK_FALSE(preview.Guarded());
-    for (const std::string& row : host.rows)
-        CHECK((row.rfind("(plan) ", 0) == 0 || row.rfind("newer, kept ", 0) == 0));
 
     ScriptedHost real;
     real.answers = {SyncYesToAll, SyncYesToAll};
     OperationCounts done;
     CHECK(Run(real, Options(1, 0, 0, 0), src, dst, &done) == 1);
+    // The preview's rows as the run logs them.
     std::vector<std::string> planned;
-    for (const std::string& row : host.rows)
-        planned.push_back(Unplanned(row));
+    for (const std::string& row : host.rows) {
+        bool plan = row.rfind("(plan) ", 0) == 0;
+        CHECK((plan || row.rfind("newer, kept ", 0) == 0));
+        planned.push_back(plan ? row.substr(7) : row);
+    }
     CHECK(real.rows == planned);
     CHECK(Summary(done) == Summary(preview.Counts()));
 
@@ -79,7 +74,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a preview logs and counts what the run then does, 
     CHECK(aborted.statuses.back() == "The run was aborted.");
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "the deletion guard asks before a run would empty the destination, Force or not")
+TEST_CASE("the deletion guard asks before a run would empty the destination, Force or not")
 {
     struct Row {
         const char* name;
@@ -97,44 +92,39 @@ TEST_CASE_FIXTURE(SyncTrees, "the deletion guard asks before a run would empty t
         for (int answer : {IDNO, IDYES}) {
             CAPTURE(std::string(row.name));
             CAPTURE(answer);
-            TempFolder trees;
-            std::string from = trees / "src";
-            std::string to = trees / "dst";
-            MakeFolder(from);
-            MakeFile(from + "\\only in source.txt", "s", T);
-            if (row.sourceFiles == 0)
-                DeleteFileA((from + "\\only in source.txt").c_str());
+            SyncTrees t;
+            if (row.sourceFiles)
+                MakeFile(t.src + "\\only in source.txt", "s", T);
             for (int i = 0; i < row.destinationFiles; ++i) {
                 std::string name = "\\sub" + std::to_string(i % 3) + "\\f" + std::to_string(i) + ".txt";
-                MakeFile(to + name, "d", T);
+                MakeFile(t.dst + name, "d", T);
                 if (i < row.sourceFiles)
-                    MakeFile(from + name, "d", T);
+                    MakeFile(t.src + name, "d", T);
             }
-            TreeSnapshot before = Snapshot(to);
-            ScriptedHost guarded;
-            guarded.answers = {answer};
-            int result = Run(guarded, Options(1, 0, 1, 0), from, to);
+            TreeSnapshot before = Snapshot(t.dst);
+            t.host.answers = {answer};
+            int result = Run(t.host, Options(1, 0, 1, 0), t.src, t.dst);
             if (!row.question) {
-                CHECK(guarded.questions.empty());
+                CHECK(t.host.questions.empty());
                 CHECK(result == 1);
                 break;
             }
-            REQUIRE(guarded.questions.size() == 1);
-            CHECK(guarded.questions[0] == std::string(row.question) + " in " + to);
+            REQUIRE(t.host.questions.size() == 1);
+            CHECK(t.host.questions[0] == std::string(row.question) + " in " + t.dst);
             if (answer == IDNO) {
                 // Nothing deleted, and nothing copied either: the run never started.
                 CHECK(result == 0);
-                CHECK(Changes(before, Snapshot(to)).empty());
-                CHECK(guarded.statuses.back() == "The run was cancelled.");
+                CHECK(Changes(before, Snapshot(t.dst)).empty());
+                CHECK(t.host.statuses.back() == "The run was cancelled.");
             } else {
                 CHECK(result == 1);
-                CHECK(Snapshot(to).size() == Snapshot(from).size());
+                CHECK(Snapshot(t.dst).size() == Snapshot(t.src).size());
             }
         }
     }
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or replaces is in the bin")
+TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or replaces is in the bin; a held file stays alone")
 {
     std::string trash = TrashFiles();
     REQUIRE(!trash.empty());
@@ -144,23 +134,34 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
     MakeFile(dst + "\\report" + tag + ".txt", "old version", T);
     MakeFile(dst + "\\orphan" + tag + ".txt", "orphan", T);
     MakeFile(dst + "\\folder" + tag + "\\inner.txt", "inner", T);
+    // Skipped, it keeps its orphan folder; the rest of that folder goes.
+    MakeFile(dst + "\\held" + tag + "\\held.txt", "held", T);
+    MakeFile(dst + "\\held" + tag + "\\free" + tag + ".txt", "free", T);
+    HeldFile held(dst + "\\held" + tag + "\\held.txt");
+    REQUIRE(held.Held());
+    host.answers = {IDIGNORE};
     SyncRun run(host, Options(1, 0, 1, 0));
     run.SetRecycle(true);
     CHECK(run.RunSet(src.c_str(), dst.c_str()) == 1);
-    CHECK(host.questions.empty());
+    CHECK(host.questions.size() == 1);
+    CHECK(host.unexpected.empty());
     CHECK(ReadWholeFile(dst + "\\report" + tag + ".txt") == "new version");
-    CHECK(Names(dst) == std::vector<std::string>{"report" + tag + ".txt"});
+    CHECK(FolderNames(dst) == std::vector<std::string>{"held" + tag, "report" + tag + ".txt"});
+    CHECK(FolderNames(dst + "\\held" + tag) == std::vector<std::string>{"held.txt"});
     CHECK(ReadWholeFile(trash + "report" + tag + ".txt") == "old version");
     CHECK(ReadWholeFile(trash + "orphan" + tag + ".txt") == "orphan");
     CHECK(ReadWholeFile(trash + "folder" + tag + "\\inner.txt") == "inner");
-    CHECK(Summary(run.Counts()) == "0 1 11 0 2 1 0");
-    for (const char* name : {"report", "orphan", "folder"})
+    CHECK(ReadWholeFile(trash + "free" + tag + ".txt") == "free");
+    // The held folder is not removed: one folder, and three files besides the replaced one.
+    CHECK(Summary(run.Counts()) == "0 1 11 0 3 1 0");
+    CHECK(run.Counts().skipped == 1);
+    for (const char* name : {"report", "orphan", "folder", "free"})
         EmptyTrashOf(name + tag);
 }
 
 TEST_CASE("with the Recycle Bin on, a disk the bin refuses asks once before deleting for good (needs root)")
 {
-    if (!SmallDisk::Possible())
+    if (!RunningAsRoot())
         return;
     // A disk of its own, away from the trash. No keeps everything.
     for (int answer : {IDNO, IDYES}) {
@@ -187,7 +188,7 @@ TEST_CASE("with the Recycle Bin on, a disk the bin refuses asks once before dele
             CHECK(refused.Counts().skipped == 3);
             CHECK(std::count(asked.rows.begin(), asked.rows.end(), "skip " + disk + "\\a.txt") == 1);
         } else {
-            CHECK(Names(disk) == std::vector<std::string>{"c.txt"});
+            CHECK(FolderNames(disk) == std::vector<std::string>{"c.txt"});
             CHECK(ReadWholeFile(disk + "\\c.txt") == "new");
         }
     }
@@ -207,24 +208,5 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder gone during the update pass has th
     host.answers = {IDNO};
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(host.questions == std::vector<std::string>{"guard 30 of 30 in " + dst});
-    CHECK(Names(dst + "\\big").size() == 30);
-}
-
-TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, a held file in an orphan folder is skipped alone")
-{
-    std::string tag = TrashTag();
-    MakeFile(src + "\\kept.txt", "kept", T);
-    MakeFile(dst + "\\held" + tag + "\\held.txt", "held", T);
-    MakeFile(dst + "\\held" + tag + "\\free" + tag + ".txt", "free", T);
-    HeldFile held(dst + "\\held" + tag + "\\held.txt");
-    REQUIRE(held.Held());
-    host.answers = {IDIGNORE};
-    SyncRun run(host, Options(1, 0, 1, 0));
-    run.SetRecycle(true);
-    CHECK(run.RunSet(src.c_str(), dst.c_str()) == 1);
-    CHECK(host.unexpected.empty());
-    CHECK(Names(dst + "\\held" + tag) == std::vector<std::string>{"held.txt"});
-    CHECK(ReadWholeFile(TrashFiles() + "free" + tag + ".txt") == "free");
-    CHECK(run.Counts().skipped == 1);
-    EmptyTrashOf("free" + tag);
+    CHECK(FolderNames(dst + "\\big").size() == 30);
 }

@@ -12,12 +12,10 @@
 #include <string>
 #include <vector>
 
-// A window stand-in: confirmations take their answers from a script (a
-// question the script did not expect is answered Cancel and recorded), and
-// log rows, status texts and pumps are recorded, in the code page ('?' for
-// what it lacks; wideRows keeps the rows whole). Errors go to the
-// error box, as the window's do, so that a BoxRecorder sees them. The hooks let a test act,
-// as another program would, between two steps of a run.
+// A window stand-in: questions take their answers from a script (one not
+// expected is answered Cancel), and rows, status texts and pumps are
+// recorded in the code page. Errors go to the error box, as the window's
+// do. The hooks let a test act, as another program would, between steps.
 class ScriptedHost : public SyncHost {
 public:
     int ConfirmReplace(const std::wstring& newFile, const std::wstring& existingFile) override

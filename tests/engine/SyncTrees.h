@@ -67,7 +67,12 @@ inline int Prune(ScriptedHost& host, const std::string& source, const std::strin
     return run.PruneTree(Widen(source.c_str()), Widen(destination.c_str()));
 }
 
-inline std::vector<std::string> Names(const std::string& folder) { return FolderNames(folder); }
+// Whether a copy is under way in the folder: its temporary file is there.
+inline bool CopyUnderWay(const std::string& folder)
+{
+    std::vector<std::string> names = FolderNames(folder);
+    return std::any_of(names.begin(), names.end(), IsTemporaryCopyName);
+}
 
 inline bool Contains(const std::vector<std::string>& list, const std::string& item)
 {

@@ -35,10 +35,11 @@ TEST_CASE("the update pass replaces what is older or resized, by full or two-sec
             if (row.destination)
                 MakeFile(t.dst + "\\" + row.name, "dst", row.destination);
         }
-        // The same time and another size: changed all the same. A read-only,
-        // hidden destination takes the source's attributes.
+        // The same time and another size: changed all the same. A hidden
+        // destination takes the read-only source's attributes.
         MakeFile(t.src + "\\resized", "longer", T);
         MakeFile(t.dst + "\\resized", "dst", T);
+        SetFileAttributesA((t.src + "\\resized").c_str(), FILE_ATTRIBUTE_READONLY);
         SetFileAttributesA((t.dst + "\\resized").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
         OperationCounts counts;
         CHECK(Run(t.host, Options(0, dos, 1, 0), t.src, t.dst, &counts) == 1);
@@ -51,7 +52,8 @@ TEST_CASE("the update pass replaces what is older or resized, by full or two-sec
             CHECK(WriteTicks(t.dst + "\\" + row.name) == (copied ? row.source : row.destination));
         }
         CHECK(ReadWholeFile(t.dst + "\\resized") == "longer");
-        CHECK((FileAttributes(t.dst + "\\resized") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0);
+        CHECK((FileAttributes(t.dst + "\\resized") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) ==
+              FILE_ATTRIBUTE_READONLY);
         CHECK(counts.copied == 1);
         CHECK(counts.replaced == replaced);
         // Newer destination files are listed once more at the end.
@@ -79,9 +81,9 @@ TEST_CASE_FIXTURE(SyncTrees, "a missing destination is made with its parents; ob
     std::string target = temp / "x\\y\\dst";
     OperationCounts counts;
     CHECK(Run(host, Options(0, 0, 1, 1), src, target, &counts) == 1);
-    CHECK(Names(target) == std::vector<std::string>{"empty", "sub", "x.obj"});
-    CHECK(Names(target + "\\sub") == std::vector<std::string>{"deeper empty", "s.txt"});
-    CHECK(Names(target + "\\x.obj") == std::vector<std::string>{"c.txt"});
+    CHECK(FolderNames(target) == std::vector<std::string>{"empty", "sub", "x.obj"});
+    CHECK(FolderNames(target + "\\sub") == std::vector<std::string>{"deeper empty", "s.txt"});
+    CHECK(FolderNames(target + "\\x.obj") == std::vector<std::string>{"c.txt"});
     CHECK(ReadWholeFile(target + "\\x.obj\\c.txt") == "c");
     // x, y and dst, then empty, sub, deeper empty and x.obj.
     CHECK(counts.createdFolders == 3 + 4);
@@ -131,7 +133,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a file changed while its replace question is up is
     CHECK(Run(host, Options(0, 0, 0, 0), src, dst) == 1);
     CHECK(ReadWholeFile(dst + "\\a.txt") == "edited meanwhile");
     CHECK(WriteTicks(dst + "\\a.txt") == T + 20 * S);
-    CHECK(Names(dst) == std::vector<std::string>{"a.txt"});
+    CHECK(FolderNames(dst) == std::vector<std::string>{"a.txt"});
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "small copies are written ahead, but not past a folder, before a question or when large")
@@ -143,10 +145,8 @@ TEST_CASE_FIXTURE(SyncTrees, "small copies are written ahead, but not past a fol
     auto waiting = [&] {
         DWORD start = GetTickCount();
         do {
-            for (const std::string& name : Names(dst)) {
-                if (IsTemporaryCopyName(name))
-                    return true;
-            }
+            if (CopyUnderWay(dst))
+                return true;
             Sleep(5);
         } while (GetTickCount() - start < patience);
         return false;
@@ -204,6 +204,6 @@ TEST_CASE_FIXTURE(SyncTrees, "an abort asked for before the first pass is not fo
     host.abort = true;
     CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 0);
     CHECK(host.rows.empty());
-    CHECK(Names(dst).empty());
+    CHECK(FolderNames(dst).empty());
     CHECK(host.statuses.back() == "The run was aborted.");
 }

@@ -1,7 +1,5 @@
 #include "WorkAhead.h"
 
-#include "WidePath.h"
-
 #include "TempFolder.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
@@ -16,11 +14,6 @@
 
 namespace {
 
-std::wstring W(const std::string& path)
-{
-    return LongPath(Widen(path.c_str()));
-}
-
 WorkAhead::Place At(unsigned first)
 {
     return WorkAhead::Place{first, 0};
@@ -30,7 +23,7 @@ WorkAhead::Place At(unsigned first)
 bool Commit(WorkAhead& work, WorkAhead::Ticket ticket, const std::string& source, const std::string& target)
 {
     TemporaryCopy copy;
-    work.TakeCopy(ticket, W(source), W(target), &copy);
+    work.TakeCopy(ticket, LongForm(source), LongForm(target), &copy);
     return copy.Commit(false) == 1;
 }
 
@@ -44,20 +37,20 @@ TEST_CASE("listings taken from the helpers are what listing at once gives; a use
     for (unsigned folder = 0; folder < 6; ++folder) {
         for (unsigned file = 0; file <= folder; ++file)
             MakeFile(temp / ("d" + std::to_string(folder) + "\\f" + std::to_string(file) + ".txt"), "x");
-        tickets.push_back(work.ListLater(At(folder), W(temp / ("d" + std::to_string(folder)))));
+        tickets.push_back(work.ListLater(At(folder), LongForm(temp / ("d" + std::to_string(folder)))));
     }
-    WorkAhead::Ticket missing = work.ListLater(At(6), W(temp / "none"));
+    WorkAhead::Ticket missing = work.ListLater(At(6), LongForm(temp / "none"));
     for (unsigned folder = 0; folder < 6; ++folder) {
         FolderIndex ahead, now;
-        REQUIRE(work.TakeListing(tickets[folder], W(temp / ("d" + std::to_string(folder))), &ahead) == FolderIndex::Listed);
-        REQUIRE(now.Read(W(temp / ("d" + std::to_string(folder)))) == FolderIndex::Listed);
+        REQUIRE(work.TakeListing(tickets[folder], LongForm(temp / ("d" + std::to_string(folder))), &ahead) == FolderIndex::Listed);
+        REQUIRE(now.Read(LongForm(temp / ("d" + std::to_string(folder)))) == FolderIndex::Listed);
         CHECK(ahead.Entries().size() == folder + 1);
         for (std::size_t n = 0; n < now.Entries().size() && n < ahead.Entries().size(); ++n)
             CHECK(ahead.Entries()[n].name == now.Entries()[n].name);
     }
     FolderIndex none, again;
-    CHECK(work.TakeListing(missing, W(temp / "none"), &none) == FolderIndex::Missing);
-    CHECK(work.TakeListing(tickets[0], W(temp / "d5"), &again) == FolderIndex::Listed);
+    CHECK(work.TakeListing(missing, LongForm(temp / "none"), &none) == FolderIndex::Missing);
+    CHECK(work.TakeListing(tickets[0], LongForm(temp / "d5"), &again) == FolderIndex::Listed);
     CHECK(again.Entries().size() == 6);
 }
 
@@ -72,7 +65,8 @@ TEST_CASE("copies started ahead and not taken leave no trace")
         for (unsigned file = 0; file < 60; ++file) {
             std::string name = "f" + std::to_string(file) + ".txt";
             MakeFile(temp / ("src\\" + name), std::string(file * 1000, 'x'));
-            tickets.push_back(work.CopyLater(At(file), W(temp / ("src\\" + name)), W(temp / ("dst\\" + name))));
+            tickets.push_back(
+                work.CopyLater(At(file), LongForm(temp / ("src\\" + name)), LongForm(temp / ("dst\\" + name))));
         }
         // Every third is taken and committed, every third given up, and the
         // rest are left to the helpers' end, whether started or not.
@@ -101,7 +95,7 @@ TEST_CASE("a take that waits for a helper calls back meanwhile, and gets the who
     WorkAhead work(1);
     int calls = 0;
     work.WhileWaiting([&] { ++calls; });
-    WorkAhead::Ticket copy = work.CopyLater(At(0), W(temp / "src\\big.bin"), W(temp / "dst\\big.bin"));
+    WorkAhead::Ticket copy = work.CopyLater(At(0), LongForm(temp / "src\\big.bin"), LongForm(temp / "dst\\big.bin"));
     // Taken once the helper is writing it (a take drops a copy not begun).
     for (int wait = 0; wait < 5000 && FolderNames(temp / "dst").empty(); ++wait)
         Sleep(1);
@@ -118,8 +112,8 @@ TEST_CASE("work finished too long before it is taken is done again")
     MakeFolder(temp / "dst");
     // Nothing done ahead is fresh enough: every take reads anew.
     WorkAhead work(2, 0);
-    WorkAhead::Ticket listing = work.ListLater(At(0), W(temp / "src"));
-    WorkAhead::Ticket copy = work.CopyLater(At(1), W(temp / "src\\a.txt"), W(temp / "dst\\a.txt"));
+    WorkAhead::Ticket listing = work.ListLater(At(0), LongForm(temp / "src"));
+    WorkAhead::Ticket copy = work.CopyLater(At(1), LongForm(temp / "src\\a.txt"), LongForm(temp / "dst\\a.txt"));
     // Both are done with what was there before the change.
     for (int wait = 0; wait < 500 && work.Busy(); ++wait)
         Sleep(10);
@@ -127,7 +121,7 @@ TEST_CASE("work finished too long before it is taken is done again")
     MakeFile(temp / "src\\b.txt", "b");
     MakeFile(temp / "src\\a.txt", "second");
     FolderIndex index;
-    REQUIRE(work.TakeListing(listing, W(temp / "src"), &index) == FolderIndex::Listed);
+    REQUIRE(work.TakeListing(listing, LongForm(temp / "src"), &index) == FolderIndex::Listed);
     CHECK(index.Entries().size() == 2);
     REQUIRE(Commit(work, copy, temp / "src\\a.txt", temp / "dst\\a.txt"));
     CHECK(ReadWholeFile(temp / "dst\\a.txt") == "second");

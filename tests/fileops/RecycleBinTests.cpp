@@ -109,7 +109,7 @@ TEST_CASE("a file the bin does not take whole stays as it was, and only a held o
 
 TEST_CASE("a file on a disk of its own, away from the trash, stays as it was (needs root)")
 {
-    if (!SmallDisk::Possible())
+    if (!RunningAsRoot())
         return;
     // Wine copies a file to a trash on another file system; a folder it deletes.
     CheckRefused({"a file", "disk\\file.txt", "", false, true, false});

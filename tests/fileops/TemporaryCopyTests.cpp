@@ -1,5 +1,4 @@
 #include "TemporaryCopy.h"
-#include "WidePath.h"
 
 #include "CalendarTicks.h"
 #include "TempFolder.h"
@@ -14,15 +13,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-std::wstring W(const std::string& path)
-{
-    return Widen(path.c_str());
-}
-
-}
-
 TEST_CASE("a temporary copy stays out of sight until committed and leaves nothing when discarded")
 {
     TempFolder temp;
@@ -33,7 +23,7 @@ TEST_CASE("a temporary copy stays out of sight until committed and leaves nothin
     MakeFolder(folder);
 
     TemporaryCopy copy;
-    REQUIRE(copy.Write(W(source), W(target)) == 1);
+    REQUIRE(copy.Write(LongForm(source), LongForm(target)) == 1);
     std::vector<std::string> names = FolderNames(folder);
     REQUIRE(names.size() == 1);
     CHECK(IsTemporaryCopyName(names[0]));
@@ -44,20 +34,20 @@ TEST_CASE("a temporary copy stays out of sight until committed and leaves nothin
 
     SUBCASE("discarded")
     {
-        REQUIRE(copy.Write(W(source), W(folder + "\\b.txt")) == 1);
+        REQUIRE(copy.Write(LongForm(source), LongForm(folder + "\\b.txt")) == 1);
         copy.Discard();
     }
     SUBCASE("a read-only copy, dropped with its owner")
     {
         SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_READONLY);
         TemporaryCopy readOnly;
-        REQUIRE(readOnly.Write(W(source), W(folder + "\\b.txt")) == 1);
+        REQUIRE(readOnly.Write(LongForm(source), LongForm(folder + "\\b.txt")) == 1);
         SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     SUBCASE("handed over, then committed by its new owner")
     {
         TemporaryCopy first;
-        REQUIRE(first.Write(W(source), W(folder + "\\b.txt")) == 1);
+        REQUIRE(first.Write(LongForm(source), LongForm(folder + "\\b.txt")) == 1);
         copy = std::move(first);
         CHECK_FALSE(first.Written());
         first.Discard();
@@ -79,23 +69,23 @@ TEST_CASE("a temporary copy replaces only when told to, and fails without a trac
 
     // A file that appeared since the folder was listed is not replaced.
     TemporaryCopy copy;
-    REQUIRE(copy.Write(W(source), W(target)) == 1);
+    REQUIRE(copy.Write(LongForm(source), LongForm(target)) == 1);
     MakeFile(target, "theirs");
     CHECK(copy.Commit(false) == 0);
     CHECK(copy.Error() == ERROR_ALREADY_EXISTS);
     CHECK(ReadWholeFile(target) == "theirs");
     CHECK(FolderNames(folder) == std::vector<std::string>{"a.txt"});
 
-    REQUIRE(copy.Write(W(source), W(target)) == 1);
+    REQUIRE(copy.Write(LongForm(source), LongForm(target)) == 1);
     CHECK(copy.Commit(true) == 1);
     CHECK(ReadWholeFile(target) == "ours");
 
-    CHECK(copy.Write(W(temp / "missing.txt"), W(folder + "\\m.txt")) == 0);
+    CHECK(copy.Write(LongForm(temp / "missing.txt"), LongForm(folder + "\\m.txt")) == 0);
     CHECK(copy.Error() == ERROR_FILE_NOT_FOUND);
     CHECK(copy.Commit(false) == 0);
 
     volatile LONG cancel = 1;
-    CHECK(copy.Write(W(source), W(folder + "\\c.txt"), &cancel) == 0);
+    CHECK(copy.Write(LongForm(source), LongForm(folder + "\\c.txt"), &cancel) == 0);
     CHECK(copy.Error() == ERROR_CANCELLED);
     CHECK(FolderNames(folder) == std::vector<std::string>{"a.txt"});
 }

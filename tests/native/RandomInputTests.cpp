@@ -95,10 +95,14 @@ bool Holds(const char* text, const char* bytes)
     return std::strpbrk(text, bytes) != nullptr;
 }
 
-// A field of the current set ends within its 260 bytes.
-bool Terminated(const char (&field)[CurrentSet::TextSize])
+// The name box lists the sets' names in order, and every source fits its field.
+void CheckInStep(const FakeSetListView& view, const SetList& list)
 {
-    return std::memchr(field, '\0', sizeof field) != nullptr;
+    REQUIRE(view.names.size() == static_cast<std::size_t>(list.Count()));
+    for (int n = 0; n < list.Count(); ++n) {
+        REQUIRE(view.names[static_cast<std::size_t>(n)] == list.NameAt(n));
+        REQUIRE(std::strlen(list.RecordAt(n).Source()) <= 259);
+    }
 }
 
 std::string Resaved(const std::string& bytes)
@@ -108,12 +112,22 @@ std::string Resaved(const std::string& bytes)
     return FormatSetFile(list);
 }
 
+// Runs body on count inputs drawn from one fixed seed; a failure names the
+// input that broke.
+template <class Body> void ForEachInput(unsigned seed, int count, Body body)
+{
+    Random random(seed);
+    for (int i = 0; i < count; ++i) {
+        INFO("input ", i);
+        body(random);
+    }
+}
+
 }
 
 TEST_CASE("random set files: every value fits its field and a second save settles")
 {
-    Random random(20240501);
-    for (int i = 0; i < 15000; ++i) {
+    ForEachInput(20240501, 15000, [](Random& random) {
         FlagScope doubleByte(EDoubleByte, static_cast<int>(random.Below(2)));
         std::string bytes = RandomSetFile(random);
         std::unique_ptr<char[]> exact(new char[bytes.size()]);
@@ -121,20 +135,14 @@ TEST_CASE("random set files: every value fits its field and a second save settle
         FakeSetListView view;
         SetList list(&view);
         ParseSetFile(exact.get(), bytes.size(), list);
-        INFO("iteration ", i);
-        REQUIRE(view.names.size() == static_cast<std::size_t>(list.Count()));
+        CheckInStep(view, list);
         for (int n = 0; n < list.Count(); ++n) {
             const char* name = list.NameAt(n);
-            const SyncSet& record = list.RecordAt(n);
-            REQUIRE(view.names[static_cast<std::size_t>(n)] == name);
             REQUIRE(name[0] != '\0');
-            REQUIRE(std::strlen(name) <= 259);
-            REQUIRE(std::strlen(record.Source()) <= 259);
-            REQUIRE(std::strlen(record.Destination()) <= 259);
-            if (!EDoubleByte) {
-                REQUIRE_FALSE(Holds(name, "[]\"\r\n"));
-                REQUIRE_FALSE(Holds(record.Source(), "\"\r\n"));
-                REQUIRE_FALSE(Holds(record.Destination(), "\"\r\n"));
+            for (const char* value : {name, list.RecordAt(n).Source(), list.RecordAt(n).Destination()}) {
+                REQUIRE(std::strlen(value) <= 259);
+                if (!EDoubleByte)
+                    REQUIRE_FALSE(Holds(value, value == name ? "[]\"\r\n" : "\"\r\n"));
             }
         }
         std::string once = FormatSetFile(list);
@@ -142,18 +150,16 @@ TEST_CASE("random set files: every value fits its field and a second save settle
         REQUIRE(Resaved(twice) == twice);
         if (!EDoubleByte)
             REQUIRE(twice == once);
-    }
+    });
 }
 
 TEST_CASE("random set lines: values are cleaned inside their line and fit their fields")
 {
-    Random random(7);
-    for (int i = 0; i < 20000; ++i) {
+    ForEachInput(7, 20000, [](Random& random) {
         FlagScope doubleByte(EDoubleByte, static_cast<int>(random.Below(2)));
         static const char* const keys[] = {"", "[", "SRC=", "dst=", "DELETE=", "FORCE=", "DOSTIME=", "EXCLUDEOBJ="};
         std::string line = std::string(random.Pick(keys)) + Noise(random, random.OneIn(8) ? 600 : 40, "[]\"\r\n =Yy");
         std::size_t visible = std::strlen(line.c_str());
-        INFO("iteration ", i);
 
         std::unique_ptr<char[]> value = Exact(line);
         SetValueKind kind = random.OneIn(2) ? SetValueKind::Name : SetValueKind::Folder;
@@ -168,18 +174,17 @@ TEST_CASE("random set lines: values are cleaned inside their line and fit their 
         std::unique_ptr<char[]> parsed = Exact(line);
         CurrentSet current;
         int fitted = ParseSetLine(parsed.get(), current);
-        REQUIRE(Terminated(current.name));
-        REQUIRE(Terminated(current.source));
-        REQUIRE(Terminated(current.destination));
+        // Each field ends within its own bytes.
+        for (const char* field : {current.name, current.source, current.destination})
+            REQUIRE(std::memchr(field, '\0', CurrentSet::TextSize) != nullptr);
         REQUIRE((fitted == 0 || fitted == 1));
         for (int flag : {current.deleteFlag, current.dosTimeFlag, current.forceFlag, current.excludeObjectFlag})
             REQUIRE((flag == 0 || flag == 1));
-    }
+    });
 }
 
 TEST_CASE("random command lines: arguments lie inside the text and lose only blanks and quotes")
 {
-    Random random(99);
     auto strip = [](const char* text) {
         std::string kept;
         for (const char* p = text; *p; ++p) {
@@ -188,14 +193,14 @@ TEST_CASE("random command lines: arguments lie inside the text and lose only bla
         }
         return kept;
     };
-    for (int i = 0; i < 20000; ++i) {
+    ForEachInput(99, 20000, [&](Random& random) {
         std::string text = Noise(random, 80, " \t\"\" a\\");
         text = text.c_str();
         std::unique_ptr<char[]> buffer = Exact(text);
         int maxArgs = static_cast<int>(random.Below(8));
         std::unique_ptr<char*[]> args(new char*[static_cast<std::size_t>(maxArgs)]);
         int count = ECommandLine::Split(buffer.get(), args.get(), maxArgs);
-        INFO("iteration ", i, " text '", text, "'");
+        INFO("text '", text, "'");
         REQUIRE(count >= 0);
         REQUIRE(count <= maxArgs);
         std::string joined;
@@ -208,20 +213,18 @@ TEST_CASE("random command lines: arguments lie inside the text and lose only bla
         REQUIRE(all.compare(0, joined.size(), joined) == 0);
         if (count < maxArgs)
             REQUIRE(joined == all);
-    }
+    });
 }
 
 TEST_CASE("random long paths: cut, joined and shown without leaving their root")
 {
-    Random random(4242);
     static const wchar_t* const roots[] = {L"\\\\?\\D:\\", L"\\\\?\\UNC\\server\\share\\", L"\\\\?\\Volume{1}\\"};
     static const wchar_t pieces[] = {L'a', L'.', L' ', L'\\', L'\\', 0x00E9, 0x8868, 0xD83D, 0xDE00, L'~'};
-    for (int i = 0; i < 20000; ++i) {
+    ForEachInput(4242, 20000, [](Random& random) {
         std::wstring root = random.Pick(roots);
         std::wstring path = root;
         for (unsigned n = random.Below(random.OneIn(8) ? 700 : 40); n > 0; --n)
             path += random.Pick(pieces);
-        INFO("iteration ", i);
         REQUIRE(LongPath(path) == path);
         REQUIRE(RootLength(path) == root.size());
         std::wstring shown = ShownPath(path);
@@ -237,15 +240,14 @@ TEST_CASE("random long paths: cut, joined and shown without leaving their root")
         std::wstring name = LastName(path);
         REQUIRE(name.find(L'\\') == std::wstring::npos);
         REQUIRE(JoinName(path.substr(0, path.size() - name.size()), name) == path);
-    }
+    });
 }
 
 TEST_CASE("random attribute lists behave as a list of pairs")
 {
-    Random random(1234);
     static const unsigned keys[] = {EKey::Style, EKey::ExStyle, EKey::X, EKey::Y, EKey::Width, EKey::Height,
                                     EKey::HScroll, EKey::VScroll, EKey::TabStop, EKey::Sort, EKey::Text, 0, 999};
-    for (int round = 0; round < 300; ++round) {
+    ForEachInput(1234, 300, [](Random& random) {
         EAttributeList list;
         std::vector<std::pair<unsigned, EValue>> model;
         auto find = [&](unsigned key) -> std::pair<unsigned, EValue>* {
@@ -322,14 +324,13 @@ TEST_CASE("random attribute lists behave as a list of pairs")
                 REQUIRE(list.ValueAt(n) == model[static_cast<std::size_t>(n)].second);
             }
         }
-    }
+    });
 }
 
 TEST_CASE("random file times compare by their two-second steps")
 {
-    Random random(2);
     const std::uint64_t step = 2 * 10000000ULL;
-    for (int i = 0; i < 200000; ++i) {
+    ForEachInput(2, 200000, [&](Random& random) {
         std::uint64_t a = random.OneIn(4) ? random.Below(4) * step + random.Below(3) : random.Wide();
         std::uint64_t b = random.OneIn(2) ? a + random.Below(static_cast<unsigned>(3 * step)) : random.Wide();
         if (random.OneIn(2))
@@ -344,13 +345,12 @@ TEST_CASE("random file times compare by their two-second steps")
         std::uint64_t apart = a > b ? a - b : b - a;
         if (apart >= step)
             REQUIRE(forward != 0);
-    }
+    });
 }
 
 TEST_CASE("random edits of the set list keep the name box in step")
 {
-    Random random(555);
-    for (int round = 0; round < 1000; ++round) {
+    ForEachInput(555, 1000, [](Random& random) {
         FlagScope japanese(EJapanese, static_cast<int>(random.Below(2)));
         FakeSetListView view;
         SetList list(&view);
@@ -391,12 +391,8 @@ TEST_CASE("random edits of the set list keep the name box in step")
                     list.Clear();
                 break;
             }
-            INFO("round ", round, " step ", step);
-            REQUIRE(view.names.size() == static_cast<std::size_t>(list.Count()));
-            for (int n = 0; n < list.Count(); ++n) {
-                REQUIRE(view.names[static_cast<std::size_t>(n)] == list.NameAt(n));
-                REQUIRE(std::strlen(list.RecordAt(n).Source()) <= 259);
-            }
+            INFO("step ", step);
+            CheckInStep(view, list);
         }
-    }
+    });
 }

@@ -82,6 +82,7 @@ std::string TrashFiles()
         return std::string();
     std::string path = std::string("Z:") + home;
     std::replace(path.begin(), path.end(), '/', '\\');
+    // Wine looks for it at a process's first recycling.
     MakeFolder(path);
     return path + "\\Trash\\files\\";
 }
@@ -128,11 +129,6 @@ SmallDisk::SmallDisk(const std::string& folder, const std::string& size)
     : unixFolder(UnixPath(folder)), mounted(false)
 {
     mounted = !unixFolder.empty() && RunUnixShell("mount -t tmpfs -o size=" + size + " tmpfs '" + unixFolder + "'");
-}
-
-bool SmallDisk::Possible()
-{
-    return RunUnixShell("test \"$(id -u)\" = 0");
 }
 
 bool SmallDisk::MakeReadOnly()

@@ -30,13 +30,10 @@ unsigned long FileAttributes(const std::string& path);
 
 // The Linux path Wine maps a Windows path to.
 std::string UnixPath(const std::string& windowsPath);
-// The folder of the trash that Wine's Recycle Bin moves files into, with its
-// trailing separator: below $XDG_DATA_HOME, which the tests point into the
-// build folder. Made if missing, since Wine looks for it at a process's
-// first recycling; empty when XDG_DATA_HOME is not a Linux path.
+// The folder Wine's Recycle Bin moves files into (below $XDG_DATA_HOME),
+// with its trailing separator; empty when that is not a Linux path.
 std::string TrashFiles();
-// A tag for names put in the trash: process ids come again with each new
-// server, and a name the trash holds already, or its record, makes Wine
+// A tag for names put in the trash, where a name taken already makes Wine
 // pick another.
 std::string TrashTag();
 // Removes what the trash holds under names starting with prefix, and their
@@ -70,9 +67,6 @@ public:
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
     bool Mounted() const { return mounted; }
-    // Whether the Linux side runs as root. A case named "... (needs root)"
-    // returns early without it; with it, a mount that fails fails the case.
-    static bool Possible();
     // Remounts it read-only: from then on nothing there can be written,
     // created or removed, not even by root.
     bool MakeReadOnly();
