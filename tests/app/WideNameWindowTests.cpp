@@ -12,18 +12,6 @@
 #include "TreeBuilder.h"
 #include "TreeSnapshot.h"
 
-namespace {
-
-std::vector<std::string> Keys(const TreeSnapshot& tree)
-{
-    std::vector<std::string> keys;
-    for (const auto& entry : tree)
-        keys.push_back(entry.first);
-    return keys;
-}
-
-}
-
 TEST_CASE("main window: names outside the code page and a deep branch sync both ways and are pruned (both languages)")
 {
     // Names the system's code page cannot show, and in a Japanese system
@@ -38,16 +26,15 @@ TEST_CASE("main window: names outside the code page and a deep branch sync both 
         deep += std::wstring(100, letter) + L"\\";
     names.push_back(deep + L"leaf.txt");
 
-    TempFolder trees;
-    std::string source = trees / "src";
-    std::string destination = trees / "dst";
-    std::string empty = trees / "empty";
+    MainWindowFixture f;
+    const std::string& source = f.source;
+    const std::string& destination = f.destination;
+    std::string empty = f.trees / "empty";
     MakeFolder(empty);
     MakeFolder(destination);
     const char* flags = "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n";
     // The last set of the file comes first.
-    MainWindowFixture f(SetText("Empty", empty, destination, flags) + SetText("Names", source, destination, flags));
-    f.Open();
+    f.Open(SetText("Empty", empty, destination, flags) + SetText("Names", source, destination, flags));
     for (const std::wstring& name : names)
         REQUIRE(MakeFileW(LongForm(source) + L"\\" + name, "down", TicksOf(2022, 1, 1)));
 
@@ -56,8 +43,9 @@ TEST_CASE("main window: names outside the code page and a deep branch sync both 
     // The success report, and nothing else.
     CHECK(down.Captions().size() == 1);
     CHECK(down.unexpected == 0);
-    CHECK(Keys(Snapshot(destination)) == Keys(Snapshot(source)));
+    // Every file there is its source's copy, and none is missing.
     CHECK(FilesUnlikeSource(Snapshot(source), Snapshot(destination)).empty());
+    CHECK(Snapshot(destination).size() == Snapshot(source).size());
     CHECK(f.CountRows("copy") == static_cast<int>(names.size()));
 
     // Newer on the destination side: UP brings them back.
