@@ -125,25 +125,6 @@ TEST_CASE("set file: the reader survives any file")
     {
         CHECK(ReadSetFile(list, (folder / "none.ini").c_str(), &complete) == 0);
     }
-    SUBCASE("binary garbage with NUL bytes")
-    {
-        EDoubleByte = 1;
-        std::string garbage;
-        unsigned seed = 12345;
-        for (int i = 0; i < 300000; ++i) {
-            seed = seed * 1103515245 + 12345;
-            unsigned char c = static_cast<unsigned char>(seed >> 16);
-            garbage += i % 97 == 0 ? '[' : i % 89 == 0 ? '\n' : static_cast<char>(c);
-        }
-        REQUIRE(WriteWholeFile(path, garbage));
-        CHECK(ReadSetFile(list, path.c_str(), &complete) == 1);
-        CHECK(list.Count() > 0);
-        for (int i = 0; i < list.Count(); ++i) {
-            CHECK(std::strlen(list.NameAt(i)) <= 259);
-            CHECK(std::strlen(list.RecordAt(i).Source()) <= 259);
-        }
-        EDoubleByte = 0;
-    }
     SUBCASE("a device name, alone or with a folder and an extension")
     {
         // Reading CON would wait for the console; writing NUL loses the sets.
