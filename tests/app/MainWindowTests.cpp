@@ -39,6 +39,7 @@ const char SuccessCaption[] = "Result of fodler update";
 const char ReplaceCaption[] = "Confirm File Replace";
 const char DeleteCaption[] = "Confirm File Delete";
 const char GuardCaption[] = "Confirm mass deletion";
+const char PermanentCaption[] = "Confirm permanent deletion";
 
 // A text as the window shows it in the language of this process.
 std::string Caption(const char* english, const char* japanese)
@@ -265,50 +266,52 @@ TEST_CASE("main window: closing during a run saves once and leaves the window al
 TEST_CASE("main window: a question ended by a close, its own end or the session's end is Cancel")
 {
     enum Ending { CloseRequest, DialogDestroyed, SessionEnds };
-    struct Case {
-        const char* caption;
-        Ending ending;
-    } cases[] = {{ReplaceCaption, CloseRequest}, {ReplaceCaption, DialogDestroyed}, {ReplaceCaption, SessionEnds},
-                 {DeleteCaption, CloseRequest},  {DeleteCaption, DialogDestroyed},  {DeleteCaption, SessionEnds},
-                 {GuardCaption, CloseRequest},   {GuardCaption, DialogDestroyed},   {GuardCaption, SessionEnds}};
-    for (const Case& c : cases) {
-        std::string caption = c.caption;
-        CAPTURE(caption);
-        CAPTURE(c.ending);
-        MainWindowFixture f;
-        MakeFolder(f.source);
-        // An older file to replace, or an orphan to delete; an empty source
-        // has the deletion guard ask first.
-        if (caption == ReplaceCaption)
-            MakeFile(f.source + "\\notes.txt", "new", TicksOf(2024, 1, 1));
-        if (caption != GuardCaption) {
-            MakeFile(f.source + "\\same.txt", "s", TicksOf(2021, 1, 1));
-            MakeFile(f.destination + "\\same.txt", "s", TicksOf(2021, 1, 1));
-        }
-        MakeFile(f.destination + "\\notes.txt", "the user's", TicksOf(2020, 1, 1));
-        TreeSnapshot before = Snapshot(f.destination);
-        f.Open(SetText("Ask", f.source, f.destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
+    for (std::string caption : {ReplaceCaption, DeleteCaption, GuardCaption, PermanentCaption})
+        for (Ending ending : {CloseRequest, DialogDestroyed, SessionEnds}) {
+            CAPTURE(caption);
+            CAPTURE(ending);
+            MainWindowFixture f;
+            MakeFolder(f.source);
+            // An older file to replace, or an orphan to delete: one the
+            // Recycle Bin refuses (a trailing dot) is asked about again before
+            // it goes for good. An empty source has the deletion guard ask.
+            bool permanent = caption == PermanentCaption;
+            if (caption == ReplaceCaption)
+                MakeFile(f.source + "\\notes.txt", "new", TicksOf(2024, 1, 1));
+            if (caption != GuardCaption) {
+                MakeFile(f.source + "\\same.txt", "s", TicksOf(2021, 1, 1));
+                MakeFile(f.destination + "\\same.txt", "s", TicksOf(2021, 1, 1));
+            }
+            REQUIRE(MakeFileW(LongForm(f.destination) + (permanent ? L"\\notes." : L"\\notes.txt"), "the user's",
+                              TicksOf(2020, 1, 1)));
+            TreeSnapshot before = Snapshot(f.destination);
+            f.Open(SetText("Ask", f.source, f.destination,
+                           permanent ? "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"
+                                     : "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n"));
 
-        S script({[&](HWND dialog) {
-            if (c.ending == CloseRequest)
-                PostMessageA(f.handle, WM_CLOSE, 0, 0);
-            else if (c.ending == DialogDestroyed)
-                DestroyWindow(dialog);
-            else
-                SendMessageA(f.handle, WM_ENDSESSION, TRUE, 0);
-            // A Yes after the session's end comes too late to count.
-            return c.ending != SessionEnds || S::Press(IDYES)(dialog);
-        }});
-        f.Click(f.window->DownButton());
-        CHECK(script.Captions() == Texts{caption});
-        CHECK(Changes(before, Snapshot(f.destination)).empty());
-        CHECK(!f.window->Runs().Running());
-        CHECK(IsWindow(f.handle) == (c.ending != CloseRequest));
-        if (c.ending == DialogDestroyed)
-            CHECK(f.Enabled(f.window->DownButton()));
-        f.Close();
-        CHECK(f.quit);
-    }
+            S script({[&](HWND dialog) {
+                if (ending == CloseRequest)
+                    PostMessageA(f.handle, WM_CLOSE, 0, 0);
+                else if (ending == DialogDestroyed)
+                    DestroyWindow(dialog);
+                else
+                    SendMessageA(f.handle, WM_ENDSESSION, TRUE, 0);
+                // A Yes after the session's end comes too late to count.
+                return ending != SessionEnds || S::Press(IDYES)(dialog);
+            }});
+            f.Click(f.window->DownButton());
+            // Cancel on keeping a file the bin refused is its No: the run
+            // goes on without it to its report.
+            bool goesOn = permanent && ending == DialogDestroyed;
+            CHECK(script.Captions() == (goesOn ? Texts{caption, SuccessCaption} : Texts{caption}));
+            CHECK(Changes(before, Snapshot(f.destination)).empty());
+            CHECK(!f.window->Runs().Running());
+            CHECK(IsWindow(f.handle) == (ending != CloseRequest));
+            if (ending == DialogDestroyed)
+                CHECK(f.Enabled(f.window->DownButton()));
+            f.Close();
+            CHECK(f.quit);
+        }
 }
 
 TEST_CASE("main window: the name box, its keys and edits kept at close")
