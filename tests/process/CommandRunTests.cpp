@@ -187,7 +187,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and n
     WriteSet("Nightly", true, true);
     MakeFile(src + "\\a.txt", "a");
     struct Case {
-        const wchar_t* arguments;
+        std::wstring arguments;
         DWORD code;
         std::string says;
     };
@@ -195,18 +195,13 @@ TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and n
     for (const Case& c : {Case{L"/run", 2, "usage: "}, Case{L"/bogus", 2, "usage: "},
                           Case{L"/run Nightly /fast", 2, "usage: "}, Case{L"/run Nightly /run Other", 2, "usage: "},
                           Case{L"/?", 0, "usage: "},
-                          Case{L"/run Weekly", 2, Said("There is no set 'Weekly' in ", u8"'Weekly' という設定は")},
+                          Case{L"/run Weekly" + ini, 2, Said("There is no set 'Weekly' in ", u8"'Weekly' という設定は")},
                           Case{L"/run Nightly /ini C:\\no\\such.ini", 2,
                                Said("Can't read the set file 'C:\\no\\such.ini'", u8"設定ﾌｧｲﾙ 'C:\\no\\such.ini' を読めません")},
-                          Case{L"/run Nightly /log C:\\no\\such\\run.log", 2,
+                          Case{L"/run Nightly /log C:\\no\\such\\run.log" + ini, 2,
                                Said("Can't open the log file", u8"ﾛｸﾞ ﾌｧｲﾙ 'C:\\no\\such\\run.log' を開けません")}}) {
-        std::wstring arguments = c.arguments;
-        if (arguments.find(L"Weekly") != std::wstring::npos)
-            arguments += ini;
-        if (arguments.find(L"/log") != std::wstring::npos)
-            arguments += ini;
-        CAPTURE(Utf8Text(arguments));
-        Outcome run = Run(arguments);
+        CAPTURE(Utf8Text(c.arguments));
+        Outcome run = Run(c.arguments);
         CHECK(run.code == c.code);
         CHECK(Has(run.output, c.says));
         CHECK_FALSE(PathExists(dst + "\\a.txt"));
