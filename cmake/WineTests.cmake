@@ -2,8 +2,9 @@
 # from cmake/wine-env.sh. One setup fixture starts the prefix's persistent
 # server and boots it. The 32-bit programs come from the i686 build beside
 # this one.
-set(OMBREL_WINE sh ${PROJECT_SOURCE_DIR}/cmake/wine.sh)
-set(OMBREL_I686_BIN ${CMAKE_BINARY_DIR}/../i686/bin)
+# Global, so that folders beside tests/ (bench/) register tests the same way.
+set(OMBREL_WINE sh ${PROJECT_SOURCE_DIR}/cmake/wine.sh CACHE INTERNAL "")
+set(OMBREL_I686_BIN ${CMAKE_BINARY_DIR}/../i686/bin CACHE INTERNAL "")
 
 add_test(NAME wine_start COMMAND ${OMBREL_WINE} start)
 add_test(NAME wine_stop COMMAND ${OMBREL_WINE} stop)

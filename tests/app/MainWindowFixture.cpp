@@ -49,6 +49,14 @@ MainWindowFixture::MainWindowFixture(const std::string& setFileText) : applicati
     }
 }
 
+void MainWindowFixture::Open(const std::string& setFileText)
+{
+    setFile = folder / "sets.ini";
+    WriteWholeFile(setFile, setFileText);
+    RememberSetFile(setFile);
+    Open();
+}
+
 MainWindowFixture::~MainWindowFixture()
 {
     // A test that stopped early leaves the window open: whatever closing

@@ -24,6 +24,8 @@ struct MainWindowFixture {
     ~MainWindowFixture();
 
     void Open();
+    // Writes the set file and remembers it as the program's, then opens.
+    void Open(const std::string& setFileText);
     // Dispatches what is queued; a quit message is noted, not dispatched.
     void Pump();
     // What the mouse does to a button: press and release inside, then the
@@ -51,6 +53,10 @@ struct MainWindowFixture {
     EApplication application;
     TempFolder folder;
     std::string setFile;
+    // Folders for a run, apart from the set file's.
+    TempFolder trees;
+    std::string source = trees / "src";
+    std::string destination = trees / "dst";
     EAttributeList list;
     std::unique_ptr<MainWindow> window;
     HWND handle = nullptr;

@@ -215,10 +215,9 @@ TEST_CASE("set actions: Save As and Open refuse a name the code page cannot show
 
 TEST_CASE("set actions: from the click on DOWN the set-list commands wait, a queued Del included")
 {
-    TempFolder trees;
-    MakeFile(trees / "src\\a.txt", "a");
-    MainWindowFixture f(SetText("Other", "C:\\o", "D:\\o") + SetText("Run", trees / "src", trees / "dst"));
-    f.Open();
+    MainWindowFixture f;
+    MakeFile(f.source + "\\a.txt", "a");
+    f.Open(SetText("Other", "C:\\o", "D:\\o") + SetText("Run", f.source, f.destination));
     // While "Confirm destination folder" is open, Del and New are clicked
     // and dispatched by the question's own loop; then No.
     bool posted = false;
@@ -234,7 +233,7 @@ TEST_CASE("set actions: from the click on DOWN the set-list commands wait, a que
     f.Click(f.window->DownButton());
     CHECK(script.Finished());
     CHECK(f.Names() == Texts{"Run", "Other"});
-    CHECK(!PathExists(trees / "dst"));
+    CHECK(!PathExists(f.destination));
     // Afterwards they work again.
     S remove({S::Press(IDYES)});
     f.Click(f.window->DeleteButton());

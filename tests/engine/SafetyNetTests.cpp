@@ -161,8 +161,6 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
 
 TEST_CASE("with the Recycle Bin on, a disk the bin refuses asks once before deleting for good (needs root)")
 {
-    if (!RunningAsRoot())
-        return;
     // A disk of its own, away from the trash. No keeps everything.
     for (int answer : {IDNO, IDYES}) {
         CAPTURE(answer);

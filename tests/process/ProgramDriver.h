@@ -11,8 +11,8 @@
 // outside its process (DialogScript answers dialogs of this process).
 
 struct WindowSearch {
-    DWORD process;   // 0: any process
-    const char* className;
+    DWORD process;           // 0: any process
+    const char* className;   // nullptr: any class
     HWND found;
     int count;
 };
@@ -24,7 +24,8 @@ inline BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
     GetWindowThreadProcessId(window, &process);
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
-    if ((search->process && process != search->process) || lstrcmpA(name, search->className) != 0)
+    if ((search->process && process != search->process) ||
+        (search->className && lstrcmpA(name, search->className) != 0))
         return TRUE;
     search->count++;
     if (!search->found && IsWindowVisible(window))

@@ -18,15 +18,23 @@ namespace {
 const char OneSet[] = "[Photos]\r\nSRC=\"C:\\photos\"\r\nDST=\"D:\\backup\"\r\n"
                       "DELETE=Y\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=Y\r\n\r\n";
 
-}
-
-TEST_CASE("program: a second start brings the first window forward and ends")
-{
+// What a former session leaves: one set in a file the settings name.
+struct RememberedSets {
     CleanProgramSettings settings;
     TempFolder folder;
     std::string sets = folder / "sets.ini";
-    WriteWholeFile(sets, OneSet);
-    RememberSetFile(sets);
+
+    RememberedSets()
+    {
+        WriteWholeFile(sets, OneSet);
+        RememberSetFile(sets);
+    }
+};
+
+}
+
+TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first window forward and ends")
+{
     REQUIRE(CountWindowsOfClass("Ombrel") == 0);
     Program first;
     HWND window = first.Window();
@@ -57,36 +65,38 @@ LRESULT CALLBACK PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 TEST_CASE("program: a start that finds the instance held waits for its window, or takes over when it ends")
 {
     // This process plays a first start that owns the mutex and is still on
-    // its way to its window; then it shows one, or ends without.
+    // its way to its window; then it shows one, or ends without. A mutex
+    // nobody owns stops no start.
+    enum First { Shows, Ends, OwnsNothing };
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = PlainProcedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "Ombrel";
     RegisterClassA(&windowClass);
-    for (bool firstShows : {true, false}) {
-        INFO(firstShows);
-        CleanProgramSettings settings;
-        TempFolder folder;
-        std::string sets = folder / "sets.ini";
-        WriteWholeFile(sets, OneSet);
-        RememberSetFile(sets);
-        HANDLE mutex = CreateMutexA(nullptr, TRUE, "Ombrel");
+    for (First first : {Shows, Ends, OwnsNothing}) {
+        CAPTURE(first);
+        RememberedSets remembered;
+        HANDLE mutex = CreateMutexA(nullptr, first != OwnsNothing, "Ombrel");
         REQUIRE(GetLastError() != ERROR_ALREADY_EXISTS);
         Program second;
         REQUIRE(second.process.Started());
+        if (first == OwnsNothing) {
+            CHECK(second.Window() != nullptr);
+            CHECK(second.process.ExitCode() == STILL_ACTIVE);
+            CHECK(second.Close());
+            CloseHandle(mutex);
+            continue;
+        }
         CHECK_FALSE(WaitUntil([&] { return FindTopLevelWindow(second.process.Id(), "Ombrel") != nullptr; }, 1500));
-        HWND first = nullptr;
-        if (firstShows)
-            first = CreateWindowExA(0, "Ombrel", "first", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
-        else
-            ReleaseMutex(mutex);
-        if (firstShows) {
+        if (first == Shows) {
+            HWND shown = CreateWindowExA(0, "Ombrel", "first", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
             CHECK(second.process.Wait(10000));
-            CHECK(WaitUntil([&] { return GetForegroundWindow() == first; }, 5000));
+            CHECK(WaitUntil([&] { return GetForegroundWindow() == shown; }, 5000));
             CHECK(CountWindowsOfClass("Ombrel") == 1);
-            DestroyWindow(first);
+            DestroyWindow(shown);
         } else {
+            ReleaseMutex(mutex);
             CHECK(second.Window() != nullptr);
             CHECK(second.Close());
         }
@@ -95,29 +105,9 @@ TEST_CASE("program: a start that finds the instance held waits for its window, o
     UnregisterClassA("Ombrel", GetModuleHandleA(nullptr));
 }
 
-TEST_CASE("program: the mutex alone does not stop a start")
+TEST_CASE_FIXTURE(RememberedSets, "program: closed while minimised, it keeps an unchanged set file and starts on screen next time")
 {
-    CleanProgramSettings settings;
-    TempFolder folder;
-    RememberSetFile(folder / "sets.ini");
-    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Ombrel");
-    REQUIRE(mutex != nullptr);
-    Program program;
-    CHECK(program.Window() != nullptr);
-    CHECK(program.process.ExitCode() == STILL_ACTIVE);
-    CHECK(program.Close());
-    CloseHandle(mutex);
-}
-
-TEST_CASE("program: closed while minimised, it keeps an unchanged set file and starts on screen next time")
-{
-    CleanProgramSettings settings;
-    TempFolder folder;
-    std::string sets = folder / "sets.ini";
-    WriteWholeFile(sets, OneSet);
     SetWriteTicks(sets, TicksOf(2019, 5, 1));
-    RememberSetFile(sets);
     {
         Program program;
         HWND window = program.Window();

@@ -35,13 +35,14 @@ std::vector<TestSet> Three()
 
 }
 
-TEST_CASE("set file: written bytes are exact and read back to the same list")
+TEST_CASE("set file: written bytes are exact and read back to the same list (both languages)")
 {
     struct Case {
         const char* label;
         int doubleByte;
         std::vector<TestSet> sets;
         std::string expected;
+        const char* file = "sets.ini";
     } cases[] = {
         {"empty list", 0, {}, ""},
         {"last entry first", 0, Three(), ThreeSets},
@@ -56,12 +57,17 @@ TEST_CASE("set file: written bytes are exact and read back to the same list")
         {"long-vowel mark", 1, {{"\x83\x81\x81\x5b\x83\x8b", "C:\\\x81\x5b", "", 0, 0, 0, 0}},
          "[\x83\x81\x81\x5b\x83\x8b]\r\nSRC=\"C:\\\x81\x5b\"\r\nDST=\"\"\r\n"
          "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n"},
+        // Myソフト.ini: a file name whose second byte is a backslash, which
+        // only a Japanese code page has.
+        {"Shift-JIS file name", 1, Three(), ThreeSets, "My\x83\x5c\x83\x74\x83\x67.ini"},
     };
     TempFolder folder;
     for (const Case& c : cases) {
         INFO(c.label);
+        if (c.file != std::string("sets.ini") && GetACP() != 932)
+            continue;
         FlagScope flag(EDoubleByte, c.doubleByte);
-        std::string path = folder / "sets.ini";
+        std::string path = folder / c.file;
         DeleteFileA(path.c_str());
         SetList list;
         FillList(list, c.sets);
@@ -118,25 +124,6 @@ TEST_CASE("set file: the reader survives any file")
     SUBCASE("missing")
     {
         CHECK(ReadSetFile(list, (folder / "none.ini").c_str(), &complete) == 0);
-    }
-    SUBCASE("binary garbage with NUL bytes")
-    {
-        EDoubleByte = 1;
-        std::string garbage;
-        unsigned seed = 12345;
-        for (int i = 0; i < 300000; ++i) {
-            seed = seed * 1103515245 + 12345;
-            unsigned char c = static_cast<unsigned char>(seed >> 16);
-            garbage += i % 97 == 0 ? '[' : i % 89 == 0 ? '\n' : static_cast<char>(c);
-        }
-        REQUIRE(WriteWholeFile(path, garbage));
-        CHECK(ReadSetFile(list, path.c_str(), &complete) == 1);
-        CHECK(list.Count() > 0);
-        for (int i = 0; i < list.Count(); ++i) {
-            CHECK(std::strlen(list.NameAt(i)) <= 259);
-            CHECK(std::strlen(list.RecordAt(i).Source()) <= 259);
-        }
-        EDoubleByte = 0;
     }
     SUBCASE("a device name, alone or with a folder and an extension")
     {
@@ -222,24 +209,6 @@ TEST_CASE("set file: incomplete files are kept as .bak before they are replaced"
             CHECK(ReadWholeFile(path) == FormatSetFile(list));
         }
     }
-}
-
-// Runs from the Japanese-mode registration only: an English code page has no
-// such name.
-TEST_CASE("set file: saved under a name whose second byte is a backslash (Japanese system)")
-{
-    REQUIRE(GetACP() == 932);
-    FlagScope on(EDoubleByte, 1);
-    TempFolder folder;
-    std::string path = folder / "My\x83\x5c\x83\x74\x83\x67.ini";   // Myソフト.ini
-    SetList list;
-    FillList(list, Three());
-    CHECK(WriteSetFile(list, path.c_str()) == 1);
-    CHECK(ReadWholeFile(path) == ThreeSets);
-    SetList read;
-    int complete = 0;
-    CHECK(ReadSetFile(read, path.c_str(), &complete) == 1);
-    CHECK(complete == 1);
 }
 
 TEST_CASE("set file: a backup is never replaced by other bytes; the next free name takes them")
@@ -342,8 +311,6 @@ TEST_CASE("set file: a write into a full file system keeps the old file and answ
         std::string folder = temp / "disk";
         MakeFolder(folder);
         SmallDisk disk(folder, "64k");
-        if (!disk.Mounted() && !RunningAsRoot())
-            return;
         REQUIRE(disk.Mounted());
         std::string path = folder + "\\sets.ini";
         if (c.ours) {

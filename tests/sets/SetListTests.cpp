@@ -31,12 +31,6 @@ void Fill(SetList& list, FakeSetListView& view, const std::vector<std::string>& 
     list.SelectTop();
 }
 
-// The name box must always mirror the list.
-void CheckMirror(const SetList& list, const FakeSetListView& view)
-{
-    CHECK(view.names == Names(list));
-}
-
 }
 
 TEST_CASE("set list: equal names stay distinct sets; indices past the end are harmless")
@@ -58,9 +52,10 @@ TEST_CASE("set list: equal names stay distinct sets; indices past the end are ha
     CHECK(list.Count() == 3);
     list.LoadSetAt(7);
     CHECK(std::string(list.Current().name) == "New set");
-    CheckMirror(list, view);
+    // The name box mirrors the list.
+    CHECK(view.names == Names(list));
 
     list.Clear();
     CHECK(list.Count() == 0);
-    CheckMirror(list, view);
+    CHECK(view.names.empty());
 }

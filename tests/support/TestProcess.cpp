@@ -1,7 +1,5 @@
 #include "TestProcess.h"
 
-#include "TreeBuilder.h"
-
 #include <cstring>
 #include <vector>
 
@@ -157,10 +155,4 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes)
     BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == bytes.size();
-}
-
-bool RunningAsRoot()
-{
-    static const bool root = RunUnixShell("[ $(id -u) -eq 0 ]");
-    return root;
 }

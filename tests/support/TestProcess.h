@@ -42,11 +42,6 @@ DWORD RunToEnd(const std::string& commandLine, DWORD timeoutMs = 30000, const st
 // time is up; returns its last value.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
-// Whether the Wine server runs as Linux root, which mounting a SmallDisk
-// needs: a case that needs root skips without it and fails when the mount
-// fails with it.
-bool RunningAsRoot();
-
 // Reads a whole file; empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
