@@ -1,5 +1,4 @@
 #include "BoxRecorder.h"
-#include "EApplication.h"
 #include "EFlags.h"
 #include "BoxErrors.h"
 #include "FileActions.h"
@@ -163,46 +162,4 @@ TEST_CASE("deleting trees: hidden and read-only files go, recycle folders stay, 
     CHECK(IsFolderPath(temp / "empty outside"));
     CHECK(DeleteTree(errors, W(temp / "l\\link2")) == removable);
     CHECK(IsFolderPath(temp / "empty outside"));
-}
-
-namespace {
-
-int dispatched;
-
-LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_APP)
-        ++dispatched;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-}
-
-TEST_CASE("pumping dispatches one waiting message per call and still sees a late one")
-{
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = CountingProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "OmbrelPumpProbe";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("OmbrelPumpProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    REQUIRE(window);
-    PostMessageA(window, WM_APP, 0, 0);
-    PostMessageA(window, WM_APP, 0, 0);
-    EApplication::PumpOneMessage();
-    CHECK(dispatched == 1);
-    EApplication::PumpOneMessage();
-    CHECK(dispatched == 2);
-    // After a look at an empty queue the next looks wait a little, but a
-    // message posted now is taken by a later call. (WaitUntil would pump by
-    // itself, so this polls by hand.)
-    EApplication::PumpOneMessage();
-    PostMessageA(window, WM_APP, 0, 0);
-    DWORD start = GetTickCount();
-    while (dispatched < 3 && GetTickCount() - start < 5000) {
-        EApplication::PumpOneMessage();
-        Sleep(1);
-    }
-    CHECK(dispatched == 3);
-    DestroyWindow(window);
 }
