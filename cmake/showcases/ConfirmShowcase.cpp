@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "EApplication.h"
 #include "EConfirmDialog.h"
@@ -17,12 +18,19 @@ namespace {
 
 class Showcase : public EObject {
 public:
-    explicit Showcase(const char* marker) : marker(marker) {}
+    Showcase(const char* marker, bool replace) : marker(marker), replace(replace) {}
 
     LRESULT OnInit(EEvent& event)
     {
         dialog = reinterpret_cast<EDialog*>(event.parameter);
         HWND window = dialog->Handle();
+        dialog->AddMessageHandler(WM_SHOWWINDOW, this, &Showcase::OnShow);
+        dialog->AddMessageHandler(WM_APP, this, &Showcase::OnShown);
+        dialog->AddMessageHandler(WM_TIMER, this, &Showcase::OnTimer);
+        // The success report of a run with nothing skipped shows its
+        // template alone.
+        if (!replace)
+            return 0;
         if (EJapanese) {
             SetDlgItemTextA(window, IDC_CONFIRM_TEXT, "このフォルダには既に 'report.txt' という名前のファイルがあります。");
             SetDlgItemTextA(window, IDC_EXISTING_TEXT, "12.0KB (12288 bytes)\n更新日時: 2026/12/01 10:15:00");
@@ -34,9 +42,6 @@ public:
         }
         dialog->SetItemIcon(IDC_EXISTING_ICON, IDI_OMBREL);
         dialog->SetItemIcon(IDC_NEW_ICON, IDI_OMBREL);
-        dialog->AddMessageHandler(WM_SHOWWINDOW, this, &Showcase::OnShow);
-        dialog->AddMessageHandler(WM_APP, this, &Showcase::OnShown);
-        dialog->AddMessageHandler(WM_TIMER, this, &Showcase::OnTimer);
         return 0;
     }
 
@@ -64,6 +69,7 @@ public:
 
 private:
     const char* marker;
+    bool replace;
     EDialog* dialog = nullptr;
 };
 
@@ -76,7 +82,7 @@ int app::main(int argc, char* argv[])
     EApplication application("ConfirmShowcase", argc, argv);
     char name[128];
     std::snprintf(name, sizeof name, "%s%s", argv[1], EJapanese ? "_J" : "_E");
-    Showcase showcase(argv[2]);
+    Showcase showcase(argv[2], std::strcmp(argv[1], "Success") != 0);
     EHandler init(&showcase, &Showcase::OnInit);
     EAttributeList list;
     list.Set(EKey::Template, name).Set(EKey::InitHandler, &init);
