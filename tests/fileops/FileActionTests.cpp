@@ -101,27 +101,6 @@ TEST_CASE("a copy onto a full disk keeps the old file and leaves nothing half-wr
     CHECK(FolderNames(disk) == std::vector<std::string>{"big.bin"});
 }
 
-TEST_CASE("folders are created level by level, and not over a file")
-{
-    TempFolder temp;
-    BoxRecorder boxes;
-    OperationCounts counts;
-    std::string deep = temp / "a\\b\\c";
-    CHECK(CreatePath(errors, W(deep), &counts) == 1);
-    CHECK(IsFolderPath(deep));
-    CHECK(counts.createdFolders == 3);
-    CHECK(CreatePath(errors, W(deep), &counts) == 1);
-    CHECK(counts.createdFolders == 3);
-    CHECK(CreatePath(errors, W(temp / "t\\u\\")) == 1);
-    CHECK(IsFolderPath(temp / "t\\u"));
-    MakeFile(temp / "file.txt", "x");
-    CHECK(CreatePath(errors, W(temp / "file.txt\\sub")) == 0);
-    CHECK(CreatePath(errors, W(temp / "file.txt")) == 0);
-    CHECK(CreatePath(errors, L"D:") == 0);
-    CHECK(ReadWholeFile(temp / "file.txt") == "x");
-    CHECK(boxes.boxes.empty());
-}
-
 TEST_CASE("deleting trees: hidden and read-only files go, recycle folders stay, links are not followed")
 {
     TempFolder temp;
