@@ -29,31 +29,6 @@ bool Commit(WorkAhead& work, WorkAhead::Ticket ticket, const std::string& source
 
 }
 
-TEST_CASE("listings taken from the helpers are what listing at once gives; a used ticket lists anew")
-{
-    TempFolder temp;
-    std::vector<WorkAhead::Ticket> tickets;
-    WorkAhead work(2);
-    for (unsigned folder = 0; folder < 6; ++folder) {
-        for (unsigned file = 0; file <= folder; ++file)
-            MakeFile(temp / ("d" + std::to_string(folder) + "\\f" + std::to_string(file) + ".txt"), "x");
-        tickets.push_back(work.ListLater(At(folder), LongForm(temp / ("d" + std::to_string(folder)))));
-    }
-    WorkAhead::Ticket missing = work.ListLater(At(6), LongForm(temp / "none"));
-    for (unsigned folder = 0; folder < 6; ++folder) {
-        FolderIndex ahead, now;
-        REQUIRE(work.TakeListing(tickets[folder], LongForm(temp / ("d" + std::to_string(folder))), &ahead) == FolderIndex::Listed);
-        REQUIRE(now.Read(LongForm(temp / ("d" + std::to_string(folder)))) == FolderIndex::Listed);
-        CHECK(ahead.Entries().size() == folder + 1);
-        for (std::size_t n = 0; n < now.Entries().size() && n < ahead.Entries().size(); ++n)
-            CHECK(ahead.Entries()[n].name == now.Entries()[n].name);
-    }
-    FolderIndex none, again;
-    CHECK(work.TakeListing(missing, LongForm(temp / "none"), &none) == FolderIndex::Missing);
-    CHECK(work.TakeListing(tickets[0], LongForm(temp / "d5"), &again) == FolderIndex::Listed);
-    CHECK(again.Entries().size() == 6);
-}
-
 TEST_CASE("copies started ahead and not taken leave no trace")
 {
     TempFolder temp;

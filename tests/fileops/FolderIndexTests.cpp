@@ -11,27 +11,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::wstring InvariantUpper(const std::wstring& text)
-{
-    wchar_t upper[MAX_PATH];
-    int length = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.c_str(), static_cast<int>(text.size()), upper,
-                              MAX_PATH);
-    return std::wstring(upper, static_cast<std::size_t>(length > 0 ? length : 0));
-}
-
-}
-
-TEST_CASE("folded names match the system's upper case for plain and accented names")
-{
-    std::wstring ascii;
-    for (wchar_t c = 0x20; c < 0x7F; ++c)
-        ascii += c;
-    CHECK(FoldedName(ascii) == InvariantUpper(ascii));
-    CHECK(FoldedName(L"\u00E9t\u00E9.txt") == L"\u00C9T\u00C9.TXT");
-}
-
 TEST_CASE("a listing matches names case-blind over the whole character set and keeps leftovers apart")
 {
     TempFolder temp;

@@ -57,16 +57,3 @@ TEST_CASE("a text longer than the box buffer is cut, never overrun")
     CHECK(text.size() == EMessageTextSize - 2);
     CHECK(static_cast<unsigned char>(text.back()) == 0x5C);
 }
-
-TEST_CASE("the reporter seam hands back the one installed before")
-{
-    BoxRecorder outer;
-    {
-        BoxRecorder inner;
-        ErrorBox(nullptr, "inner");
-        CHECK(inner.boxes.size() == 1);
-    }
-    ErrorBox(nullptr, "outer");
-    REQUIRE(outer.boxes.size() == 1);
-    CHECK(outer.LastText() == "outer");
-}

@@ -6,16 +6,11 @@
 
 #include <doctest/doctest.h>
 
-#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "DosTime.h"
-#include "EAttributeList.h"
 #include "ECommandLine.h"
 #include "EFlags.h"
 #include "FakeSetListView.h"
@@ -33,7 +28,6 @@ public:
     explicit Random(unsigned seed) : engine(seed) {}
     unsigned Below(unsigned bound) { return bound ? static_cast<unsigned>(engine() % bound) : 0; }
     bool OneIn(unsigned n) { return Below(n) == 0; }
-    std::uint64_t Wide() { return (static_cast<std::uint64_t>(engine()) << 32) | engine(); }
     template <class T, std::size_t N> const T& Pick(const T (&items)[N]) { return items[Below(N)]; }
 
 private:
@@ -240,111 +234,6 @@ TEST_CASE("random long paths: cut, joined and shown without leaving their root")
         std::wstring name = LastName(path);
         REQUIRE(name.find(L'\\') == std::wstring::npos);
         REQUIRE(JoinName(path.substr(0, path.size() - name.size()), name) == path);
-    });
-}
-
-TEST_CASE("random attribute lists behave as a list of pairs")
-{
-    static const unsigned keys[] = {EKey::Style, EKey::ExStyle, EKey::X, EKey::Y, EKey::Width, EKey::Height,
-                                    EKey::HScroll, EKey::VScroll, EKey::TabStop, EKey::Sort, EKey::Text, 0, 999};
-    ForEachInput(1234, 300, [](Random& random) {
-        EAttributeList list;
-        std::vector<std::pair<unsigned, EValue>> model;
-        auto find = [&](unsigned key) -> std::pair<unsigned, EValue>* {
-            for (auto& entry : model) {
-                if (entry.first == key)
-                    return &entry;
-            }
-            return nullptr;
-        };
-        auto merged = [](unsigned key) { return key == EKey::Style || key == EKey::ExStyle; };
-        // Set changes the first pair of its key; Add does so only for the
-        // styles, which it merges, and otherwise appends another pair.
-        auto set = [&](unsigned key, EValue value, bool add = false) {
-            auto* entry = find(key);
-            if (entry && (merged(key) || !add))
-                entry->second = merged(key) ? entry->second | value : value;
-            else if (model.size() < EAttributeList::Capacity)
-                model.push_back({key, value});
-        };
-        for (int step = 0; step < 200; ++step) {
-            unsigned key = random.Pick(keys);
-            EValue value = random.OneIn(3) ? static_cast<EValue>(random.Wide()) : random.Below(100);
-            switch (random.Below(7)) {
-            case 0:
-                list.Set(key, value);
-                set(key, value);
-                break;
-            case 1:
-                list.Add(key, value);
-                set(key, value, true);
-                break;
-            case 2:
-                if (random.OneIn(10)) {
-                    list.Clear();
-                    model.clear();
-                }
-                break;
-            case 3: {
-                unsigned h = random.Below(20);
-                unsigned v = random.Below(40);
-                list.ToPixels(h, v);
-                auto scaled = [&](unsigned k, unsigned unit, unsigned divisor) {
-                    auto* entry = find(k);
-                    std::uint32_t old = entry ? static_cast<std::uint32_t>(entry->second) : 0;
-                    set(k, static_cast<std::uint32_t>(old * unit) / divisor);
-                };
-                scaled(EKey::X, h, 4);
-                scaled(EKey::Y, v, 8);
-                scaled(EKey::Width, h, 4);
-                scaled(EKey::Height, v, 8);
-                break;
-            }
-            case 4: {
-                list.SetFlags(EViewFlags, EViewFlagCount);
-                for (int r = 0; r < EViewFlagCount; ++r) {
-                    auto* entry = find(EViewFlags[r].key);
-                    if (entry && entry->second)
-                        set(EKey::Style, EViewFlags[r].bits);
-                }
-                break;
-            }
-            default: {
-                EValue found = 1;
-                auto* entry = find(key);
-                REQUIRE(list.Find(key, &found) == (entry != nullptr));
-                REQUIRE(found == (entry ? entry->second : 0));
-                REQUIRE(list.Get(key) == (entry ? entry->second : 0));
-                break;
-            }
-            }
-            REQUIRE(list.Count() == static_cast<int>(model.size()));
-            for (int n = 0; n < list.Count(); ++n) {
-                REQUIRE(list.KeyAt(n) == model[static_cast<std::size_t>(n)].first);
-                REQUIRE(list.ValueAt(n) == model[static_cast<std::size_t>(n)].second);
-            }
-        }
-    });
-}
-
-TEST_CASE("random file times compare by their two-second steps")
-{
-    const std::uint64_t step = 2 * 10000000ULL;
-    ForEachInput(2, 200000, [&](Random& random) {
-        std::uint64_t a = random.OneIn(4) ? random.Below(4) * step + random.Below(3) : random.Wide();
-        std::uint64_t b = random.OneIn(2) ? a + random.Below(static_cast<unsigned>(3 * step)) : random.Wide();
-        if (random.OneIn(2))
-            std::swap(a, b);
-        int forward = CompareDosTicks(a, b);
-        INFO(a, " ", b);
-        REQUIRE(forward == -CompareDosTicks(b, a));
-        REQUIRE(CompareDosTicks(a, a) == 0);
-        REQUIRE((forward == -1 || forward == 0 || forward == 1));
-        if (a <= b)
-            REQUIRE(forward <= 0);
-        std::uint64_t apart = a > b ? a - b : b - a;
-        if (apart >= step)
-            REQUIRE(forward != 0);
     });
 }
 

@@ -103,20 +103,3 @@ TEST_CASE("set text: what the reader makes of loose, odd and cut bytes")
             CHECK(twice == once);
     }
 }
-
-TEST_CASE("set text: values of 259, 260 and 261 bytes")
-{
-    FlagScope singleByte(EDoubleByte, 0);
-    for (std::size_t length : {258u, 259u, 260u, 261u}) {
-        CAPTURE(length);
-        std::string value = "C:\\" + std::string(length - 3, 'v');
-        std::vector<TestSet> sets = Read("[" + value + "]\r\nSRC=\"" + value + "\"\r\nDST=" + value + "\r\n");
-        // A name is cut to what the field holds; a folder is never cut.
-        CHECK(sets == std::vector<TestSet>{length <= 259 ? Named(value, value, value) : Named(value.substr(0, 259))});
-    }
-    // What a save writes of a full-size value reads back the same.
-    std::string full = "[" + std::string(259, 'n') + "]\r\nSRC=\"" + std::string(259, 's') +
-                       "\"\r\nDST=\"\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n\r\n";
-    CHECK(Resaved(full) == full);
-    CHECK(IsCompleteSetFile(full));
-}
