@@ -304,7 +304,7 @@ TEST_CASE("main window: a question ended by a close, its own end or the session'
         }
 }
 
-TEST_CASE("main window: the name box, its keys and edits kept at close")
+TEST_CASE("main window: the name box, New and Del, and edits kept at close")
 {
     MainWindowFixture f(SetText("Second", "C:\\s2", "D:\\s2") + SetText("First", "C:\\s1", "D:\\s1"));
     f.Open();
