@@ -17,12 +17,16 @@ struct ApplicationFixture {
     EApplication application;
 };
 
-// Records which handlers ran, in order, and what they were given.
+// Records which handlers ran, in order: 1 for an event, 100 plus the
+// extra value for a message.
 class Recorder : public EObject {
 public:
-    LRESULT First(EEvent& event) { return Record(1, event); }
-    LRESULT Second(EEvent& event) { return Record(2, event); }
-    LRESULT Third(EEvent& event) { return Record(3, event); }
+    LRESULT OnEvent(EEvent& event)
+    {
+        calls.push_back(1);
+        event.result = 10;
+        return event.result;
+    }
     LRESULT OnMessage(EMessage& message)
     {
         calls.push_back(static_cast<int>(100 + message.extra));
@@ -30,18 +34,6 @@ public:
     }
 
     std::vector<int> calls;
-    std::vector<EValue> extras;
-    std::vector<EValue> parameters;
-
-private:
-    LRESULT Record(int which, EEvent& event)
-    {
-        calls.push_back(which);
-        extras.push_back(event.extra);
-        parameters.push_back(event.parameter);
-        event.result = which * 10;
-        return event.result;
-    }
 };
 
 // A parentless test view, hidden; its class is registered by the framework.

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -10,7 +9,6 @@
 #include "EAttributeList.h"
 #include "EBrush.h"
 #include "EButtonFaces.h"
-#include "EDC.h"
 #include "EFlags.h"
 #include "EFont.h"
 #include "EMemoryDC.h"
@@ -39,39 +37,6 @@ TEST_CASE("fonts: a face name too long is cut to fit; the interface font follows
           "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e");
     CHECK(japanese->Description().lfCharSet == SHIFTJIS_CHARSET);
     CHECK(japanese->Description().lfWeight == 700);
-}
-
-TEST_CASE("device contexts: selections are put back at the end")
-{
-    ViewFixture window;
-    HDC screen = GetDC(window.view.Handle());
-    HGDIOBJ firstPen = GetCurrentObject(screen, OBJ_PEN);
-    HGDIOBJ firstFont = GetCurrentObject(screen, OBJ_FONT);
-    HPEN third = nullptr;
-    {
-        EDC dc(screen);
-        dc.SetPen(PS_SOLID, 1, RGB(255, 0, 0));
-        HPEN first = static_cast<HPEN>(GetCurrentObject(screen, OBJ_PEN));
-        dc.SetPen(PS_SOLID, 1, RGB(0, 255, 0));
-        dc.SetPen(PS_SOLID, 1, RGB(0, 0, 255));
-        third = static_cast<HPEN>(GetCurrentObject(screen, OBJ_PEN));
-        // Each new pen deleted the one before it.
-        CHECK(GetObjectType(first) == 0);
-        LOGPEN pen;
-        REQUIRE(GetObject(third, sizeof pen, &pen) == sizeof pen);
-        CHECK(pen.lopnColor == RGB(0, 0, 255));
-
-        EAttributeList list;
-        list.Set(EKey::Height, 30);
-        EFont font(list);
-        EDC inner(screen);
-        CHECK(inner.Select(font) == firstFont);
-        CHECK(font.SelectedInto() == &inner);
-    }
-    CHECK(GetCurrentObject(screen, OBJ_PEN) == firstPen);
-    CHECK(GetCurrentObject(screen, OBJ_FONT) == firstFont);
-    CHECK(GetObjectType(third) == 0);
-    ReleaseDC(window.view.Handle(), screen);
 }
 
 TEST_CASE("drawing objects: created and released in balance")

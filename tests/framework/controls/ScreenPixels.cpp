@@ -4,13 +4,13 @@
 
 #include <cstring>
 
-std::vector<DWORD> ScreenPixels(HWND window, const RECT& rect, bool frame)
+std::vector<DWORD> ScreenPixels(HWND window, const RECT& rect)
 {
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     std::vector<DWORD> pixels;
     if (width <= 0 || height <= 0)
         return pixels;
-    HDC screen = frame ? GetWindowDC(window) : GetDC(window);
+    HDC screen = GetDC(window);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -32,11 +32,11 @@ std::vector<DWORD> ScreenPixels(HWND window, const RECT& rect, bool frame)
     return pixels;
 }
 
-std::vector<DWORD> RepaintedPixels(HWND window, const RECT& rect, bool frame)
+std::vector<DWORD> RepaintedPixels(HWND window, const RECT& rect)
 {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
-    return ScreenPixels(window, rect, frame);
+    return ScreenPixels(window, rect);
 }
 
 RECT ListRowsArea(HWND list)
@@ -47,17 +47,4 @@ RECT ListRowsArea(HWND list)
     if (headerWindow && IsWindowVisible(headerWindow) && GetWindowRect(headerWindow, &header))
         area.top = header.bottom - header.top;
     return area;
-}
-
-RECT VerticalBarArea(HWND window)
-{
-    SCROLLBARINFO bar = {};
-    bar.cbSize = sizeof bar;
-    RECT none = {0, 0, 0, 0};
-    if (!GetScrollBarInfo(window, OBJID_VSCROLL, &bar) || (bar.rgstate[0] & STATE_SYSTEM_INVISIBLE))
-        return none;
-    RECT place;
-    GetWindowRect(window, &place);
-    OffsetRect(&bar.rcScrollBar, -place.left, -place.top);
-    return bar.rcScrollBar;
 }

@@ -116,10 +116,6 @@ TEST_CASE("key trees: deleted from the leaves up; the root itself is refused")
 {
     CleanKeyTree clean(Maker);
     MakeProduct();
-    CHECK(HasSubKey(HKEY_CURRENT_USER, Product));
-    CHECK_FALSE(HasSubKey(HKEY_CURRENT_USER, (std::string(Product) + "\\Settings").c_str()));
-    CHECK_FALSE(HasSubKey(HKEY_CURRENT_USER, "Software\\OmbrelTestMaker\\Missing"));
-
     CHECK(DeleteKeyTree(HKEY_CURRENT_USER, "") == ERROR_INVALID_PARAMETER);
     CHECK(DeleteKeyTree(HKEY_CURRENT_USER, nullptr) == ERROR_INVALID_PARAMETER);
     CHECK(KeyExists("Software"));

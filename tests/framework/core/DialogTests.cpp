@@ -7,44 +7,25 @@
 #include "EFlags.h"
 #include "FlagScope.h"
 #include "FrameworkFixture.h"
-#include "resource.h"
 
 namespace {
 
-// What a dialog showed when it came up.
-struct Shown {
-    std::string caption, yesText;
-    RECT rect = {0, 0, 0, 0};
-    int focusId = 0;
-};
-
-// Reads the dialog, then answers with step.
-DialogScript::Step Read(Shown& shown, DialogScript::Step step)
+// Notes which control has the focus when the dialog comes up, then
+// answers with step.
+DialogScript::Step ReadFocus(int& focusId, DialogScript::Step step)
 {
-    return DialogScript::Look(
-        [&shown](HWND dialog) {
-            shown.caption = DialogScript::Caption(dialog);
-            shown.yesText = DialogScript::ItemText(dialog, IDYES);
-            GetWindowRect(dialog, &shown.rect);
-            shown.focusId = GetDlgCtrlID(GetFocus());
-        },
-        step);
-}
-
-DialogScript::Step Key(WPARAM key)
-{
-    return DialogScript::Post(WM_KEYDOWN, key);
+    return DialogScript::Look([&focusId](HWND) { focusId = GetDlgCtrlID(GetFocus()); }, step);
 }
 
 // Runs a confirm dialog over the named template, answered by step.
-int RunConfirm(const std::string& name, DialogScript::Step step, EWindow* owner = nullptr, int focus = 0)
+int RunConfirm(const std::string& name, DialogScript::Step step, int focus)
 {
     DialogScript script({step});
     EAttributeList list;
     list.Set(EKey::Template, name.c_str());
     if (focus)
         list.Set(EKey::Focus, focus);
-    EConfirmDialog dialog(owner, list);
+    EConfirmDialog dialog(nullptr, list);
     int result = dialog.Run();
     CHECK(script.unexpected == 0);
     return result;
@@ -77,44 +58,11 @@ TEST_CASE("dialogs: Esc, the close box and Enter; the focus id's control has the
     for (const auto& c : cases) {
         CAPTURE(c.name);
         CAPTURE(c.key);
-        Shown shown;
-        CHECK(RunConfirm(c.name, Read(shown, DialogScript::Post(c.message, c.key)), nullptr, c.focus) == c.result);
+        int focusId = 0;
+        CHECK(RunConfirm(c.name, ReadFocus(focusId, DialogScript::Post(c.message, c.key)), c.focus) == c.result);
         if (c.focused)
-            CHECK(shown.focusId == c.focused);
+            CHECK(focusId == c.focused);
     }
-}
-
-TEST_CASE("dialogs: id 1 without a control fires Action 1; a plain dialog stays open")
-{
-    ApplicationFixture app;
-    // The command, then the Esc that ends a dialog still open.
-    auto commandThenEscape = [](HWND dialog) {
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-        return true;
-    };
-    DialogScript script({commandThenEscape, commandThenEscape});
-    EAttributeList list;
-    list.Set(EKey::Template, "EConfirmOKDialog_E");
-    EDialog dialog(nullptr, list);
-    CHECK(dialog.Run() == IDCANCEL);
-    EConfirmDialog confirm(nullptr, list);
-    CHECK(confirm.Run() == IDOK);
-}
-
-// Run by a Japanese-mode test process: the ANSI texts come back as Shift-JIS.
-TEST_CASE("dialogs Japanese: the Japanese templates read back in Shift-JIS")
-{
-    REQUIRE(GetACP() == 932);
-    ApplicationFixture app;
-    FlagScope japanese(EJapanese, 1);
-    Shown script, replace;
-    RunConfirm("EConfirmYesNoDialog_J", Read(script, Key(VK_ESCAPE)));
-    CHECK(script.caption == "\x8a\x6d\x94\x46");                      // 確認
-    CHECK(script.yesText == "\x82\xcd\x82\xa2(&Y)");                  // はい(&Y)
-    RunConfirm("EConfirmMultipleFileReplaceDialog_J", Read(replace, Key(VK_ESCAPE)));
-    // The same literal in a source file comes out as the same bytes.
-    CHECK(replace.caption == "ﾌｧｲﾙの置換の確認");
 }
 
 TEST_CASE("dialogs: a missing template is reported once and never runs")
@@ -174,22 +122,4 @@ TEST_CASE("dialogs: centred over the owner, kept on the screen")
         CHECK(p.x == c.x);
         CHECK(p.y == c.y);
     }
-}
-
-TEST_CASE("dialogs: a real dialog over an owner at the screen's edge")
-{
-    ApplicationFixture app;
-    FlagScope english(EJapanese, 0);
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    EAttributeList viewList;
-    ViewList(viewList).Set(EKey::X, screenWidth - 100).Set(EKey::Y, 100);
-    EView owner(nullptr, "owner", viewList);
-    Shown script;
-    RunConfirm("EConfirmOKDialog_E", Read(script, Key(VK_ESCAPE)), &owner);
-    int width = script.rect.right - script.rect.left;
-    CHECK(width > 100);
-    CHECK(script.rect.right == screenWidth);
-    CHECK(script.rect.top > 100);
-    CHECK(script.rect.bottom < screenHeight);
 }

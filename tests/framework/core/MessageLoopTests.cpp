@@ -61,24 +61,6 @@ MSG KeyDown(HWND window, WPARAM key)
 
 }
 
-TEST_CASE("dialog navigation: only for children of popups and control parents")
-{
-    {
-        Family plain(WS_OVERLAPPED, 0);
-        MSG tab = KeyDown(plain.first, VK_TAB);
-        CHECK_FALSE(EApplication::FilterDialogMessage(&tab));
-        MSG top = KeyDown(plain.parent, VK_TAB);
-        CHECK_FALSE(EApplication::FilterDialogMessage(&top));
-    }
-    {
-        Family controlParent(WS_OVERLAPPED | WS_VISIBLE, WS_EX_CONTROLPARENT);
-        SetFocus(controlParent.first);
-        MSG tab = KeyDown(controlParent.first, VK_TAB);
-        CHECK(EApplication::FilterDialogMessage(&tab));
-        CHECK(GetFocus() == controlParent.second);
-    }
-}
-
 TEST_CASE("dialog navigation: Return also reaches the control")
 {
     SUBCASE("control parent: the key itself is dispatched to the control")
