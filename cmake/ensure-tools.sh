@@ -3,7 +3,6 @@
 # With --can-run-32-bit it only answers (exit 0 or 1) whether 32-bit Wine
 # runs here.
 set -eu
-root=$(cd "$(dirname "$0")/.." && pwd)
 
 # A 91-byte 32-bit Linux program that exits with 42. Some kernels run no
 # 32-bit program at all (execve fails with ENOEXEC); there wine32's loader
@@ -49,8 +48,9 @@ if [ -n "$missing" ]; then
 fi
 
 # 32-bit Wine runs the i686 build's tests. A prefix made before it was
-# installed no longer starts any program (exit 53), so the project's own
-# prefixes go with the install and are made again at their next start.
+# installed no longer starts any program (exit 53): ombrel_start_wine
+# (cmake/wine-env.sh) drops a prefix made by the other loader and makes it
+# again.
 wine32=$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null || true)
 if kernel_runs_32_bit; then
     case "$wine32" in
@@ -64,7 +64,6 @@ if kernel_runs_32_bit; then
             dpkg --add-architecture i386
             apt-get update -qq
             apt-get install -y -qq wine32:i386 >/dev/null
-            rm -rf "$root"/build/*/wineprefix "$root/build/run-prefix"
         fi
         ;;
     esac
@@ -75,7 +74,6 @@ else
         echo "This kernel runs no 32-bit program: removing wine32:i386"
         if [ "$(id -u)" -eq 0 ]; then
             DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq wine32:i386 >/dev/null
-            rm -rf "$root"/build/*/wineprefix "$root/build/run-prefix"
         else
             echo "Run as root, or remove wine32:i386 first" >&2
             exit 1
