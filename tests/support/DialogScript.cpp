@@ -92,8 +92,13 @@ std::vector<std::string> DialogScript::Captions() const
 
 void CALLBACK DialogScript::Tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (active)
-        active->Run();
+    // A step that pumps messages brings the next tick in here.
+    DialogScript* script = active;
+    if (!script || script->running)
+        return;
+    script->running = true;
+    script->Answer();
+    script->running = false;
 }
 
 HWND DialogScript::NewDialog()
@@ -103,52 +108,30 @@ HWND DialogScript::NewDialog()
     return search.found;
 }
 
-void DialogScript::Run()
-{
-    // A step or onTick that pumps messages brings the next tick in here.
-    if (running)
-        return;
-    running = true;
-    Answer();
-    running = false;
-}
-
 void DialogScript::Answer()
 {
-    if (onTick)
-        onTick();
     if (current && !IsWindow(current))
         current = nullptr;
     if (!current) {
         current = NewDialog();
         if (!current)
             return;
-        char caption[256] = "";
-        GetWindowTextA(current, caption, sizeof caption);
-        seen.push_back(Seen{caption, MessageOf(current)});
+        seen.push_back(Seen{Caption(current), MessageOf(current)});
         ticks = 0;
     }
     // A step that never completes (a chooser that does not fill) cancels
     // after five seconds by default, so a test fails instead of hanging.
-    bool done;
-    if (steps.empty()) {
+    bool timedOut = !steps.empty() && ++ticks > patience;
+    if (steps.empty() || timedOut) {
         unexpected++;
         PostMessageA(current, WM_COMMAND, IDCANCEL, 0);
-        done = true;
-    } else if (++ticks > patience) {
-        unexpected++;
+    } else if (!steps.front()(current)) {
+        return;
+    }
+    if (!steps.empty())
         steps.pop_front();
-        PostMessageA(current, WM_COMMAND, IDCANCEL, 0);
-        done = true;
-    } else {
-        done = steps.front()(current);
-        if (done)
-            steps.pop_front();
-    }
-    if (done) {
-        handled.push_back(current);
-        current = nullptr;
-    }
+    handled.push_back(current);
+    current = nullptr;
 }
 
 DialogScript::Step DialogScript::Press(int id)

@@ -35,8 +35,6 @@ public:
 
     std::vector<Seen> seen;
     int unexpected = 0;
-    // Runs at each tick of the thread's timer, dialog or not.
-    std::function<void()> onTick;
     // Ticks of 20 ms a step may take before its dialog is cancelled.
     int patience = 250;
 
@@ -62,7 +60,6 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    void Run();
     void Answer();
     HWND NewDialog();
 
