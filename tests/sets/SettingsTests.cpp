@@ -1,21 +1,10 @@
 #include <doctest/doctest.h>
 
-#include <windows.h>
-
 #include <string>
 
 #include "FakeSettingsWindow.h"
 #include "ProgramSettings.h"
 #include "Settings.h"
-
-namespace {
-
-void StoreNumber(const char* name, DWORD value)
-{
-    REQUIRE(StoreSetting(name, REG_DWORD, &value, sizeof value));
-}
-
-}
 
 TEST_CASE("settings: first start creates an empty key; missing values keep their defaults; stored ones apply")
 {
@@ -26,7 +15,7 @@ TEST_CASE("settings: first start creates an empty key; missing values keep their
     CHECK(path.empty());
     CHECK(window.moves == 0);
     CHECK(window.widths.empty());
-    REQUIRE(SettingsKeyExists());
+    REQUIRE(KeyExists(SettingsKey));
     CHECK(SettingText("Ini file") == "<none>");
     CHECK(SettingNumber("Width") == -1);
 
@@ -39,50 +28,43 @@ TEST_CASE("settings: first start creates an empty key; missing values keep their
 
     // Widths above 65535 by their low 16 bits.
     const char stored[] = "D:\\Sets\\mine.ini";
-    REQUIRE(StoreSetting("Ini file", REG_SZ, stored, sizeof stored));
-    StoreNumber("Left", static_cast<DWORD>(-20));
-    StoreNumber("Top", 30);
-    StoreNumber("Width", 700);
-    StoreNumber("Height", 500);
-    StoreNumber("Src width", 0x10000 + 150);
-    StoreNumber("Dst width", 70000);
+    REQUIRE(WriteValue(SettingsKey, "Ini file", REG_SZ, stored, sizeof stored));
+    const char* names[] = {"Left", "Top", "Width", "Height", "Src width", "Dst width"};
+    const DWORD numbers[] = {static_cast<DWORD>(-20), 30, 700, 500, 0x10000 + 150, 70000};
+    for (int i = 0; i < 6; ++i)
+        REQUIRE(WriteValue(SettingsKey, names[i], REG_DWORD, &numbers[i], sizeof numbers[i]));
     LoadSettings(window, path);
     CHECK(path == stored);
     CHECK(window.Shown() == "-20 30 680 530, 150, " + std::to_string(70000 - 65536));
 }
 
-TEST_CASE("settings: numbers of another type or size keep their defaults")
+TEST_CASE("settings: numbers or a set file's path of another type or size keep their defaults")
 {
     CleanProgramSettings clean;
     FakeSettingsWindow window;
     std::string path;
     // Text of exactly four bytes would pass for a number by its size alone.
-    StoreSetting("Dst width", REG_SZ, "150", 4);
-    StoreSetting("Src width", REG_BINARY, "\x96\0\0\0", 4);
+    WriteValue(SettingsKey, "Dst width", REG_SZ, "150", 4);
+    WriteValue(SettingsKey, "Src width", REG_BINARY, "\x96\0\0\0", 4);
     unsigned long long wide = 40;
-    StoreSetting("Left", REG_QWORD, &wide, sizeof wide);
+    WriteValue(SettingsKey, "Left", REG_QWORD, &wide, sizeof wide);
     DWORD big = 0x28000000;
-    StoreSetting("Top", REG_DWORD_BIG_ENDIAN, &big, sizeof big);
-    StoreSetting("Width", REG_DWORD, "", 0);
-    StoreSetting("Height", REG_DWORD, "\x40\x01", 2);
+    WriteValue(SettingsKey, "Top", REG_DWORD_BIG_ENDIAN, &big, sizeof big);
+    WriteValue(SettingsKey, "Width", REG_DWORD, "", 0);
+    WriteValue(SettingsKey, "Height", REG_DWORD, "\x40\x01", 2);
     LoadSettings(window, path);
     CHECK(window.Shown() == "100 50 588 530, 300, 200");
     // A number stored as short text is not half read either.
-    StoreSetting("Src width", REG_SZ, "5", 2);
+    WriteValue(SettingsKey, "Src width", REG_SZ, "5", 2);
     LoadSettings(window, path);
     CHECK(window.widths[1] == 300);
-}
 
-TEST_CASE("settings: an \"Ini file\" of another type, or text that does not fit, is taken as absent")
-{
-    CleanProgramSettings clean;
-    FakeSettingsWindow window;
-    std::string path;
+    // So is an "Ini file" of another type, or text that does not fit.
     int loads = 0;
     auto loaded = [&](DWORD type, const std::string& bytes) {
         ++loads;
         path = "C:\\stale.ini";
-        StoreSetting("Ini file", type, bytes.data(), static_cast<DWORD>(bytes.size()));
+        WriteValue(SettingsKey, "Ini file", type, bytes.data(), static_cast<DWORD>(bytes.size()));
         LoadSettings(window, path);
         return path;
     };
@@ -98,7 +80,7 @@ TEST_CASE("settings: an \"Ini file\" of another type, or text that does not fit,
     CHECK(loaded(REG_SZ, fits + "p\0"s) == "");
     CHECK(loaded(REG_SZ, fits + "pp\0"s) == "");
     CHECK(loaded(REG_SZ, fits + std::string(41, 'p') + "\0"s) == "");
-    CHECK(window.moves == loads);   // the rest still loads each time
+    CHECK(window.moves == loads + 2);   // the rest still loads each time
 }
 
 TEST_CASE("settings: saving writes every value, keeps an older path, and never recreates the key")
@@ -111,7 +93,7 @@ TEST_CASE("settings: saving writes every value, keeps an older path, and never r
     std::string path;
 
     SaveSettings(window, "C:\\x.ini");
-    CHECK_FALSE(SettingsKeyExists());
+    CHECK_FALSE(KeyExists(SettingsKey));
 
     LoadSettings(window, path);   // first start creates the key
     SaveSettings(window, "C:\\x.ini");
@@ -126,5 +108,5 @@ TEST_CASE("settings: saving writes every value, keeps an older path, and never r
 
     RemoveProgramSettings();
     SaveSettings(window, "C:\\x.ini");
-    CHECK_FALSE(SettingsKeyExists());
+    CHECK_FALSE(KeyExists(SettingsKey));
 }

@@ -1,12 +1,12 @@
 #include "ProgramSettings.h"
 
-#include <windows.h>
 #include <sddl.h>
+
+const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
 
 namespace {
 
 const char ProductKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync";
-const char SettingsKey[] = "Software\\KorvaneSoft\\KorvaneFolderSync\\Settings";
 const char MakerKey[] = "Software\\KorvaneSoft";
 
 }
@@ -92,16 +92,6 @@ bool MakeLink(const std::string& path, const std::string& target)
                                   static_cast<DWORD>(wide.size() * sizeof(wchar_t)));
     RegCloseKey(key);
     return written == ERROR_SUCCESS;
-}
-
-bool StoreSetting(const char* name, unsigned long type, const void* data, unsigned long size)
-{
-    return WriteValue(SettingsKey, name, type, data, size);
-}
-
-bool SettingsKeyExists()
-{
-    return KeyExists(SettingsKey);
 }
 
 void SetForceEnglish(unsigned long value)

@@ -16,10 +16,8 @@ void RememberSetFile(const std::string& path);
 long SettingNumber(const char* name);
 // A text of the settings; "<none>" when it is not there.
 std::string SettingText(const char* name);
-// Stores raw bytes of any registry type under the settings, as another
-// version or a hand edit may leave them; false when it could not.
-bool StoreSetting(const char* name, unsigned long type, const void* data, unsigned long size);
-bool SettingsKeyExists();
+// The settings' key below HKEY_CURRENT_USER.
+extern const char SettingsKey[];
 // The maker's "Force english" number; RemoveForceEnglish deletes it.
 void SetForceEnglish(unsigned long value);
 void RemoveForceEnglish();
