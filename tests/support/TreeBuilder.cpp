@@ -39,9 +39,7 @@ void SetWriteTicks(const std::string& path, unsigned long long ticks)
     HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
-        FILETIME time;
-        time.dwLowDateTime = static_cast<DWORD>(ticks);
-        time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+        FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
         SetFileTime(file, nullptr, nullptr, &time);
         CloseHandle(file);
     }

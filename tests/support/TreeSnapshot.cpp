@@ -1,6 +1,5 @@
 #include "TreeSnapshot.h"
 
-#include "TestProcess.h"
 #include "TreeBuilder.h"
 
 #include <windows.h>
@@ -37,11 +36,6 @@ void Walk(const std::wstring& root, const std::wstring& relative, TreeSnapshot& 
     FindClose(search);
 }
 
-}
-
-bool PathState::operator==(const PathState& other) const
-{
-    return attributes == other.attributes && ticks == other.ticks && content == other.content;
 }
 
 TreeSnapshot Snapshot(const std::string& root)

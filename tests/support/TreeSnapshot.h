@@ -14,7 +14,10 @@ struct PathState {
     unsigned long attributes = 0;
     unsigned long long ticks = 0;
     std::string content;
-    bool operator==(const PathState& other) const;
+    bool operator==(const PathState& other) const
+    {
+        return attributes == other.attributes && ticks == other.ticks && content == other.content;
+    }
     bool operator!=(const PathState& other) const { return !(*this == other); }
 };
 
