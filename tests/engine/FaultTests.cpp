@@ -70,8 +70,8 @@ TEST_CASE_FIXTURE(SyncTrees, "files held by another program: Skip, Skip all and 
         CHECK(boxes.boxes.empty());
         // The held files are as they were, read-only flag included.
         TreeSnapshot after = Snapshot(dst);
-        for (const char* name : {"\\a.txt", "\\orphan.txt"})
-            CHECK(after[name] == before[name]);
+        for (const char* name : {"a.txt", "orphan.txt"})
+            CHECK((before.count(name) && after[name] == before[name]));
         if (c.result == 0) {
             CHECK(run.statuses.back() == "The run was stopped by an error.");
             continue;
