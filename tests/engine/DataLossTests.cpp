@@ -4,12 +4,8 @@
 
 #include "SyncTrees.h"
 
-#include "TestProcess.h"
-#include "TreeSnapshot.h"
-
 #include <doctest/doctest.h>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -153,7 +149,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a destination saved after its folder was listed is
         ScriptedHost host;
         host.answers = {IDYES};
         auto save = [&](const std::string& what) {
-            if (what.compare(0, std::strlen(row.at), row.at) == 0)
+            if (what.rfind(row.at, 0) == 0)
                 MakeFile(dst + "\\notes.txt", "the user's new text", T + 20 * S);
         };
         host.onQuestion = save;

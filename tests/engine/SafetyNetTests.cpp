@@ -1,13 +1,9 @@
 #include "SyncTrees.h"
 
-#include "CalendarTicks.h"
 #include "HeldFile.h"
-#include "TestProcess.h"
-#include "TreeSnapshot.h"
 
 #include <doctest/doctest.h>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -164,30 +160,26 @@ TEST_CASE("with the Recycle Bin on, a disk the bin refuses asks once before dele
     // A disk of its own, away from the trash. No keeps everything.
     for (int answer : {IDNO, IDYES}) {
         CAPTURE(answer);
-        TempFolder trees;
-        std::string from = trees / "src";
-        std::string disk = trees / "disk";
-        MakeFolder(disk);
-        SmallDisk small(disk, "1m");
+        SyncTrees t;
+        SmallDisk small(t.dst, "1m");
         REQUIRE(small.Mounted());
-        MakeFile(from + "\\c.txt", "new", T + 10 * S);
-        MakeFile(disk + "\\c.txt", "old", T);
-        MakeFile(disk + "\\a.txt", "a", T);
-        MakeFile(disk + "\\sub\\b.txt", "b", T);
-        TreeSnapshot before = Snapshot(disk);
-        ScriptedHost asked;
-        asked.answers = {answer};
-        SyncRun refused(asked, Options(1, 0, 1, 0));
+        MakeFile(t.src + "\\c.txt", "new", T + 10 * S);
+        MakeFile(t.dst + "\\c.txt", "old", T);
+        MakeFile(t.dst + "\\a.txt", "a", T);
+        MakeFile(t.dst + "\\sub\\b.txt", "b", T);
+        TreeSnapshot before = Snapshot(t.dst);
+        t.host.answers = {answer};
+        SyncRun refused(t.host, Options(1, 0, 1, 0));
         refused.SetRecycle(true);
-        CHECK(refused.RunSet(from.c_str(), disk.c_str()) == 1);
-        CHECK(asked.questions == std::vector<std::string>{"for good " + disk + "\\c.txt"});
+        CHECK(refused.RunSet(t.src.c_str(), t.dst.c_str()) == 1);
+        CHECK(t.host.questions == std::vector<std::string>{"for good " + t.dst + "\\c.txt"});
         if (answer == IDNO) {
-            CHECK(Changes(before, Snapshot(disk)).empty());
+            CHECK(Changes(before, Snapshot(t.dst)).empty());
             CHECK(refused.Counts().skipped == 3);
-            CHECK(std::count(asked.rows.begin(), asked.rows.end(), "skip " + disk + "\\a.txt") == 1);
+            CHECK(std::count(t.host.rows.begin(), t.host.rows.end(), "skip " + t.dst + "\\a.txt") == 1);
         } else {
-            CHECK(FolderNames(disk) == std::vector<std::string>{"c.txt"});
-            CHECK(ReadWholeFile(disk + "\\c.txt") == "new");
+            CHECK(FolderNames(t.dst) == std::vector<std::string>{"c.txt"});
+            CHECK(ReadWholeFile(t.dst + "\\c.txt") == "new");
         }
     }
 }

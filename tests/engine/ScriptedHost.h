@@ -1,6 +1,7 @@
 #ifndef OMBREL_SCRIPTEDHOST_H
 #define OMBREL_SCRIPTEDHOST_H
 
+#include "ConfirmTexts.h"
 #include "MessageBoxes.h"
 #include "SyncHost.h"
 #include "WidePath.h"
@@ -53,6 +54,7 @@ public:
             onPump(pumps);
     }
     bool AbortRequested() override { return abort; }
+    static std::string Narrow(const std::wstring& text) { return ShownInCodePage(text); }
 
     std::deque<int> answers;
     std::vector<std::string> questions;
@@ -69,17 +71,6 @@ public:
     std::function<void(const std::string&)> onRow;
     // Called with each question before it is answered.
     std::function<void(const std::string&)> onQuestion;
-
-    static std::string Narrow(const std::wstring& text)
-    {
-        int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-        std::string narrow(static_cast<std::size_t>(length), '\0');
-        if (length > 0)
-            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
-                                &narrow[0], length, "?", nullptr);
-        return narrow;
-    }
 
 private:
     int Ask(const std::string& question)

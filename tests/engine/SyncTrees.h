@@ -6,7 +6,9 @@
 #include "SyncRun.h"
 
 #include "TempFolder.h"
+#include "TestProcess.h"
 #include "TreeBuilder.h"
+#include "TreeSnapshot.h"
 
 #include <algorithm>
 #include <string>
@@ -39,12 +41,7 @@ inline bool Has(const BoxRecorder& boxes, const std::string& part)
 
 inline SyncOptions Options(int deleteOrphans, int dosTime, int force, int excludeObj)
 {
-    SyncOptions options;
-    options.deleteOrphans = deleteOrphans;
-    options.dosTime = dosTime;
-    options.force = force;
-    options.excludeObj = excludeObj;
-    return options;
+    return SyncOptions{deleteOrphans, dosTime, force, excludeObj};
 }
 
 // One whole run; the counts are copied out when asked for.
