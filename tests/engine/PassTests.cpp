@@ -1,9 +1,8 @@
-#include "BoxRecorder.h"
+// The update and the delete pass: what each copies, replaces, makes, deletes
+// and asks about.
+
 #include "FolderIndex.h"
 #include "SyncTrees.h"
-#include "WidePath.h"
-
-#include "TestProcess.h"
 
 #include <doctest/doctest.h>
 
@@ -93,23 +92,20 @@ TEST_CASE_FIXTURE(SyncTrees, "a missing destination is made with its parents; ob
     CHECK(host.statuses.back().empty());
 }
 
-TEST_CASE_FIXTURE(SyncTrees, "a source file meeting a destination folder of its name goes inside it")
+TEST_CASE_FIXTURE(SyncTrees, "a file meeting a folder of its name goes inside it; a folder meeting a file stops the run")
 {
     MakeFile(src + "\\a", "file a");
     MakeFolder(dst + "\\a");
     CHECK(Run(host, Options(0, 0, 1, 0), src, dst) == 1);
     CHECK(ReadWholeFile(dst + "\\a\\a") == "file a");
     CHECK(host.rows == std::vector<std::string>{"copy " + src + "\\a " + dst + "\\a\\a"});
-}
 
-TEST_CASE_FIXTURE(SyncTrees, "a source folder meeting a destination file of its name stops the run with a message")
-{
-    MakeFile(src + "\\a\\inner.txt", "i");
-    MakeFile(dst + "\\a", "a file");
+    MakeFile(src + "\\b\\inner.txt", "i");
+    MakeFile(dst + "\\b", "a file");
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
-    CHECK(ReadWholeFile(dst + "\\a") == "a file");
+    CHECK(ReadWholeFile(dst + "\\b") == "a file");
     CHECK(boxes.LastText() ==
-          "Can't create the folder '" + dst + "\\a': a file of that name exists. The run was stopped.");
+          "Can't create the folder '" + dst + "\\b': a file of that name exists. The run was stopped.");
 }
 
 TEST_CASE_FIXTURE(SyncTrees, "a file changed while its replace question is up is copied as it is after the answer")
@@ -152,8 +148,7 @@ TEST_CASE_FIXTURE(SyncTrees, "small copies are written ahead, but not past a fol
         return false;
     };
     // What was seen at the watched row or at the question.
-    std::string seen;
-    std::string watched;
+    std::string seen, watched;
     host.onRow = [&](const std::string& row) {
         if (!watched.empty() && row.find(watched) != std::string::npos)
             seen += waiting() ? "waiting;" : "none;";
@@ -206,4 +201,67 @@ TEST_CASE_FIXTURE(SyncTrees, "an abort asked for before the first pass is not fo
     CHECK(host.rows.empty());
     CHECK(FolderNames(dst).empty());
     CHECK(host.statuses.back() == "The run was aborted.");
+}
+
+TEST_CASE_FIXTURE(SyncTrees, "the delete pass removes orphan files and folders, and only those")
+{
+    MakeFile(src + "\\kept.txt", "s", TicksOf(2020, 1, 1));
+    MakeFile(dst + "\\kept.txt", "d, newer and longer", TicksOf(2022, 1, 1));
+    MakeFile(dst + "\\orphan.txt", "o");
+    MakeFile(dst + "\\ro orphan.txt", "r");
+    SetFileAttributesA((dst + "\\ro orphan.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    MakeFile(dst + "\\gone\\inner\\x.obj", "x");
+    MakeFile(dst + "\\gone\\y.txt", "y");
+    // Counterparts of the other kind stay: a file over a source folder, and
+    // a folder over a source file, which holds that file's copy.
+    MakeFolder(src + "\\was folder");
+    MakeFile(dst + "\\was folder", "file");
+    MakeFile(src + "\\was file", "file");
+    MakeFile(dst + "\\was file\\z.txt", "z");
+    MakeFile(dst + "\\RECYCLED\\bin.txt", "b");
+    MakeFile(dst + "\\stray.OBJ", "o");
+    TreeSnapshot before = Snapshot(dst);
+
+    // The update pass would stop at the file over the source folder, so the
+    // delete pass runs alone here.
+    SyncRun run(host, Options(1, 0, 1, 1));
+    run.SetConfirm(0);
+    CHECK(run.PruneTree(Widen(src.c_str()), Widen(dst.c_str())) == 1);
+    // Object files stay inside orphan folders too, and so do the folders
+    // holding them: nothing else changed.
+    CHECK(Changes(before, Snapshot(dst)) == std::vector<std::string>{"gone\\y.txt", "orphan.txt", "ro orphan.txt"});
+    CHECK(host.rows.size() == 3);
+    CHECK(run.Counts().deleted == 3);
+    CHECK(run.Counts().removedFolders == 0);
+    CHECK(host.questions.empty());
+}
+
+TEST_CASE("delete answers: No on a folder stops, Cancel stops, Yes to All covers the rest")
+{
+    struct Row {
+        const char* name;
+        std::vector<std::string> orphans;
+        int answer;
+        int result;
+        std::vector<std::string> left;  // what the destination holds after
+    } rows[] = {
+        {"No on a folder keeps it and stops the run", {"d\\a.txt"}, IDNO, 0, {"d", "keep.txt"}},
+        {"Cancel on a file stops the run", {"a.txt", "b.txt"}, IDCANCEL, 0, {"a.txt", "b.txt", "keep.txt"}},
+        {"Yes to All in the first question removes files and folders unasked", {"a.txt", "d\\b.txt", "e\\c.txt"},
+         SyncYesToAll, 1, {"keep.txt"}},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.name));
+        SyncTrees t;
+        // Not an empty source, which the deletion guard would ask about.
+        MakeFile(t.src + "\\keep.txt", "k", T);
+        MakeFile(t.dst + "\\keep.txt", "k", T);
+        for (const std::string& orphan : row.orphans)
+            MakeFile(t.dst + "\\" + orphan, "o");
+        t.host.answers = {row.answer};
+        CHECK(Run(t.host, Options(1, 0, 0, 0), t.src, t.dst) == row.result);
+        CHECK(FolderNames(t.dst) == row.left);
+        CHECK(t.host.questions.size() == 1);
+        CHECK(t.host.unexpected.empty());
+    }
 }
