@@ -1,8 +1,6 @@
 #ifndef OMBREL_FAKESETTINGSWINDOW_H
 #define OMBREL_FAKESETTINGSWINDOW_H
 
-#include <windows.h>
-
 #include <cstdio>
 #include <map>
 #include <string>

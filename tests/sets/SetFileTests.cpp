@@ -13,8 +13,6 @@
 #include "SetFile.h"
 #include "SetFileText.h"
 #include "SetFileTesting.h"
-#include "SetList.h"
-#include "SyncSet.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
 #include "TreeBuilder.h"
@@ -249,8 +247,7 @@ TEST_CASE("set file: through a symbolic link its target is written; a read-only 
     // Links are made on the Linux side (Wine cannot make them).
     TestLink link(target, folder / "link.ini");
     TestLink chain(folder / "link.ini", folder / "chain.ini");
-    REQUIRE(link.Made());
-    REQUIRE(chain.Made());
+    REQUIRE((link.Made() && chain.Made()));
     for (const std::string name : {"link.ini", "chain.ini", "target\\sets.ini"}) {
         CAPTURE(name);
         bool readOnly = name == "target\\sets.ini";
@@ -281,22 +278,6 @@ TEST_CASE("set file: through a symbolic link its target is written; a read-only 
     }
 }
 
-namespace {
-
-// Writes 4 KiB blocks until the file system refuses more.
-void FillUp(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    REQUIRE(file != INVALID_HANDLE_VALUE);
-    std::vector<char> block(4096, 'f');
-    DWORD written = 0;
-    for (int blocks = 0; blocks < 100000 && WriteFile(file, block.data(), 4096, &written, nullptr) && written == 4096;)
-        ++blocks;
-    CloseHandle(file);
-}
-
-}
-
 TEST_CASE("set file: a write into a full file system keeps the old file and answers 0 (needs root)")
 {
     struct Case {
@@ -321,19 +302,14 @@ TEST_CASE("set file: a write into a full file system keeps the old file and answ
             REQUIRE(WriteWholeFile(path, "[Other]\r\nkey=value\r\n"));
         }
         std::string before = ReadWholeFile(path);
-        // A little room, far less than the new file needs.
         if (c.room)
             REQUIRE(WriteWholeFile(folder + "\\slack", std::string(c.room, 's')));
-        FillUp(folder + "\\filler");
+        // Written until the file system refuses more.
+        CHECK_FALSE(WriteWholeFile(folder + "\\filler", std::string(64 * 1024, 'f')));
         DeleteFileA((folder + "\\slack").c_str());
-
+        // Far more than the room left.
         SetList list;
-        std::vector<TestSet> sets;
-        for (int i = 0; i < 60; ++i) {
-            std::string long_ = "C:\\" + std::string(250, static_cast<char>('a' + i % 26));
-            sets.push_back({"Set " + std::to_string(i), long_, long_, 1, 0, 1, 0});
-        }
-        FillList(list, sets);
+        FillList(list, std::vector<TestSet>(60, {"Set", "C:\\" + std::string(250, 'f'), "D:\\", 1, 0, 1, 0}));
         CHECK(WriteSetFile(list, path.c_str()) == 0);
         CHECK(ReadWholeFile(path) == before);
         // Nothing half-written is left beside it; a backup, when it was
