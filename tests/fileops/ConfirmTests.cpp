@@ -19,17 +19,10 @@ namespace {
 
 std::wstring W(const std::string& text) { return Widen(text.c_str()); }
 
-// What a file question showed.
-struct Question {
-    std::string caption, newText;
-    // The message and the new file's details as the wide calls read them.
-    std::wstring wideMessage, wideNewText;
-    HICON existingIcon = nullptr, newIcon = nullptr;
-};
-
 // Answers the next questions this thread asks with the button (Esc when it
-// is 0), keeping what the last one showed.
-struct Answered : Question {
+// is 0), keeping what the last one showed: the message and the new file's
+// details also as the wide calls read them.
+struct Answered {
     explicit Answered(int button, int questions = 1)
         : script(std::deque<DialogScript::Step>(questions, DialogScript::Look([this](HWND dialog) { Read(dialog); },
               button ? DialogScript::Press(button) : DialogScript::Post(WM_KEYDOWN, VK_ESCAPE))))
@@ -40,63 +33,41 @@ struct Answered : Question {
         auto icon = [dialog](int item) {
             return reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, item, STM_GETIMAGE, IMAGE_ICON, 0));
         };
-        static_cast<Question&>(*this) = {DialogScript::Caption(dialog), DialogScript::ItemText(dialog, IDC_NEW_TEXT),
-            DialogScript::WideItemText(dialog, IDC_CONFIRM_TEXT), DialogScript::WideItemText(dialog, IDC_NEW_TEXT),
-            icon(IDC_EXISTING_ICON), icon(IDC_NEW_ICON)};
+        caption = DialogScript::Caption(dialog);
+        newText = DialogScript::ItemText(dialog, IDC_NEW_TEXT);
+        wideMessage = DialogScript::WideItemText(dialog, IDC_CONFIRM_TEXT);
+        wideNewText = DialogScript::WideItemText(dialog, IDC_NEW_TEXT);
+        existingIcon = icon(IDC_EXISTING_ICON);
+        newIcon = icon(IDC_NEW_ICON);
     }
     std::size_t Seen() const { return script.seen.size(); }
+    std::string caption, newText;
+    std::wstring wideMessage, wideNewText;
+    HICON existingIcon = nullptr, newIcon = nullptr;
     DialogScript script;
 };
 
-// The window map and the module whose templates the questions use.
-struct Application {
-    Application() : application("ConfirmTests", 0, nullptr) { EApplication::instance = GetModuleHandleA(nullptr); }
-    EApplication application;
-};
-
-// A folder with an empty existing file and a 1 MiB new one.
-struct ReplacePair {
-    ReplacePair()
+// The window map, the module whose templates the questions use, and a
+// folder with an empty existing file and a 1 MiB new one. English unless a
+// case sets the flag again.
+struct Questions {
+    Questions() : application("ConfirmTests", 0, nullptr)
     {
+        EApplication::instance = GetModuleHandleA(nullptr);
         MakeFile(existing, "");
         MakeFile(fresh, std::string(1048576, 'n'));
     }
+    EApplication application;
+    FlagScope english{EJapanese, 0};
     TempFolder temp;
     std::string existing = temp / "dst\\a.txt";
     std::string fresh = temp / "src\\a.txt";
 };
 
-// English questions about a fresh pair of files.
-struct EnglishQuestions {
-    Application app;
-    FlagScope english{EJapanese, 0};
-    ReplacePair files;
-};
-
-bool IconAlive(HICON icon)
-{
-    ICONINFO info;
-    if (!GetIconInfo(icon, &info))
-        return false;
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return true;
-}
-
-// The texts in the code page, to compare with the program's own bytes.
-std::string Replace(const std::string& path)
-{
-    return ShownInCodePage(ReplaceMessage(W(path)));
-}
-
+// The text in the code page, to compare with the program's own bytes.
 std::string Delete(const std::string& path, bool toBin = false)
 {
     return ShownInCodePage(FileDeleteMessage(W(path), toBin));
-}
-
-std::string Folder(const std::string& path, bool toBin = false)
-{
-    return ShownInCodePage(FolderDeleteMessage(W(path), toBin));
 }
 
 std::string SizeLine(const std::string& path)
@@ -123,31 +94,32 @@ bool MakeSparse(const std::string& path, unsigned long long size)
 
 // The main window's session presses each button of the replace and delete
 // questions and checks what happens to the files; Esc is left to here.
-TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: Esc gives Cancel")
+TEST_CASE_FIXTURE(Questions, "file confirmations: Esc gives Cancel")
 {
     Answered escape(0, 3);
-    CHECK(ConfirmFolderDelete(nullptr, W(files.temp.Path())) == IDCANCEL);
-    CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDCANCEL);
-    CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDCANCEL);
+    CHECK(ConfirmFolderDelete(nullptr, W(temp.Path())) == IDCANCEL);
+    CHECK(ConfirmFileReplace(nullptr, W(fresh), W(existing)) == IDCANCEL);
+    CHECK(ConfirmFileDelete(nullptr, W(existing)) == IDCANCEL);
     CHECK(escape.Seen() == 3);
     CHECK(escape.caption == "Confirm File Delete");
 }
 
-TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: shell icons are released when the dialog closes")
+TEST_CASE_FIXTURE(Questions, "file confirmations: shell icons are released when the dialog closes")
 {
     {
         // The first question fills the shell's caches.
         Answered answer(IDNO);
-        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
+        ConfirmFileReplace(nullptr, W(fresh), W(existing));
     }
     GdiCount before;
     for (int i = 0; i < 3; i++) {
         Answered answer(IDNO);
-        ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing));
+        ConfirmFileReplace(nullptr, W(fresh), W(existing));
         REQUIRE(answer.existingIcon != nullptr);
         REQUIRE(answer.newIcon != nullptr);
-        CHECK_FALSE(IconAlive(answer.existingIcon));
-        CHECK_FALSE(IconAlive(answer.newIcon));
+        // Released already: nothing left to destroy.
+        CHECK_FALSE(DestroyIcon(answer.existingIcon));
+        CHECK_FALSE(DestroyIcon(answer.newIcon));
     }
     GdiCount after;
     INFO("counted by ", std::string(before.method));
@@ -155,50 +127,29 @@ TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: shell icons are release
     CHECK(after.objects == before.objects);
 }
 
-TEST_CASE_FIXTURE(EnglishQuestions, "file confirmations: a question that cannot be shown answers Cancel")
+TEST_CASE_FIXTURE(Questions, "file confirmations: a question that cannot be shown answers Cancel")
 {
     // A module without the templates: the fatal box, then no dialog.
     EApplication::instance = GetModuleHandleA("kernel32.dll");
     Answered answer(IDOK);
-    CHECK(ConfirmFileDelete(nullptr, W(files.existing)) == IDCANCEL);
+    CHECK(ConfirmFileDelete(nullptr, W(existing)) == IDCANCEL);
     CHECK(answer.Seen() == 1);
     CHECK(answer.caption == "Fatal");
-    CHECK(PathExists(files.existing));
+    CHECK(PathExists(existing));
 }
 
-TEST_CASE("Japanese file confirmations read back in Shift-JIS")
+TEST_CASE_FIXTURE(Questions, "Japanese file confirmations read back in Shift-JIS")
 {
-    Application app;
     FlagScope japanese(EJapanese, 1);
     FlagScope doubleByte(EDoubleByte, 1);
-    ReplacePair files;
     Answered answer(IDNO);
-    CHECK(ConfirmFileReplace(nullptr, W(files.fresh), W(files.existing)) == IDNO);
+    CHECK(ConfirmFileReplace(nullptr, W(fresh), W(existing)) == IDNO);
     // ﾌｧｲﾙの置換の確認
     CHECK(answer.caption == "\xCC\xA7\xB2\xD9\x82\xCC\x92\x75\x8A\xB7\x82\xCC\x8A\x6D\x94\x46");
     CHECK(answer.newText.rfind("1024KB (1048576 bytes)\n", 0) == 0);
 }
 
 namespace {
-
-// The questions about files of these names show each name as it is, and
-// the replace question finds the new file's size and icon.
-void CheckRealNames(std::initializer_list<const wchar_t*> names)
-{
-    Application app;
-    TempFolder temp;
-    for (const wchar_t* name : names) {
-        std::wstring existing = LongForm(temp / "dst\\") + name, fresh = LongForm(temp / "src\\") + name;
-        REQUIRE((MakeFileW(existing) && MakeFileW(fresh, std::string(1536, 'x'))));
-        Answered answer(IDNO, 2);
-        ConfirmFileReplace(nullptr, ShownPath(fresh), ShownPath(existing));
-        CHECK(answer.wideMessage.find(name) != std::wstring::npos);
-        CHECK(answer.wideNewText.rfind(L"1.5KB (1536 bytes)\n", 0) == 0);
-        CHECK(answer.newIcon != nullptr);
-        ConfirmFileDelete(nullptr, ShownPath(existing));
-        CHECK(answer.wideMessage.find(std::wstring(L"'") + name + L"'") != std::wstring::npos);
-    }
-}
 
 LRESULT CALLBACK AnsiOnly(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -221,18 +172,27 @@ std::string ShownByAnsiWindow(const std::wstring& text)
 
 }
 
-TEST_CASE("file confirmations: names the code page lacks show as they are, '?' in an ANSI-only window")
+TEST_CASE_FIXTURE(Questions, "file confirmations: names the code page lacks show as they are, '?' in an ANSI-only window")
 {
-    FlagScope english(EJapanese, 0);
-    // 日本語.txt, 📷 photo.txt, and a name the short form cannot reach.
-    CheckRealNames({L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt", L"notes."});
+    // 日本語.txt, 📷 photo.txt, and a name the short form cannot reach: each
+    // shown as it is, and the replace question finds the new file's size and
+    // icon.
+    for (const wchar_t* name : {L"\u65E5\u672C\u8A9E.txt", L"\U0001F4F7 photo.txt", L"notes."}) {
+        std::wstring old = LongForm(temp / "dst\\") + name, fromSource = LongForm(temp / "src\\") + name;
+        REQUIRE((MakeFileW(old) && MakeFileW(fromSource, std::string(1536, 'x'))));
+        Answered answer(IDNO, 2);
+        ConfirmFileReplace(nullptr, ShownPath(fromSource), ShownPath(old));
+        CHECK(answer.wideMessage.find(name) != std::wstring::npos);
+        CHECK(answer.wideNewText.rfind(L"1.5KB (1536 bytes)\n", 0) == 0);
+        CHECK(answer.newIcon != nullptr);
+        ConfirmFileDelete(nullptr, ShownPath(old));
+        CHECK(answer.wideMessage.find(std::wstring(L"'") + name + L"'") != std::wstring::npos);
+    }
     CHECK(ShownByAnsiWindow(L"\u65E5\u672C\u8A9E.txt") == "???.txt");
 }
 
-TEST_CASE("confirm texts: the messages follow the file's attributes and name, and the Recycle Bin")
+TEST_CASE_FIXTURE(Questions, "confirm texts: the messages follow the file's attributes and name, and the Recycle Bin")
 {
-    FlagScope english(EJapanese, 0);
-    TempFolder temp;
     const std::string program = "\n\nIf you remove it, you will no longer be able to run this program or edit some "
                                 "documents. Are you sure you want to delete it?";
     const std::string system = "\n\nIf you remove it, your computer or one of your programs may no longer work "
@@ -263,7 +223,8 @@ TEST_CASE("confirm texts: the messages follow the file's attributes and name, an
         std::string path = temp / c.name;
         MakeFile(path, "x");
         SetFileAttributesA(path.c_str(), c.attributes);
-        CHECK(Replace(path) == std::string("This folder already contains ") + c.replaced + "file called '" + c.name + "'.");
+        CHECK(ShownInCodePage(ReplaceMessage(W(path))) ==
+              std::string("This folder already contains ") + c.replaced + "file called '" + c.name + "'.");
         CHECK(Delete(path) == c.deleted);
         if (!c.binned.empty())
             CHECK(Delete(path, true) == c.binned);
@@ -271,14 +232,14 @@ TEST_CASE("confirm texts: the messages follow the file's attributes and name, an
     // The quotes go with the folder; a name without a folder stays whole.
     CHECK(Delete("\"" + (temp / "q.txt") + "\"") == "Are you sure you want to delete 'q.txt'?");
     CHECK(Delete("bare.txt") == "Are you sure you want to delete 'bare.txt'?");
-    CHECK(Folder(temp / "sub\\inner") == "Are you sure you want to remove the folder 'inner' and all its contents?");
-    CHECK(Folder(temp / "sub\\inner", true) ==
+    CHECK(ShownInCodePage(FolderDeleteMessage(W(temp / "sub\\inner"), false)) ==
+          "Are you sure you want to remove the folder 'inner' and all its contents?");
+    CHECK(ShownInCodePage(FolderDeleteMessage(W(temp / "sub\\inner"), true)) ==
           "Are you sure you want to move the folder 'inner' and all its contents to the Recycle Bin?");
 }
 
-TEST_CASE("confirm texts: size lines, one decimal below 100 KB, every digit past 2 GiB")
+TEST_CASE_FIXTURE(Questions, "confirm texts: size lines with one decimal below 100 KB and every digit past 2 GiB, a file gone, buffers kept")
 {
-    TempFolder temp;
     struct Case {
         std::size_t bytes;
         const char* line;
@@ -304,30 +265,23 @@ TEST_CASE("confirm texts: size lines, one decimal below 100 KB, every digit past
     REQUIRE(MakeSparse(temp / "5g", 5368709120ULL));
     CHECK(SizeLine(temp / "2g").rfind("2097152KB (2147483648 bytes)\n", 0) == 0);
     CHECK(SizeLine(temp / "5g").rfind("5242880KB (5368709120 bytes)\n", 0) == 0);
-}
 
-TEST_CASE("confirm texts: a file gone says so instead of old numbers; formatting stays inside its buffer")
-{
-    FlagScope english(EJapanese, 0);
-    TempFolder temp;
+    // Not old numbers; and wildcards never find some other file.
     std::wstring text = L"12.0KB (12288 bytes)";
     CHECK(FileSizeText(text, W(temp / "gone.txt")) == 0);
     CHECK(text == L"The file can no longer be found.");
-    // Wildcards never find some other file.
     MakeFile(temp / "other.txt", "x");
     CHECK(FileSizeText(text, W(temp / "*.txt")) == 0);
 
     char guarded[24];
     std::memset(guarded, '#', sizeof guarded);
-    FILETIME time = {0, 0x01DD0000};
-    CHECK(FileTimeText(time, guarded, 6) == 1);
+    CHECK(FileTimeText(FILETIME{0, 0x01DD0000}, guarded, 6) == 1);
     CHECK(std::strlen(guarded) == 5);
     CHECK(guarded[6] == '#');
     // A name longer than any short path fits the message whole.
     std::string name(300, 'n');
     CHECK(Delete("D:\\" + name) == "Are you sure you want to delete '" + name + "'?");
     // A time the calendar cannot hold gives nothing rather than garbage.
-    FILETIME unconvertible = {0xFFFFFFFF, 0xFFFFFFFF};
-    CHECK(FileTimeText(unconvertible, guarded, sizeof guarded) == 0);
+    CHECK(FileTimeText(FILETIME{0xFFFFFFFF, 0xFFFFFFFF}, guarded, sizeof guarded) == 0);
     CHECK(guarded[0] == '\0');
 }

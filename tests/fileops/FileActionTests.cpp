@@ -1,11 +1,13 @@
 #include "BoxRecorder.h"
 #include "BoxErrors.h"
+#include "EFlags.h"
 #include "FileActions.h"
 #include "FileQueries.h"
 #include "FileTrees.h"
 #include "FolderIdentity.h"
 #include "WidePath.h"
 
+#include "FlagScope.h"
 #include "LockedPath.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
@@ -20,14 +22,52 @@
 
 namespace {
 
-std::wstring W(const std::string& path)
-{
-    return Widen(path.c_str());
-}
+std::wstring W(const std::string& path) { return Widen(path.c_str()); }
 
 // Errors go to the error box, where a BoxRecorder reads them.
 BoxErrors errors(nullptr);
 
+}
+
+TEST_CASE("message boxes carry the caption and buttons of their kind in both languages")
+{
+    BoxRecorder boxes;
+    ErrorBox(nullptr, "Error CopyFile %d", 5);
+    WarningBox(nullptr, "w");
+    FatalBox(nullptr, "Can't find dialog template '%s'", "X_E");
+    CHECK(ConfirmationBox(nullptr, "c") == IDOK);
+    // Caption, style (MB_ICONHAND 0x10; OK/Cancel with the exclamation 0x31)
+    // and text of each.
+    std::string shown;
+    for (const BoxRecorder::Box& box : boxes.boxes)
+        shown += box.caption + " " + std::to_string(box.style) + " " + box.text + "\n";
+    CHECK(shown == "Error 16 Error CopyFile 5\nWarning 16 w\nFatal 16 Can't find dialog template 'X_E'\n"
+                   "Confirmation 49 c\n");
+    // The Japanese captions come from the same table: one read back.
+    FlagScope japanese(EJapanese, 1);
+    FatalBox(nullptr, "f");
+    CHECK(boxes.LastText() == "f");
+    CHECK(boxes.boxes.back().caption == "\x92\x76\x96\xBD\x93\x49\x82\xC8\xB4\xD7\xB0");  // 致命的なｴﾗｰ
+}
+
+TEST_CASE("a text longer than the box buffer is cut, never overrun")
+{
+    BoxRecorder boxes;
+    std::string longPath(700, 'p');
+    ErrorBox(nullptr, "%s is in use", longPath.c_str());
+    REQUIRE(boxes.boxes.size() == 1);
+    CHECK(boxes.LastText() == std::string(EMessageTextSize - 1, 'p'));
+
+    // A cut that would split a double-byte character drops its lead byte.
+    FlagScope japanese(EJapanese, 1);
+    FlagScope doubleByte(EDoubleByte, 1);
+    std::string kanji;
+    for (int i = 0; i < 400; ++i)
+        kanji += "\x95\x5C";
+    ErrorBox(nullptr, "%s", kanji.c_str());
+    std::string text = boxes.LastText();
+    CHECK(text.size() == EMessageTextSize - 2);
+    CHECK(static_cast<unsigned char>(text.back()) == 0x5C);
 }
 
 TEST_CASE("file actions report each failure in its own words or by its number")
@@ -121,8 +161,7 @@ TEST_CASE("deleting trees: hidden and read-only files go, recycle folders stay, 
     MakeFolder(temp / "l");
     TestLink link(temp / "outside", temp / "l\\link");
     TestLink link2(temp / "empty outside", temp / "l\\link2");
-    REQUIRE(link.Made());
-    REQUIRE(link2.Made());
+    REQUIRE((link.Made() && link2.Made()));
     CHECK((FileAttributes(temp / "l\\link") & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
     int removable = CanRemoveLinkItself(W(temp / "l\\link"));
     CHECK(DeleteTree(errors, W(temp / "l")) == removable);

@@ -10,7 +10,6 @@
 
 #include <doctest/doctest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -18,30 +17,6 @@ namespace {
 
 // Errors go to the error box, where a BoxRecorder reads them.
 BoxErrors errors(nullptr);
-
-}
-
-TEST_CASE("a recycled file or tree is in the trash whole and with its flags, and gone with its second names")
-{
-    std::string trash = TrashFiles();
-    REQUIRE_MESSAGE(!trash.empty(), "XDG_DATA_HOME must point into the build folder");
-    TempFolder temp;
-    BoxRecorder boxes;
-    for (unsigned long flags : {0ul, 1ul, 6ul, 16ul}) {
-        std::string name = "binned" + TrashTag() + "-" + std::to_string(flags);
-        std::string file = flags == FILE_ATTRIBUTE_DIRECTORY ? name + "\\sub\\leaf" : name;
-        MakeFile(temp / file, name);
-        SetFileAttributesA((temp / file).c_str(), (flags & 7) | FILE_ATTRIBUTE_ARCHIVE);
-        std::wstring path = LongForm(temp / name);
-        CHECK((flags & 16 ? RecycleFolder(errors, path) : RecycleFile(errors, path)) == Binned::Yes);
-        CHECK(FolderNames(temp.Path()).empty());
-        CHECK(ReadWholeFile(trash + file) == name);
-        CHECK((FileAttributes(trash + file) & 7) == (flags & 7));
-        EmptyTrashOf(name);
-    }
-}
-
-namespace {
 
 // One file or folder the bin does not take whole. file and target are
 // relative to a fresh folder; an empty target is the file itself.
@@ -83,6 +58,26 @@ void CheckRefused(const Refusal& row)
     CHECK((row.hold ? boxes.LastText().find("file.txt is in use") != std::string::npos : boxes.boxes.empty()));
 }
 
+}
+
+TEST_CASE("a recycled file or tree is in the trash whole and with its flags, and gone with its second names")
+{
+    std::string trash = TrashFiles();
+    REQUIRE_MESSAGE(!trash.empty(), "XDG_DATA_HOME must point into the build folder");
+    TempFolder temp;
+    BoxRecorder boxes;
+    for (unsigned long flags : {0ul, 1ul, 6ul, 16ul}) {
+        std::string name = "binned" + TrashTag() + "-" + std::to_string(flags);
+        std::string file = flags == FILE_ATTRIBUTE_DIRECTORY ? name + "\\sub\\leaf" : name;
+        MakeFile(temp / file, name);
+        SetFileAttributesA((temp / file).c_str(), (flags & 7) | FILE_ATTRIBUTE_ARCHIVE);
+        std::wstring path = LongForm(temp / name);
+        CHECK((flags & 16 ? RecycleFolder(errors, path) : RecycleFile(errors, path)) == Binned::Yes);
+        CHECK(FolderNames(temp.Path()).empty());
+        CHECK(ReadWholeFile(trash + file) == name);
+        CHECK((FileAttributes(trash + file) & 7) == (flags & 7));
+        EmptyTrashOf(name);
+    }
 }
 
 TEST_CASE("a file the bin does not take whole stays as it was, and only a held one is told")
