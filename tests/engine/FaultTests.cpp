@@ -9,8 +9,6 @@
 
 #include <doctest/doctest.h>
 
-typedef std::vector<std::string> Paths;
-
 // Three files another program holds without sharing: a source to copy, a
 // destination to replace (read-only: its flag comes back) and an orphan.
 TEST_CASE_FIXTURE(SyncTrees, "files held by another program: Skip, Skip all and Stop do what they say")
@@ -144,8 +142,8 @@ TEST_CASE("a source changed between its listing and its copy stops the run and t
         // and the delete pass did not run.
         CHECK(Changes(before, Snapshot(t.dst)).empty());
         if (!row.box) {
-            CHECK(t.host.unexpected == Paths{"skip? Error CopyFile 2"});
-            CHECK(t.host.rows == Paths{"copy " + src + "\\gone.txt " + t.dst + "\\gone.txt"});
+            CHECK(t.host.unexpected == std::vector<std::string>{"skip? Error CopyFile 2"});
+            CHECK(t.host.rows == std::vector<std::string>{"copy " + src + "\\gone.txt " + t.dst + "\\gone.txt"});
             continue;
         }
         CHECK(t.host.questions.empty());

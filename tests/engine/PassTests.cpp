@@ -1,5 +1,4 @@
-// The update and the delete pass: what each copies, replaces, makes, deletes
-// and asks about.
+// The update and the delete pass: what each copies, replaces, deletes and asks.
 
 #include "FolderIndex.h"
 #include "SyncTrees.h"

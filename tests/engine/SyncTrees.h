@@ -58,8 +58,7 @@ inline int Run(ScriptedHost& host, const SyncOptions& options, const std::string
 // The delete pass alone, without questions.
 inline int Prune(ScriptedHost& host, const std::string& source, const std::string& destination)
 {
-    SyncOptions options = Options(1, 0, 1, 0);
-    SyncRun run(host, options);
+    SyncRun run(host, Options(1, 0, 1, 0));
     run.SetConfirm(0);
     return run.PruneTree(Widen(source.c_str()), Widen(destination.c_str()));
 }

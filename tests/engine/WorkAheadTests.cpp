@@ -75,9 +75,7 @@ TEST_CASE_FIXTURE(SyncTrees, "work finished too long before it is taken is done 
     WorkAhead::Ticket listing = work.ListLater(At(0), LongForm(src));
     WorkAhead::Ticket copy = work.CopyLater(At(1), LongForm(src + "\\a.txt"), LongForm(dst + "\\a.txt"));
     // Both are done with what was there before the change.
-    for (int wait = 0; wait < 500 && work.Busy(); ++wait)
-        Sleep(10);
-    REQUIRE_FALSE(work.Busy());
+    REQUIRE(WaitUntil([&] { return !work.Busy(); }, 5000));
     MakeFile(src + "\\b.txt", "b");
     MakeFile(src + "\\a.txt", "second");
     FolderIndex index;

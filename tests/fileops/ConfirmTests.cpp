@@ -40,7 +40,6 @@ struct Answered {
         existingIcon = icon(IDC_EXISTING_ICON);
         newIcon = icon(IDC_NEW_ICON);
     }
-    std::size_t Seen() const { return script.seen.size(); }
     std::string caption, newText;
     std::wstring wideMessage, wideNewText;
     HICON existingIcon = nullptr, newIcon = nullptr;
@@ -100,7 +99,7 @@ TEST_CASE_FIXTURE(Questions, "file confirmations: Esc gives Cancel")
     CHECK(ConfirmFolderDelete(nullptr, W(temp.Path())) == IDCANCEL);
     CHECK(ConfirmFileReplace(nullptr, W(fresh), W(existing)) == IDCANCEL);
     CHECK(ConfirmFileDelete(nullptr, W(existing)) == IDCANCEL);
-    CHECK(escape.Seen() == 3);
+    CHECK(escape.script.seen.size() == 3);
     CHECK(escape.caption == "Confirm File Delete");
 }
 
@@ -133,7 +132,7 @@ TEST_CASE_FIXTURE(Questions, "file confirmations: a question that cannot be show
     EApplication::instance = GetModuleHandleA("kernel32.dll");
     Answered answer(IDOK);
     CHECK(ConfirmFileDelete(nullptr, W(existing)) == IDCANCEL);
-    CHECK(answer.Seen() == 1);
+    CHECK(answer.script.seen.size() == 1);
     CHECK(answer.caption == "Fatal");
     CHECK(PathExists(existing));
 }
@@ -238,7 +237,7 @@ TEST_CASE_FIXTURE(Questions, "confirm texts: the messages follow the file's attr
           "Are you sure you want to move the folder 'inner' and all its contents to the Recycle Bin?");
 }
 
-TEST_CASE_FIXTURE(Questions, "confirm texts: size lines with one decimal below 100 KB and every digit past 2 GiB, a file gone, buffers kept")
+TEST_CASE_FIXTURE(Questions, "confirm texts: size lines below 100 KB and past 2 GiB, a file gone, and buffers kept")
 {
     struct Case {
         std::size_t bytes;

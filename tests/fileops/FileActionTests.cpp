@@ -162,7 +162,6 @@ TEST_CASE("deleting trees: hidden and read-only files go, recycle folders stay, 
     TestLink link(temp / "outside", temp / "l\\link");
     TestLink link2(temp / "empty outside", temp / "l\\link2");
     REQUIRE((link.Made() && link2.Made()));
-    CHECK((FileAttributes(temp / "l\\link") & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
     int removable = CanRemoveLinkItself(W(temp / "l\\link"));
     CHECK(DeleteTree(errors, W(temp / "l")) == removable);
     if (!removable)

@@ -1,5 +1,4 @@
-// Temporary copies, and the listings that keep a killed run's leftovers
-// apart from the user's files.
+// Temporary copies, and listings that keep a killed run's leftovers apart.
 
 #include "FolderIndex.h"
 #include "TemporaryCopy.h"
