@@ -60,8 +60,10 @@ struct Canvas {
     COLORREF At(int x, int y) const { return GetPixel(dc.Handle(), x, y); }
 };
 
-// What the system asks an owner to paint for control, into canvas.
-inline DRAWITEMSTRUCT DrawRequest(HWND control, UINT type, UINT item, UINT state, const RECT& rect, Canvas& canvas)
+// Sends the parent the WM_DRAWITEM the system would send for control,
+// painting into canvas: the way a paint goes through the framework.
+inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, UINT state, const RECT& rect,
+                              Canvas& canvas)
 {
     DRAWITEMSTRUCT draw = {};
     draw.CtlType = type;
@@ -71,15 +73,6 @@ inline DRAWITEMSTRUCT DrawRequest(HWND control, UINT type, UINT item, UINT state
     draw.hwndItem = control;
     draw.hDC = canvas.dc.Handle();
     draw.rcItem = rect;
-    return draw;
-}
-
-// Sends the parent the WM_DRAWITEM the system would send for control,
-// painting into canvas: the way a paint goes through the framework.
-inline void DrawThroughParent(HWND parent, HWND control, UINT type, UINT item, UINT state, const RECT& rect,
-                              Canvas& canvas)
-{
-    DRAWITEMSTRUCT draw = DrawRequest(control, type, item, state, rect, canvas);
     SendMessageA(parent, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }
 
