@@ -10,20 +10,9 @@
 #include "EView.h"
 #include "FrameworkFixture.h"
 
-// Takes, when it goes, the quit message that a destroyed parentless view
-// posts, so that it cannot end a later test's dialog.
-struct QuitTaker {
-    ~QuitTaker()
-    {
-        int code;
-        TakeQuit(&code);
-    }
-};
-
 // A visible framework view holding the controls under test, in a process
 // with a window map.
 struct ViewFixture : ApplicationFixture {
-    QuitTaker quit;
     EAttributeList list;
     EView view;
     ViewFixture() : view(nullptr, "controls", ViewList(list).Set(EKey::Style, WS_VISIBLE).Set(EKey::Width, 660).Set(EKey::Height, 420)) {}
