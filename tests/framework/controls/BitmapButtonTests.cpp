@@ -37,11 +37,10 @@ bool PaintsFace(ButtonFixture& f, EButtonFace face)
     DrawThroughParent(f.view.Handle(), f.button.Handle(), ODT_BUTTON, 0, 0, rect, painted);
     EButtonFaces reference(f.button.Handle(), Width, Height, "RESB_DIRECTORY", 2);
     reference.Paint(expected.dc.Handle(), face);
-    for (int y = 0; y < Height; y++)
-        for (int x = 0; x < Width; x++)
-            if (painted.At(x, y) != expected.At(x, y))
-                return false;
-    return true;
+    int differing = 0;
+    for (int i = 0; i < Width * Height; i++)
+        differing += painted.At(i % Width, i / Width) != expected.At(i % Width, i / Width);
+    return differing == 0;
 }
 
 }

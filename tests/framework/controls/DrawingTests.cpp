@@ -45,9 +45,8 @@ TEST_CASE("drawing objects: created and released in balance")
     list.Set(EKey::Height, 20).Set(EKey::FaceName, "Arial");
     GdiCount before;
     HGDIOBJ lastMemory = nullptr;
-    const int cycles = 3000;
     int failures = 0;
-    for (int i = 0; i < cycles; i++) {
+    for (int i = 0; i < 3000; i++) {
         EFont font(list);
         EBrush brush(CreateSolidBrush(RGB(i & 255, 0, 0)));
         EPen pen(PS_SOLID, 1, RGB(0, i & 255, 0));
