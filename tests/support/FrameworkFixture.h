@@ -8,11 +8,28 @@
 #include "EApplication.h"
 #include "EView.h"
 
-// An application object for one test: the window map and the module.
+// Takes the quit message a destroyed parentless window posted, if any.
+inline bool TakeQuit(int* code)
+{
+    MSG m;
+    if (!PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        return false;
+    *code = static_cast<int>(m.wParam);
+    return true;
+}
+
+// An application object for one test: the window map and the module. At its
+// end it takes the quit message that a destroyed parentless window of the
+// test posted, so that it cannot end a later test's dialog.
 struct ApplicationFixture {
     ApplicationFixture() : application("FrameworkTests", 0, nullptr)
     {
         EApplication::instance = GetModuleHandleA(nullptr);
+    }
+    ~ApplicationFixture()
+    {
+        int code;
+        TakeQuit(&code);
     }
     EApplication application;
 };
@@ -43,16 +60,6 @@ inline EAttributeList& ViewList(EAttributeList& list)
         .Set(EKey::Style, WS_OVERLAPPEDWINDOW)
         .Set(EKey::Width, 300)
         .Set(EKey::Height, 200);
-}
-
-// Takes the quit message a destroyed parentless window posted, if any.
-inline bool TakeQuit(int* code)
-{
-    MSG m;
-    if (!PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        return false;
-    *code = static_cast<int>(m.wParam);
-    return true;
 }
 
 #endif

@@ -46,7 +46,7 @@ int Ink(const Canvas& row, int left, int right, COLORREF fill)
 
 }
 
-TEST_CASE("list rows: kept with shared folders, given back through the control, bounded")
+TEST_CASE("list rows: kept with shared folders, given back through the control, bounded, wide ones cut whole")
 {
     LogList log(600, 200);
     std::string huge(5000, 'x'), deep = "C:\\" + std::string(300, 'd') + "\\f.txt";
@@ -75,6 +75,11 @@ TEST_CASE("list rows: kept with shared folders, given back through the control, 
         }
     CHECK(log.log.CellText(7, 0).empty());
     CHECK(log.log.CellText(0, 3).empty());
+    // A long wide name is cut between surrogate pairs.
+    std::wstring wide = std::wstring(EListCellLimit - 1, L'x') + L"\U0001F4F7";
+    const wchar_t* wideTexts[] = {L"copy", wide.c_str()};
+    log.log.AppendRow(wideTexts, 2);
+    CHECK(EListCellText(log.list, 7, 1) == std::wstring(EListCellLimit - 1, L'x'));
     log.log.DeleteAllRows();
     CHECK(log.log.RowCount() == 0);
     CHECK(SendMessageA(log.list, LVM_GETITEMCOUNT, 0, 0) == 0);
@@ -138,25 +143,23 @@ TEST_CASE("list rows: painted through the parent: a cut text stays in its column
     CHECK(Ink(focused, 2, 78, white) == Ink(plain, 2, 78, white));
 }
 
-namespace {
-
-// Rows appended wide keep the names as they are, and a row paints each
-// name as DrawTextW does in the same font, also in a font of the Western
-// character set (an ANSI draw took the text through that code page).
-void CheckRealNames(std::initializer_list<const wchar_t*> names)
+// 写真.jpg (Shift-JIS 8E CA 90 5E: once drawn as Western mojibake), café.txt,
+// Straße.txt, 📷.txt: kept as they are, and painted as DrawTextW does in the
+// same font, also in a font of the Western character set (an ANSI draw took
+// the text through that code page).
+TEST_CASE("Japanese mode: log rows keep and draw Japanese, e-acute, sharp s and emoji names")
 {
     LogList log(600, 200);
     HFONT western = CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
     int row = 0;
-    for (const wchar_t* name : names) {
+    for (const wchar_t* name : {L"\u5199\u771F.jpg", L"caf\u00E9.txt", L"Stra\u00DFe.txt", L"\U0001F4F7.txt"}) {
         const wchar_t* texts[] = {L"copy", name, name};
         log.log.AppendRow(texts, 3);
         CHECK(EListCellText(log.list, row, 1) == name);
         Canvas drawn(RowWidth, RowHeight), expected(RowWidth, RowHeight);
         for (Canvas* canvas : {&drawn, &expected})
             SelectObject(canvas->dc.Handle(), western);
-        EListDrawRow(log.list, DrawRequest(log.list, ODT_LISTVIEW, row++, 0, {0, 0, RowWidth, RowHeight}, drawn),
-                     log.log.Rows());
+        DrawThroughParent(log.parent, log.list, ODT_LISTVIEW, row++, 0, {0, 0, RowWidth, RowHeight}, drawn);
         RECT all = {0, 0, RowWidth, RowHeight}, cell = {82, 0, 378, RowHeight};
         FillRect(expected.dc.Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         DrawTextW(expected.dc.Handle(), name, -1, &cell, DT_LEFT | DT_END_ELLIPSIS);
@@ -166,22 +169,4 @@ void CheckRealNames(std::initializer_list<const wchar_t*> names)
         CHECK((differing == 0 && Ink(drawn, 82, 378, RGB(255, 255, 255)) > 0));
     }
     DeleteObject(western);
-}
-
-}
-
-TEST_CASE("list rows: a long wide name is cut between surrogate pairs")
-{
-    LogList log(600, 200);
-    std::wstring huge = std::wstring(EListCellLimit - 1, L'x') + L"\U0001F4F7";
-    const wchar_t* texts[] = {L"copy", huge.c_str(), L""};
-    log.log.AppendRow(texts, 3);
-    CHECK(EListCellText(log.list, 0, 1) == std::wstring(EListCellLimit - 1, L'x'));
-}
-
-TEST_CASE("Japanese mode: log rows keep and draw Japanese, e-acute, sharp s and emoji names")
-{
-    // 写真.jpg (Shift-JIS 8E CA 90 5E: once drawn as Western mojibake),
-    // café.txt, Straße.txt, 📷.txt
-    CheckRealNames({L"\u5199\u771F.jpg", L"caf\u00E9.txt", L"Stra\u00DFe.txt", L"\U0001F4F7.txt"});
 }

@@ -2,14 +2,12 @@
 
 #include <windows.h>
 
-#include "EApplication.h"
 #include "EMenu.h"
 #include "MenuIds.h"
 #include "ViewFixture.h"
 
 TEST_CASE("menus: a missing resource gives an empty bar; an unattached menu is destroyed")
 {
-    EApplication::instance = GetModuleHandleA(nullptr);
     ViewFixture window;
     HMENU attached;
     {

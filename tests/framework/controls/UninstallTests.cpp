@@ -6,14 +6,10 @@
 
 #include "EFlags.h"
 #include "EKeyTree.h"
+#include "FlagScope.h"
 #include "ProgramSettings.h"
 
 namespace {
-
-void Make(const std::string& path, const char* valueName = nullptr)
-{
-    REQUIRE(MakeKey(path, valueName));
-}
 
 const char Maker[] = "Software\\OmbrelTestMaker";
 const char Product[] = "Software\\OmbrelTestMaker\\Product";
@@ -22,10 +18,10 @@ const char Sibling[] = "Software\\OmbrelTestMaker\\Sibling";
 // The product with settings and a tree three levels deep.
 void MakeProduct()
 {
-    Make(std::string(Product) + "\\Settings", "Left");
-    Make(std::string(Product) + "\\a\\b\\c", "Deep");
+    REQUIRE(MakeKey(std::string(Product) + "\\Settings", "Left"));
+    REQUIRE(MakeKey(std::string(Product) + "\\a\\b\\c", "Deep"));
     for (int i = 0; i < 12; i++)
-        Make(std::string(Product) + "\\many\\" + std::to_string(i));
+        REQUIRE(MakeKey(std::string(Product) + "\\many\\" + std::to_string(i)));
 }
 
 }
@@ -50,35 +46,41 @@ TEST_CASE("uninstall: the maker key goes only when nothing else is left in it")
         CleanKeyTree clean(Maker);
         if (c.product)
             MakeProduct();
-        Make(Maker, c.makerValue);
+        REQUIRE(MakeKey(Maker, c.makerValue));
         CHECK(UninstallKeys(HKEY_CURRENT_USER, c.makerPath, Product) == c.result);
         CHECK_FALSE(KeyExists(Product));
         CHECK(KeyExists(Maker) == c.makerKept);
     }
 }
 
-TEST_CASE("uninstall: nothing is touched when a key path is not what it should be")
+// Only the product key may go, and the root never: anything else is refused
+// before a key is touched.
+TEST_CASE("uninstall: nothing is touched when a key path is not what it should be; the root is refused")
 {
     CleanKeyTree clean(Maker);
     MakeProduct();
-    Make(Sibling);
-    const char* products[] = {nullptr,
-                              "",
-                              "Software",
-                              "\\Software\\OmbrelTestMaker\\Product",
-                              "Software\\OmbrelTestMaker\\Product\\",
-                              "Software\\\\OmbrelTestMaker\\Product",
-                              "Software\\OmbrelTestMaker",
-                              "Software\\OmbrelTestMakerProduct",
-                              "Software\\OmbrelTestMaker\\Product\\a"};
-    for (const char* product : products) {
-        CAPTURE(product ? product : "(null)");
-        CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, product) == ERROR_INVALID_PARAMETER);
+    REQUIRE(MakeKey(Sibling));
+    const struct {
+        const char* maker;
+        const char* product;
+    } cases[] = {
+        {Maker, nullptr}, {Maker, ""}, {Maker, "Software"},
+        {Maker, "\\Software\\OmbrelTestMaker\\Product"},
+        {Maker, "Software\\OmbrelTestMaker\\Product\\"},
+        {Maker, "Software\\\\OmbrelTestMaker\\Product"},
+        {Maker, "Software\\OmbrelTestMaker"}, {Maker, "Software\\OmbrelTestMakerProduct"},
+        {Maker, "Software\\OmbrelTestMaker\\Product\\a"},
+        // A maker path that is not the product's parent.
+        {"Software\\OmbrelTestMake", Product}, {"", Product}, {"Software\\OmbrelTestMaker\\", Product},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.maker);
+        CAPTURE(c.product ? c.product : "(null)");
+        CHECK(UninstallKeys(HKEY_CURRENT_USER, c.maker, c.product) == ERROR_INVALID_PARAMETER);
     }
-    // A maker path that is not the product's parent.
-    CHECK(UninstallKeys(HKEY_CURRENT_USER, "Software\\OmbrelTestMake", Product) == ERROR_INVALID_PARAMETER);
-    CHECK(UninstallKeys(HKEY_CURRENT_USER, "", Product) == ERROR_INVALID_PARAMETER);
-    CHECK(UninstallKeys(HKEY_CURRENT_USER, "Software\\OmbrelTestMaker\\", Product) == ERROR_INVALID_PARAMETER);
+    CHECK(DeleteKeyTree(HKEY_CURRENT_USER, "") == ERROR_INVALID_PARAMETER);
+    CHECK(DeleteKeyTree(HKEY_CURRENT_USER, nullptr) == ERROR_INVALID_PARAMETER);
+    CHECK(KeyExists("Software"));
     CHECK(KeyExists(std::string(Product) + "\\a\\b\\c"));
     CHECK(KeyExists(std::string(Product) + "\\many\\11"));
     CHECK(KeyExists(Sibling));
@@ -99,8 +101,8 @@ TEST_CASE("uninstall: a registry link goes itself, never the key it points to")
         INFO(c.label);
         CleanKeyTree clean(Maker);
         CleanKeyTree cleanOther(Other);
-        Make(target + "\\Inner", "Keep");
-        Make(Maker);
+        REQUIRE(MakeKey(target + "\\Inner", "Keep"));
+        REQUIRE(MakeKey(Maker));
         if (c.link != Product)
             MakeProduct();
         REQUIRE(MakeLink(c.link, target));
@@ -112,32 +114,16 @@ TEST_CASE("uninstall: a registry link goes itself, never the key it points to")
     }
 }
 
-TEST_CASE("key trees: deleted from the leaves up; the root itself is refused")
-{
-    CleanKeyTree clean(Maker);
-    MakeProduct();
-    CHECK(DeleteKeyTree(HKEY_CURRENT_USER, "") == ERROR_INVALID_PARAMETER);
-    CHECK(DeleteKeyTree(HKEY_CURRENT_USER, nullptr) == ERROR_INVALID_PARAMETER);
-    CHECK(KeyExists("Software"));
-    CHECK(DeleteKeyTree(HKEY_CURRENT_USER, "Software\\OmbrelTestMaker\\Missing") == ERROR_FILE_NOT_FOUND);
-
-    CHECK(DeleteKeyTree(HKEY_CURRENT_USER, Product) == ERROR_SUCCESS);
-    CHECK_FALSE(KeyExists(Product));
-    CHECK(KeyExists(Maker));
-}
-
 TEST_CASE("Japanese mode: keys with double-byte names are removed")
 {
     REQUIRE(GetACP() == 932);
     CleanKeyTree clean(Maker);
-    int saved = EDoubleByte;
-    EDoubleByte = 1;
+    FlagScope doubleByte(EDoubleByte, 1);
     // "ソ表" (83 5C 95 5C): both trail bytes look like backslashes.
     const std::string product = std::string(Maker) + "\\\x83\x5c\x95\x5c";
-    Make(product + "\\\x90\xdd\x92\xe8\x83\x5c\x95\x5c\x90\xdd\x92\xe8\\x", "v");
-    Make(Sibling);
+    REQUIRE(MakeKey(product + "\\\x90\xdd\x92\xe8\x83\x5c\x95\x5c\x90\xdd\x92\xe8\\x", "v"));
+    REQUIRE(MakeKey(Sibling));
     CHECK(UninstallKeys(HKEY_CURRENT_USER, Maker, product.c_str()) == ERROR_SUCCESS);
     CHECK_FALSE(KeyExists(product));
     CHECK(KeyExists(Sibling));
-    EDoubleByte = saved;
 }

@@ -7,18 +7,14 @@
 
 namespace {
 
-std::vector<std::string> SplitText(const std::string& text, int maxArgs = 128)
+typedef std::vector<std::string> Args;
+
+Args SplitText(const std::string& text)
 {
     ECommandLine line(text.c_str());
-    std::vector<char*> args(maxArgs + 1, nullptr);
-    int count = line.Split(args.data(), maxArgs);
-    std::vector<std::string> result;
-    for (int i = 0; i < count; i++)
-        result.push_back(args[i]);
-    return result;
+    char* args[16] = {};
+    return Args(args, args + line.Split(args, 16));
 }
-
-typedef std::vector<std::string> Args;
 
 }
 

@@ -3,23 +3,11 @@
 #include <windows.h>
 
 #include "DialogScript.h"
-#include "EApplicationView.h"
 #include "EControl.h"
 #include "EEdit.h"
 #include "EWindowMap.h"
 #include "EWindowProc.h"
 #include "FrameworkFixture.h"
-
-namespace {
-
-// A button wrapper created from a list, as the controls will be.
-EAttributeList& ButtonList(EAttributeList& list, int id)
-{
-    return list.Set(EKey::ClassName, "Button").Set(EKey::Predefined, 1).Set(EKey::Id, id).Set(EKey::Width, 40).Set(
-        EKey::Height, 20);
-}
-
-}
 
 TEST_CASE("dispatch: window lifetime, quit and the map")
 {
@@ -34,7 +22,8 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
         EView view(nullptr, "view", ViewList(list));
         HWND window = view.Handle();
         EAttributeList buttonList;
-        EControl button(&view, "b", ButtonList(buttonList, 5));  // not subclassed
+        buttonList.Set(EKey::ClassName, "Button").Set(EKey::Predefined, 1).Set(EKey::Width, 40).Set(EKey::Height, 20);
+        EControl button(&view, "b", buttonList);  // not subclassed
         HWND child = button.Handle();
         EAttributeList editList;
         EEdit edit(&view, "", editList.Set(EKey::Width, 50).Set(EKey::Height, 20));
@@ -61,23 +50,6 @@ TEST_CASE("dispatch: window lifetime, quit and the map")
         REQUIRE(boxes.seen.size() == 1);
         CHECK(boxes.seen[0].caption == "Fatal:CreateWindow");
         CHECK(view.Handle() == nullptr);
-    }
-}
-
-TEST_CASE("application view: the main window while it lives, none after")
-{
-    ApplicationFixture app;
-    {
-        EAttributeList list;
-        list.Set(EKey::ClassName, "OmbrelTestFrame");
-        EApplicationView frame(&app.application, "Frame", list);
-        REQUIRE(frame.Handle());
-        CHECK(EApplication::mainWindow == &frame);
-    }
-    // The loop never reaches a destroyed frame.
-    CHECK(EApplication::mainWindow == nullptr);
-    int code;
-    while (TakeQuit(&code)) {
     }
 }
 

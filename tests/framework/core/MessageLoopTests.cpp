@@ -2,125 +2,82 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "EApplication.h"
 
 namespace {
 
-std::vector<UINT> received;
-std::vector<WPARAM> receivedWParams;
+std::vector<std::pair<UINT, WPARAM>> received;
 
 LRESULT CALLBACK RecordingProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND || message == WM_KEYDOWN) {
-        received.push_back(message);
-        receivedWParams.push_back(wParam);
-    }
+    if (message == WM_COMMAND || message == WM_KEYDOWN || message == WM_APP)
+        received.emplace_back(message, wParam);
     return DefWindowProcA(handle, message, wParam, lParam);
 }
 
-// A parent of the given styles with two tab-stop children of a recording
-// class.
-struct Family {
-    HWND parent;
-    HWND first;
-    HWND second;
-
-    Family(DWORD style, DWORD exStyle)
-    {
-        static bool registered;
-        if (!registered) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = RecordingProc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "OmbrelTestRecorder";
-            RegisterClassA(&wc);
-            registered = true;
-        }
-        parent = CreateWindowExA(exStyle, "STATIC", "parent", style, 0, 0, 200, 100, nullptr, nullptr, nullptr,
-                                 nullptr);
-        first = CreateWindowExA(0, "OmbrelTestRecorder", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50, 20, parent,
-                                nullptr, nullptr, nullptr);
-        second = CreateWindowExA(0, "OmbrelTestRecorder", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 60, 0, 50, 20,
-                                 parent, nullptr, nullptr, nullptr);
-        received.clear();
-        receivedWParams.clear();
-    }
-    ~Family() { DestroyWindow(parent); }
-};
-
-MSG KeyDown(HWND window, WPARAM key)
+// A window that records what reaches it.
+HWND MakeRecorder(HWND parent, DWORD style, int x)
 {
-    MSG message = {};
-    message.hwnd = window;
-    message.message = WM_KEYDOWN;
-    message.wParam = key;
-    return message;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OmbrelTestRecorder";
+    RegisterClassA(&wc);  // fails harmlessly once registered
+    return CreateWindowExA(0, "OmbrelTestRecorder", "", style, x, 0, 50, 20, parent, nullptr, nullptr, nullptr);
 }
 
 }
 
 TEST_CASE("dialog navigation: Return also reaches the control")
 {
-    SUBCASE("control parent: the key itself is dispatched to the control")
-    {
-        Family family(WS_OVERLAPPED | WS_VISIBLE, WS_EX_CONTROLPARENT);
-        MSG ret = KeyDown(family.first, VK_RETURN);
+    // In a control parent the key itself is dispatched; in a popup the
+    // control gets a command with code 13.
+    const struct {
+        DWORD style, exStyle;
+        UINT message;
+        WPARAM wParam;
+    } cases[] = {
+        {WS_OVERLAPPED | WS_VISIBLE, WS_EX_CONTROLPARENT, WM_KEYDOWN, VK_RETURN},
+        {WS_POPUP | WS_VISIBLE, 0, WM_COMMAND, 13},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.message);
+        HWND parent = CreateWindowExA(c.exStyle, "STATIC", "parent", c.style, 0, 0, 200, 100, nullptr, nullptr,
+                                      nullptr, nullptr);
+        HWND first = MakeRecorder(parent, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0);
+        MakeRecorder(parent, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 60);
+        MSG ret = {first, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+        received.clear();
         CHECK(EApplication::FilterDialogMessage(&ret));
-        REQUIRE(received.size() == 1);
-        CHECK(received[0] == WM_KEYDOWN);
-        CHECK(receivedWParams[0] == VK_RETURN);
+        CHECK((received == std::vector<std::pair<UINT, WPARAM>>{{c.message, c.wParam}}));
+        DestroyWindow(parent);
     }
-    SUBCASE("popup: the control gets a command with code 13")
-    {
-        Family family(WS_POPUP | WS_VISIBLE, 0);
-        MSG ret = KeyDown(family.first, VK_RETURN);
-        CHECK(EApplication::FilterDialogMessage(&ret));
-        REQUIRE(received.size() == 1);
-        CHECK(received[0] == WM_COMMAND);
-        CHECK(receivedWParams[0] == 13);
-    }
-}
-
-namespace {
-
-int dispatched;
-
-LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_APP)
-        ++dispatched;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 }
 
 TEST_CASE("pumping dispatches one waiting message per call and still sees a late one")
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = CountingProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "OmbrelPumpProbe";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("OmbrelPumpProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HWND window = MakeRecorder(HWND_MESSAGE, 0, 0);
     REQUIRE(window);
+    received.clear();
     PostMessageA(window, WM_APP, 0, 0);
     PostMessageA(window, WM_APP, 0, 0);
     EApplication::PumpOneMessage();
-    CHECK(dispatched == 1);
+    CHECK(received.size() == 1);
     EApplication::PumpOneMessage();
-    CHECK(dispatched == 2);
+    CHECK(received.size() == 2);
     // After a look at an empty queue the next looks wait a little, but a
     // message posted now is taken by a later call. (WaitUntil would pump by
     // itself, so this polls by hand.)
     EApplication::PumpOneMessage();
     PostMessageA(window, WM_APP, 0, 0);
     DWORD start = GetTickCount();
-    while (dispatched < 3 && GetTickCount() - start < 5000) {
+    while (received.size() < 3 && GetTickCount() - start < 5000) {
         EApplication::PumpOneMessage();
         Sleep(1);
     }
-    CHECK(dispatched == 3);
+    CHECK(received.size() == 3);
     DestroyWindow(window);
 }
