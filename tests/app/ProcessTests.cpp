@@ -14,24 +14,20 @@ namespace {
 
 typedef std::map<std::string, std::string> Report;
 
-std::string Quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
-
 // Runs the entry probe from a folder; returns what it wrote.
 Report RunProbe(const std::string& probe, const std::string& currentFolder = "")
 {
     TempFolder out;
     std::string file = out / "probe.txt";
     std::string env = "OMBREL_PROBE_OUT=" + file;
-    DWORD code = RunToEnd(Quoted(probe), 30000, env, currentFolder);
+    std::string command = "\"" + probe + "\"";
+    DWORD code = RunToEnd(command, 30000, env, currentFolder);
     std::string text = ReadWholeFile(file);
     // Once in CI a fresh copy of the probe wrote nothing at all; its start
     // is not what these cases check, so it gets one more start, told.
     if (text.empty()) {
         MESSAGE("the probe wrote nothing (exit code " << code << "); started again");
-        code = RunToEnd(Quoted(probe), 30000, env, currentFolder);
+        code = RunToEnd(command, 30000, env, currentFolder);
         text = ReadWholeFile(file);
     }
     Report report;

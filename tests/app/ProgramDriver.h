@@ -42,16 +42,6 @@ inline WindowSearch SearchTopLevel(DWORD process, const char* className)
     return search;
 }
 
-inline HWND FindTopLevelWindow(DWORD process, const char* className)
-{
-    return SearchTopLevel(process, className).found;
-}
-
-inline int CountWindowsOfClass(const char* className)
-{
-    return SearchTopLevel(0, className).count;
-}
-
 // One start of Ombrel.exe.
 class Program {
 public:
@@ -60,7 +50,7 @@ public:
     // The main window once it is there.
     HWND Window()
     {
-        WaitUntil([&] { return (window = FindTopLevelWindow(process.Id(), "Ombrel")) != nullptr; }, 20000);
+        WaitUntil([&] { return (window = SearchTopLevel(process.Id(), "Ombrel").found) != nullptr; }, 20000);
         return window;
     }
     bool Close()

@@ -35,7 +35,7 @@ struct RememberedSets {
 
 TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first window forward and ends")
 {
-    REQUIRE(CountWindowsOfClass("Ombrel") == 0);
+    REQUIRE(SearchTopLevel(0, "Ombrel").count == 0);
     Program first;
     HWND window = first.Window();
     REQUIRE(window != nullptr);
@@ -49,17 +49,12 @@ TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first wind
     Program second;
     REQUIRE(second.process.Started());
     CHECK(second.process.Wait(20000));
-    CHECK(CountWindowsOfClass("Ombrel") == 1);
+    CHECK(SearchTopLevel(0, "Ombrel").count == 1);
     CHECK(first.process.ExitCode() == STILL_ACTIVE);
     CHECK(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
 
     DestroyWindow(other);
     CHECK(first.Close());
-}
-
-LRESULT CALLBACK PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 TEST_CASE("program: a start that finds the instance held waits for its window, or takes over when it ends")
@@ -69,7 +64,7 @@ TEST_CASE("program: a start that finds the instance held waits for its window, o
     // nobody owns stops no start.
     enum First { Shows, Ends, OwnsNothing };
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = PlainProcedure;
+    windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "Ombrel";
     RegisterClassA(&windowClass);
@@ -87,13 +82,14 @@ TEST_CASE("program: a start that finds the instance held waits for its window, o
             CloseHandle(mutex);
             continue;
         }
-        CHECK_FALSE(WaitUntil([&] { return FindTopLevelWindow(second.process.Id(), "Ombrel") != nullptr; }, 1500));
+        CHECK_FALSE(
+            WaitUntil([&] { return SearchTopLevel(second.process.Id(), "Ombrel").found != nullptr; }, 1500));
         if (first == Shows) {
             HWND shown = CreateWindowExA(0, "Ombrel", "first", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
             CHECK(second.process.Wait(10000));
             CHECK(WaitUntil([&] { return GetForegroundWindow() == shown; }, 5000));
-            CHECK(CountWindowsOfClass("Ombrel") == 1);
+            CHECK(SearchTopLevel(0, "Ombrel").count == 1);
             DestroyWindow(shown);
         } else {
             ReleaseMutex(mutex);
