@@ -223,7 +223,9 @@ TEST_CASE("set actions: from the click on DOWN the set-list commands wait, a que
     f.Click(f.window->DownButton());
     CHECK(script.Finished());
     CHECK(f.Names() == Texts{"Run", "Other"});
+    // No: nothing made, the run never started.
     CHECK(!PathExists(f.destination));
+    CHECK(f.LogRows() == 0);
     S remove({S::Press(IDYES)});
     f.Click(f.window->DeleteButton());
     CHECK(f.Names() == Texts{"Other"});
