@@ -33,8 +33,10 @@ struct RememberedSets {
 
 }
 
-TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first window forward and ends")
+TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first window forward and ends; closed while "
+                                  "minimised, it keeps an unchanged set file and starts on screen next time")
 {
+    SetWriteTicks(sets, TicksOf(2019, 5, 1));
     REQUIRE(SearchTopLevel(0, "Ombrel").count == 0);
     Program first;
     HWND window = first.Window();
@@ -54,7 +56,22 @@ TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first wind
     CHECK(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
 
     DestroyWindow(other);
+
+    ShowWindow(window, SW_MINIMIZE);
+    CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
     CHECK(first.Close());
+    CHECK(SettingNumber("Left") > -1000);
+    CHECK(SettingNumber("Width") == 488);
+    CHECK(ReadWholeFile(sets) == OneSet);
+    CHECK(WriteTicks(sets) == TicksOf(2019, 5, 1));
+    Program again;
+    REQUIRE(again.Window() != nullptr);
+    RECT frame;
+    GetWindowRect(again.window, &frame);
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT common;
+    CHECK(IntersectRect(&common, &frame, &screen));
+    CHECK(again.Close());
 }
 
 TEST_CASE("program: a start that finds the instance held waits for its window, or takes over when it ends")
@@ -99,30 +116,4 @@ TEST_CASE("program: a start that finds the instance held waits for its window, o
         CloseHandle(mutex);
     }
     UnregisterClassA("Ombrel", GetModuleHandleA(nullptr));
-}
-
-TEST_CASE_FIXTURE(RememberedSets, "program: closed while minimised, it keeps an unchanged set file and starts on screen next time")
-{
-    SetWriteTicks(sets, TicksOf(2019, 5, 1));
-    {
-        Program program;
-        HWND window = program.Window();
-        REQUIRE(window != nullptr);
-        ShowWindow(window, SW_MINIMIZE);
-        CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
-        CHECK(program.Close());
-    }
-    CHECK(SettingNumber("Left") > -1000);
-    CHECK(SettingNumber("Width") == 488);
-    CHECK(ReadWholeFile(sets) == OneSet);
-    CHECK(WriteTicks(sets) == TicksOf(2019, 5, 1));
-    Program again;
-    HWND window = again.Window();
-    REQUIRE(window != nullptr);
-    RECT frame;
-    GetWindowRect(window, &frame);
-    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT common;
-    CHECK(IntersectRect(&common, &frame, &screen));
-    CHECK(again.Close());
 }
