@@ -18,12 +18,6 @@
 
 namespace {
 
-struct Outcome {
-    DWORD code = 0xFFFFFFFF;
-    // What it wrote to its standard output.
-    std::string output;
-};
-
 // A tree to sync, a set file naming it and a log beside them.
 struct CommandRun {
     TempFolder temp;
@@ -31,6 +25,8 @@ struct CommandRun {
     std::string dst = temp / "dst";
     std::string sets = temp / "sets.ini";
     std::string log = temp / "run.log";
+    // What the last run wrote to its standard output.
+    std::string output;
 
     CommandRun()
     {
@@ -47,21 +43,21 @@ struct CommandRun {
 
     // Starts Ombrel.exe with arguments (wide), its output in a file, and
     // checks until it ends that no window of it shows: nobody is there to
-    // answer. during, when given, is called every few milliseconds meanwhile.
-    Outcome Run(const std::wstring& arguments,
-                const std::function<void(const PROCESS_INFORMATION&)>& during = nullptr)
+    // answer. during, when given, is called every few milliseconds meanwhile
+    // with the process. Returns the exit code.
+    DWORD Run(const std::wstring& arguments, const std::function<void(HANDLE)>& during = nullptr)
     {
-        Outcome outcome;
+        DWORD code = 0xFFFFFFFF;
         bool window = false;
         std::string outputPath = temp / "stdout.txt";
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-        HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0,
-                                    nullptr);
+        HANDLE file = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0,
+                                  nullptr);
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = output;
-        startup.hStdError = output;
+        startup.hStdOutput = file;
+        startup.hStdError = file;
         std::wstring line = L"\"" + Widen((TestBinaryFolder() + "\\Ombrel.exe").c_str()) + L"\" " + arguments;
         PROCESS_INFORMATION info = {};
         if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
@@ -69,21 +65,21 @@ struct CommandRun {
             while (WaitForSingleObject(info.hProcess, 5) == WAIT_TIMEOUT && GetTickCount() - start < 60000) {
                 window = window || SearchTopLevel(info.dwProcessId, nullptr).count > 0;
                 if (during)
-                    during(info);
+                    during(info.hProcess);
             }
             TerminateProcess(info.hProcess, 0xFFFFFFFF);
-            GetExitCodeProcess(info.hProcess, &outcome.code);
+            GetExitCodeProcess(info.hProcess, &code);
             CloseHandle(info.hThread);
             CloseHandle(info.hProcess);
         }
-        CloseHandle(output);
-        outcome.output = ReadWholeFile(outputPath);
+        CloseHandle(file);
+        output = ReadWholeFile(outputPath);
         CHECK_FALSE(window);
-        return outcome;
+        return code;
     }
 
-    Outcome RunSet(const std::string& name, const std::wstring& more = L"",
-                   const std::function<void(const PROCESS_INFORMATION&)>& during = nullptr)
+    DWORD RunSet(const std::string& name, const std::wstring& more = L"",
+                 const std::function<void(HANDLE)>& during = nullptr)
     {
         return Run(L"/run \"" + Widen(name.c_str()) + L"\" /ini \"" + Widen(sets.c_str()) + L"\" /log \"" +
                        Widen(log.c_str()) + L"\"" + more,
@@ -148,8 +144,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run copies, replaces and deletes,
         std::string setBytes = ReadWholeFile(sets);
         unsigned long long setTime = WriteTicks(sets);
 
-        Outcome run = RunSet(NightlyName(), c.more);
-        CHECK(run.code == c.code);
+        CHECK(RunSet(NightlyName(), c.more) == c.code);
         CHECK(ReadWholeFile(dst + "\\new.txt") == "new");
         CHECK(ReadWholeFile(dst + "\\sub\\changed.txt") == (c.changed ? "changed" : "before"));
         CHECK(PathExists(dst + "\\orphan.txt") == !c.changed);
@@ -165,7 +160,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run copies, replaces and deletes,
                                     : "\tend\tcopied 1, replaced 0, deleted 0, removed folders 0, created folders 0, "
                                       "skipped 2, newer 0, result completed, with files skipped, seconds "));
         // The console gets the same lines.
-        CHECK(run.output == logged);
+        CHECK(output == logged);
         // Read, never written.
         CHECK(ReadWholeFile(sets) == setBytes);
         CHECK(WriteTicks(sets) == setTime);
@@ -192,9 +187,8 @@ TEST_CASE_FIXTURE(CommandRun, "command line: refusals end with exit code 2 and n
                           Case{L"/run Nightly /log C:\\no\\such\\run.log" + ini, 2,
                                Said("Can't open the log file", u8"ﾛｸﾞ ﾌｧｲﾙ 'C:\\no\\such\\run.log' を開けません")}}) {
         CAPTURE(Utf8Text(c.arguments));
-        Outcome run = Run(c.arguments);
-        CHECK(run.code == c.code);
-        CHECK(Has(run.output, c.says));
+        CHECK(Run(c.arguments) == c.code);
+        CHECK(Has(output, c.says));
         CHECK_FALSE(PathExists(dst + "\\a.txt"));
     }
 }
@@ -208,8 +202,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: exit codes of a run that meets trou
         LockedPath held(src + "\\b\\held.txt");
         REQUIRE(held.Held());
         WriteSet("Nightly", false, true);
-        Outcome run = RunSet("Nightly");
-        CHECK(run.code == 5);
+        CHECK(RunSet("Nightly") == 5);
         CHECK(ReadWholeFile(dst + "\\a.txt") == "\\a.txt");
         CHECK(ReadWholeFile(dst + "\\c.txt") == "\\c.txt");
         CHECK_FALSE(PathExists(dst + "\\b\\held.txt"));
@@ -221,8 +214,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: exit codes of a run that meets trou
             MakeFile(dst + "\\f" + std::to_string(i) + ".txt", "keep");
         WriteSet("Nightly", true, true);
         TreeSnapshot before = Snapshot(dst);
-        Outcome run = RunSet("Nightly", L" /yes");
-        CHECK(run.code == 3);
+        CHECK(RunSet("Nightly", L" /yes") == 3);
         CHECK(Changes(before, Snapshot(dst)).empty());
         CHECK(Has(ReadWholeFile(log), "result stopped by the deletion guard"));
     }
@@ -230,7 +222,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: exit codes of a run that meets trou
     {
         WriteSet("Nightly", true, true);
         RemoveDirectoryA(src.c_str());
-        CHECK(RunSet("Nightly").code == 1);
+        CHECK(RunSet("Nightly") == 1);
     }
 }
 
@@ -240,8 +232,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a full destination disk ends with e
     REQUIRE(disk.Mounted());
     MakeFile(src + "\\big.bin", std::string(256 * 1024, 'b'));
     WriteSet("Nightly", false, true);
-    Outcome run = RunSet("Nightly");
-    CHECK(run.code == 1);
+    CHECK(RunSet("Nightly") == 1);
     CHECK(Has(ReadWholeFile(log), "\terror\t" + Said("The disk is full", u8"ﾃﾞｨｽｸがいっぱいです")));
     CHECK(FolderNames(dst).empty());
 }
@@ -253,14 +244,14 @@ TEST_CASE_FIXTURE(CommandRun, "command line: Ctrl+Break stops the run between tw
             MakeFile(src + "\\f" + std::to_string(folder) + "\\" + std::to_string(file) + ".txt", std::string(4000, 'x'));
     WriteSet("Nightly", true, true);
     bool sent = false;
-    Outcome run = RunSet("Nightly", L"", [&](const PROCESS_INFORMATION& info) {
+    DWORD code = RunSet("Nightly", L"", [&](HANDLE process) {
         if (!sent && Has(ReadWholeFile(log), "\tcopy\t"))
-            sent = SendBreak(info.hProcess);
+            sent = SendBreak(process);
     });
-    CHECK(run.code == 4);
+    CHECK(code == 4);
     CHECK(Has(ReadWholeFile(log), "result aborted"));
     CHECK(Snapshot(dst).size() < Snapshot(src).size());
-    CHECK(RunSet("Nightly").code == 0);
+    CHECK(RunSet("Nightly") == 0);
     CHECK(Snapshot(dst) == Snapshot(src));
 }
 
@@ -279,8 +270,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: a run beside an open window, loggin
 
     // The set file the window has open, from the settings.
     std::wstring logName = Widen(temp.Path().c_str()) + L"\\\u0436\u0443\u0440\u043d\u0430\u043b " + emoji + L".log";
-    Outcome run = Run(L"/run Nightly /log \"" + logName + L"\"");
-    CHECK(run.code == 0);
+    CHECK(Run(L"/run Nightly /log \"" + logName + L"\"") == 0);
     std::string logged = ReadWholeFileW(LongForm(temp.Path()) + logName.substr(temp.Path().size()));
     CHECK(Has(logged, "\tcopy\t" + Utf8Text(Widen(src.c_str()) + L"\\" + emoji + L".txt") + "\t"));
     CHECK(ReadWholeFileW(LongForm(dst) + L"\\" + emoji + L".txt") == "smile");
