@@ -36,9 +36,12 @@ struct CommandRun {
 
     void WriteSet(const std::string& name, bool deleteOrphans, bool force)
     {
-        REQUIRE(WriteWholeFile(sets, "[Other]\r\nSRC=\"C:\\a\"\r\nDST=\"C:\\b\"\r\n\r\n[" + name + "]\r\nSRC=\"" + src +
-                                         "\"\r\nDST=\"" + dst + "\"\r\nDELETE=" + (deleteOrphans ? "Y" : "N") +
-                                         "\r\nDOSTIME=N\r\nFORCE=" + (force ? "Y" : "N") + "\r\nEXCLUDEOBJ=N\r\n"));
+        // Each set whole, as the window writes it: a close has nothing to rewrite.
+        std::string flags = std::string("DELETE=") + (deleteOrphans ? "Y" : "N") + "\r\nDOSTIME=N\r\nFORCE=" +
+                            (force ? "Y" : "N") + "\r\nEXCLUDEOBJ=N\r\n\r\n";
+        REQUIRE(WriteWholeFile(sets, "[Other]\r\nSRC=\"C:\\a\"\r\nDST=\"C:\\b\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\n"
+                                     "EXCLUDEOBJ=N\r\n\r\n[" + name + "]\r\nSRC=\"" + src + "\"\r\nDST=\"" + dst +
+                                     "\"\r\n" + flags));
     }
 
     // Starts Ombrel.exe with arguments (wide), its output in a file, and
@@ -255,30 +258,57 @@ TEST_CASE_FIXTURE(CommandRun, "command line: Ctrl+Break stops the run between tw
     CHECK(Snapshot(dst) == Snapshot(src));
 }
 
-TEST_CASE_FIXTURE(CommandRun, "command line: a run beside an open window, logging to a name outside the code page")
+TEST_CASE_FIXTURE(CommandRun, "command line: beside an open window a run works and a second start brings the window "
+                              "forward; closed while minimised, it keeps an unchanged set file and starts on screen")
 {
     CleanProgramSettings settings;
     WriteSet("Nightly", false, true);
     RememberSetFile(sets);
+    SetWriteTicks(sets, TicksOf(2019, 5, 1));
+    std::string setBytes = ReadWholeFile(sets);
     std::wstring emoji = L"\U0001F600";
     REQUIRE(MakeFileW(LongForm(src) + L"\\" + emoji + L".txt", "smile"));
-    Program program;
-    HWND window = program.Window();
+    REQUIRE(SearchTopLevel(0, "Ombrel").count == 0);
+    Program first;
+    HWND window = first.Window();
     REQUIRE(window != nullptr);
-    std::string setBytes = ReadWholeFile(sets);
-    unsigned long long setTime = WriteTicks(sets);
 
-    // The set file the window has open, from the settings.
+    // The set file the window has open, from the settings, logging to a name
+    // outside the code page; the window still answers.
     std::wstring logName = Widen(temp.Path().c_str()) + L"\\\u0436\u0443\u0440\u043d\u0430\u043b " + emoji + L".log";
     CHECK(Run(L"/run Nightly /log \"" + logName + L"\"") == 0);
     std::string logged = ReadWholeFileW(LongForm(temp.Path()) + logName.substr(temp.Path().size()));
     CHECK(Has(logged, "\tcopy\t" + Utf8Text(Widen(src.c_str()) + L"\\" + emoji + L".txt") + "\t"));
     CHECK(ReadWholeFileW(LongForm(dst) + L"\\" + emoji + L".txt") == "smile");
-    // The window is still there and answers; the set file is as it was.
     DWORD_PTR answer = 0;
-    CHECK(IsWindowVisible(window));
     CHECK(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0);
+
+    // Something else in front, so bringing the first window forward shows.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    WaitUntil([&] { return GetForegroundWindow() == other; }, 2000);
+    Program second;
+    REQUIRE(second.process.Started());
+    CHECK(second.process.Wait(20000));
+    CHECK(SearchTopLevel(0, "Ombrel").count == 1);
+    CHECK(first.process.ExitCode() == STILL_ACTIVE);
+    CHECK(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
+    DestroyWindow(other);
+
+    ShowWindow(window, SW_MINIMIZE);
+    CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+    CHECK(first.Close());
+    CHECK(SettingNumber("Left") > -1000);
+    CHECK(SettingNumber("Width") == 488);
     CHECK(ReadWholeFile(sets) == setBytes);
-    CHECK(WriteTicks(sets) == setTime);
-    CHECK(program.Close());
+    CHECK(WriteTicks(sets) == TicksOf(2019, 5, 1));
+    Program again;
+    REQUIRE(again.Window() != nullptr);
+    RECT frame;
+    GetWindowRect(again.window, &frame);
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT common;
+    CHECK(IntersectRect(&common, &frame, &screen));
+    CHECK(again.Close());
 }

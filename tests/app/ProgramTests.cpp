@@ -8,7 +8,6 @@
 #include "ProgramSettings.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
-#include "TreeBuilder.h"
 
 // The real program, started as a user starts it and driven by window
 // messages from here.
@@ -31,47 +30,6 @@ struct RememberedSets {
     }
 };
 
-}
-
-TEST_CASE_FIXTURE(RememberedSets, "program: a second start brings the first window forward and ends; closed while "
-                                  "minimised, it keeps an unchanged set file and starts on screen next time")
-{
-    SetWriteTicks(sets, TicksOf(2019, 5, 1));
-    REQUIRE(SearchTopLevel(0, "Ombrel").count == 0);
-    Program first;
-    HWND window = first.Window();
-    REQUIRE(window != nullptr);
-
-    // Something else in front, so bringing the first window forward shows.
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                                 nullptr, nullptr, nullptr);
-    SetForegroundWindow(other);
-    WaitUntil([&] { return GetForegroundWindow() == other; }, 2000);
-
-    Program second;
-    REQUIRE(second.process.Started());
-    CHECK(second.process.Wait(20000));
-    CHECK(SearchTopLevel(0, "Ombrel").count == 1);
-    CHECK(first.process.ExitCode() == STILL_ACTIVE);
-    CHECK(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
-
-    DestroyWindow(other);
-
-    ShowWindow(window, SW_MINIMIZE);
-    CHECK(WaitUntil([&] { return IsIconic(window) != FALSE; }));
-    CHECK(first.Close());
-    CHECK(SettingNumber("Left") > -1000);
-    CHECK(SettingNumber("Width") == 488);
-    CHECK(ReadWholeFile(sets) == OneSet);
-    CHECK(WriteTicks(sets) == TicksOf(2019, 5, 1));
-    Program again;
-    REQUIRE(again.Window() != nullptr);
-    RECT frame;
-    GetWindowRect(again.window, &frame);
-    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT common;
-    CHECK(IntersectRect(&common, &frame, &screen));
-    CHECK(again.Close());
 }
 
 TEST_CASE("program: a start that finds the instance held waits for its window, or takes over when it ends")
