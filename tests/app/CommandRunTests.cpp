@@ -14,7 +14,8 @@
 #include "TreeSnapshot.h"
 #include "WidePath.h"
 
-// The real program started with /run, as a scheduled task starts it.
+// The real program, started with /run as a scheduled task starts it, or as
+// a user starts it.
 
 namespace {
 
@@ -311,4 +312,51 @@ TEST_CASE_FIXTURE(CommandRun, "command line: beside an open window a run works a
     RECT common;
     CHECK(IntersectRect(&common, &frame, &screen));
     CHECK(again.Close());
+}
+
+TEST_CASE_FIXTURE(CommandRun, "program: a start that finds the instance held waits for its window, or takes over "
+                              "when it ends")
+{
+    // This process plays a first start that owns the mutex and is still on
+    // its way to its window; then it shows one, or ends without. A mutex
+    // nobody owns stops no start.
+    enum First { Shows, Ends, OwnsNothing };
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Ombrel";
+    RegisterClassA(&windowClass);
+    WriteSet("Nightly", false, true);
+    for (First first : {Shows, Ends, OwnsNothing}) {
+        CAPTURE(first);
+        CleanProgramSettings settings;
+        RememberSetFile(sets);
+        HANDLE mutex = CreateMutexA(nullptr, first != OwnsNothing, "Ombrel");
+        REQUIRE(GetLastError() != ERROR_ALREADY_EXISTS);
+        Program second;
+        REQUIRE(second.process.Started());
+        if (first == OwnsNothing) {
+            CHECK(second.Window() != nullptr);
+            CHECK(second.process.ExitCode() == STILL_ACTIVE);
+            CHECK(second.Close());
+            CloseHandle(mutex);
+            continue;
+        }
+        CHECK_FALSE(
+            WaitUntil([&] { return SearchTopLevel(second.process.Id(), "Ombrel").found != nullptr; }, 1500));
+        if (first == Shows) {
+            HWND shown = CreateWindowExA(0, "Ombrel", "first", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+            CHECK(second.process.Wait(10000));
+            CHECK(WaitUntil([&] { return GetForegroundWindow() == shown; }, 5000));
+            CHECK(SearchTopLevel(0, "Ombrel").count == 1);
+            DestroyWindow(shown);
+        } else {
+            ReleaseMutex(mutex);
+            CHECK(second.Window() != nullptr);
+            CHECK(second.Close());
+        }
+        CloseHandle(mutex);
+    }
+    UnregisterClassA("Ombrel", GetModuleHandleA(nullptr));
 }
