@@ -6,7 +6,6 @@
 #include <string>
 
 #include "LockedPath.h"
-#include "ProgramDriver.h"
 #include "ProgramSettings.h"
 #include "TempFolder.h"
 #include "TestProcess.h"
@@ -18,6 +17,60 @@
 // a user starts it.
 
 namespace {
+
+// Windows of the programs started here, from outside their process.
+struct WindowSearch {
+    DWORD process;           // 0: any process
+    const char* className;   // nullptr: any class
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
+{
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if ((search->process && process != search->process) ||
+        (search->className && lstrcmpA(name, search->className) != 0))
+        return TRUE;
+    search->count++;
+    if (!search->found && IsWindowVisible(window))
+        search->found = window;
+    return TRUE;
+}
+
+// Searched on a snapshot of the top-level windows: a walk along the Z-order
+// loses windows when another process brings one forward meanwhile.
+WindowSearch SearchTopLevel(DWORD process, const char* className)
+{
+    WindowSearch search = {process, className, nullptr, 0};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
+// One start of Ombrel.exe.
+class Program {
+public:
+    Program() : process("\"" + TestBinaryFolder() + "\\Ombrel.exe\"") {}
+
+    // The main window once it is there.
+    HWND Window()
+    {
+        WaitUntil([&] { return (window = SearchTopLevel(process.Id(), "Ombrel").found) != nullptr; }, 20000);
+        return window;
+    }
+    bool Close()
+    {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return process.Wait(20000);
+    }
+
+    TestProcess process;
+    HWND window = nullptr;
+};
 
 // A tree to sync, a set file naming it and a log beside them.
 struct CommandRun {
