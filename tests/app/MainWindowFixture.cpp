@@ -97,11 +97,6 @@ void MainWindowFixture::ChooseName(int index)
     Pump();
 }
 
-void MainWindowFixture::Type(EWindow* control, const std::string& text)
-{
-    SetWindowTextA(control->Handle(), text.c_str());
-}
-
 void MainWindowFixture::Close()
 {
     PostMessageA(handle, WM_CLOSE, 0, 0);
@@ -125,11 +120,6 @@ std::string MainWindowFixture::Text(EWindow* control) const
     char text[MAX_PATH * 2] = "";
     GetWindowTextA(control->Handle(), text, sizeof text);
     return text;
-}
-
-int MainWindowFixture::LogRows() const
-{
-    return window->Log()->RowCount();
 }
 
 int MainWindowFixture::CountRows(const char* operation) const

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "EApplication.h"
+#include "EOwnerDrawListView.h"
 #include "MainWindow.h"
 #include "ProgramSettings.h"
 #include "TempFolder.h"
@@ -32,12 +33,12 @@ struct MainWindowFixture {
     void Click(EWindow* button);
     // Chooses the name box's entry as the list does when the user picks it.
     void ChooseName(int index);
-    void Type(EWindow* control, const std::string& text);
+    void Type(EWindow* control, const std::string& text) { SetWindowTextA(control->Handle(), text.c_str()); }
     void Close();
 
     std::vector<std::string> Names() const;
     std::string Text(EWindow* control) const;
-    int LogRows() const;
+    int LogRows() const { return window->Log()->RowCount(); }
     int CountRows(const char* operation) const;
     bool Enabled(EWindow* control) const { return IsWindowEnabled(control->Handle()) != FALSE; }
     bool MenuEnabled(int command) const;

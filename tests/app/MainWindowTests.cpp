@@ -17,7 +17,6 @@
 #include "EFlags.h"
 #include "EListRows.h"
 #include "ELineEdit.h"
-#include "EOwnerDrawListView.h"
 #include "EPushButton.h"
 #include "LockedPath.h"
 #include "MainWindowFixture.h"
@@ -122,7 +121,7 @@ TEST_CASE("main window: a full session through the window")
 
     // No on the first replacement, Yes to All covers the other two; Yes and
     // No on the two deletions.
-    S script({S::Press(IDNO), S::Press(20), S::Press(IDYES), S::Press(IDNO), S::Press(IDOK)});
+    S script({S::Press(IDNO), S::Press(IDYESTOALL), S::Press(IDYES), S::Press(IDNO), S::Press(IDOK)});
     f.Click(f.window->DownButton());
     CHECK(script.Captions() == Texts{ReplaceCaption, ReplaceCaption, DeleteCaption, DeleteCaption, SuccessCaption});
     int replaced = 0;
