@@ -393,7 +393,7 @@ TEST_CASE("main window: a missing source is refused, a missing destination made 
     BoxRecorder boxes;
     f.Click(f.window->DownButton());
     REQUIRE(boxes.boxes.size() == 1);
-    CHECK(boxes.LastText().compare(0, 7, EJapanese ? "\xCC\xAB\xD9\xC0\xDE '" : "The fol") == 0);
+    CHECK(boxes.LastText().find(f.source + "\\inside") != std::string::npos);
     CHECK(!PathExists(f.source + "\\inside"));
 
     // A parent that is missing too is not made: the path is named.

@@ -121,8 +121,6 @@ TEST_CASE("set actions: Open asks about changes not saved: Yes saves, No drops, 
         if (c.edit) {
             CHECK(boxes.boxes[0].style == (MB_YESNOCANCEL | MB_ICONQUESTION));
             CHECK(boxes.boxes[0].caption == (EJapanese ? "\x8a\x6d\x94\x46" : "Confirmation"));
-            CHECK(boxes.LastText().rfind(EJapanese ? "\xbe\xaf\xc4\x82\xcc\x95\xcf\x8d\x58\x82\xaa '" : "The sets have",
-                                         0) == 0);
             CHECK(boxes.LastText().find(f.setFile) != std::string::npos);
         }
         CHECK(f.window->Session().Path() == (c.answer == IDCANCEL && c.edit ? f.setFile : other));
@@ -158,7 +156,6 @@ TEST_CASE("set actions: a name the set file cannot hold is refused, kept in the 
             f.Close();
             continue;
         }
-        CHECK(boxes.LastText().rfind(EJapanese ? "\xbe\xaf\xc4\x96\xbc '" : "The set", 0) == 0);
         CHECK(boxes.LastText().find(std::string("'") + c.name + "'") != std::string::npos);
         CHECK(boxes.LastText().find("\" [ ]") != std::string::npos);
         CHECK(f.Text(w.NameBox()) == c.name);
@@ -182,9 +179,8 @@ TEST_CASE("set actions: Save As and Open refuse a name the code page cannot show
         MainWindowFixture f;
         f.Open(SetText("Work", "C:\\work", "D:\\work"));
         std::string folder = f.folder.Path();
-        std::wstring wideFolder(folder.begin(), folder.end());
         // "Łodz.ini", which a best fit would write as "Lodz.ini".
-        std::wstring odd = wideFolder + L"\\\x0141odz.ini";
+        std::wstring odd = std::wstring(folder.begin(), folder.end()) + L"\\\x0141odz.ini";
         if (command == OpenCommand)
             CloseHandle(CreateFileW(odd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         BoxRecorder boxes;
@@ -193,7 +189,6 @@ TEST_CASE("set actions: Save As and Open refuse a name the code page cannot show
         f.Pump();
         CHECK(script.Captions().size() == 2);
         REQUIRE(boxes.boxes.size() == 1);
-        CHECK(boxes.LastText().rfind(EJapanese ? "\x96\xbc\x91\x4f '" : "The name ", 0) == 0);
         CHECK(boxes.LastText().find("?odz.ini") != std::string::npos);
         CHECK(!PathExists(f.folder / "Lodz.ini"));
         CHECK(f.window->Session().Path() == f.setFile);
