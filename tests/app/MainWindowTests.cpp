@@ -104,7 +104,6 @@ TEST_CASE("main window: a full session through the window")
     std::string other = f.trees / "other";
     f.Open(SetText("Other", other, other) + SetText("Work", f.source, f.destination));
     CHECK(f.Names() == Texts{"Work", "Other"});
-    CHECK(f.Text(f.window->SourceField()) == f.source);
 
     // Three older files to replace, two orphans to delete.
     unsigned long long old = TicksOf(2020, 1, 1);
@@ -216,7 +215,6 @@ TEST_CASE("main window: only Abort works during a run and stops it between files
     CHECK(script.seen.empty());
     for (int command : {101, 102, 103, 901})
         CHECK(f.MenuEnabled(command));
-    CHECK(f.Enabled(f.window->DownButton()));
     CHECK(f.Enabled(f.window->Option(3)));
     CHECK(!f.Enabled(f.window->AbortButton()));
 
