@@ -77,9 +77,9 @@ std::string SampleSets()
 // cancelled, then the window closes for good.
 void ShowCloseQuestion(bool changed, const char* marker)
 {
-    MainWindowFixture f(SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects") +
-                        SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures"));
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SetText("Projects", "C:\\work\\projects", "E:\\backup\\projects") +
+           SetText("Photos", "C:\\Users\\Public\\Pictures", "E:\\backup\\pictures"));
     f.Pump();
     f.Type(f.window->SourceField(), "C:\\Users\\Public\\Documents");
     if (changed)
@@ -98,8 +98,8 @@ void ShowCloseQuestion(bool changed, const char* marker)
 
 void ShowSets(const char* marker)
 {
-    MainWindowFixture f(SampleSets());
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SampleSets());
     f.Pump();
     Shot(f.handle, marker);
     f.Close();
@@ -108,8 +108,8 @@ void ShowSets(const char* marker)
 // The sample sets with an edit: what is typed, then the action's box.
 void ShowQuestion(const char* marker, bool refusedName)
 {
-    MainWindowFixture f(SampleSets());
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SampleSets());
     f.Pump();
     S script({[&](HWND dialog) {
         Shot(f.handle, marker, dialog);
@@ -136,8 +136,8 @@ void ShowRun(const char* create, const char* progress, const char* replace, cons
     for (const char* folder : folders)
         for (int i = 1; i <= 12; ++i)
             MakeFile(source + "\\" + folder + "\\" + folder + "-" + std::to_string(100 + i) + ".txt", "text");
-    MainWindowFixture f(SetText("Documents", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SetText("Documents", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
     f.Pump();
 
     // The first run copies everything; the picture is taken half-way.
@@ -191,8 +191,8 @@ void ShowNames(const char* marker)
                                 L"\\caf\u00E9.txt", L"\\Stra\u00DFe.txt"})
         MakeWideFile(from + name);
     MakeWideFile(to + L"\\\u53E4\u3044.txt");
-    MainWindowFixture f(SetText("Photos", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SetText("Photos", source, destination, "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
     // Wide enough for the temporary folder's long paths and the names.
     SetWindowPos(f.handle, nullptr, 0, 0, 1000, 420, SWP_NOMOVE | SWP_NOZORDER);
     for (int column : {1, 2})
@@ -218,9 +218,9 @@ void ShowSafetyNet(const char* preview, const char* guard)
     std::string flags = "DELETE=Y\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n";
     std::string empty = trees / "Removable disk";
     MakeFolder(empty);
-    MainWindowFixture f(SetText("Unplugged", empty, destination, flags.c_str()) +
-                        SetText("Documents", source, destination, flags.c_str()));
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SetText("Unplugged", empty, destination, flags.c_str()) +
+           SetText("Documents", source, destination, flags.c_str()));
     SetWindowPos(f.handle, nullptr, 0, 0, 900, 420, SWP_NOMOVE | SWP_NOZORDER);
     for (int column : {1, 2})
         SendMessageA(f.window->Log()->Handle(), LVM_SETCOLUMNWIDTH, column, 360);
@@ -245,8 +245,8 @@ void ShowSafetyNet(const char* preview, const char* guard)
 // every 16 rows as a run does.
 void ShowMillion(const char* marker)
 {
-    MainWindowFixture f(SampleSets());
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SampleSets());
     RunWindow& run = *f.window;
     run.LockForRun();
     for (int row = 1; row <= 1000000; ++row) {

@@ -2,14 +2,13 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "DialogScript.h"
-#include "EComboBox.h"
 #include "EDropDownCombo.h"
-#include "EStartup.h"
+#include "EListRows.h"
 #include "EOwnerDrawListView.h"
+#include "EStartup.h"
 #include "TestProcess.h"
+#include "TreeBuilder.h"
 
 namespace {
 
@@ -36,25 +35,12 @@ std::string SetText(const std::string& name, const std::string& source, const st
     return "[" + name + "]\r\nSRC=\"" + source + "\"\r\nDST=\"" + destination + "\"\r\n" + flags + "\r\n";
 }
 
-MainWindowFixture::MainWindowFixture(const std::string& setFileText) : application("Ombrel", 0, nullptr)
+MainWindowFixture::MainWindowFixture() : application("Ombrel", 0, nullptr)
 {
     EApplication::instance = GetModuleHandleA(nullptr);
     // The language of this test process, as the program's start finds it.
     EStartProgram();
     RemoveProgramSettings();
-    if (!setFileText.empty()) {
-        setFile = folder / "sets.ini";
-        WriteWholeFile(setFile, setFileText);
-        RememberSetFile(setFile);
-    }
-}
-
-void MainWindowFixture::Open(const std::string& setFileText)
-{
-    setFile = folder / "sets.ini";
-    WriteWholeFile(setFile, setFileText);
-    RememberSetFile(setFile);
-    Open();
 }
 
 MainWindowFixture::~MainWindowFixture()
@@ -67,8 +53,12 @@ MainWindowFixture::~MainWindowFixture()
     RemoveProgramSettings();
 }
 
-void MainWindowFixture::Open()
+void MainWindowFixture::Open(const std::string& setFileText)
 {
+    if (!setFileText.empty()) {
+        WriteWholeFile(setFile, setFileText);
+        RememberSetFile(setFile);
+    }
     window.reset(new MainWindow(&application, "Ombrel", MainWindow::Attributes(list, "Ombrel")));
     handle = window->Handle();
     HWND log = window->Log()->Handle();
@@ -107,11 +97,6 @@ void MainWindowFixture::ChooseName(int index)
     Pump();
 }
 
-void MainWindowFixture::Type(EWindow* control, const std::string& text)
-{
-    SetWindowTextA(control->Handle(), text.c_str());
-}
-
 void MainWindowFixture::Close()
 {
     PostMessageA(handle, WM_CLOSE, 0, 0);
@@ -137,31 +122,11 @@ std::string MainWindowFixture::Text(EWindow* control) const
     return text;
 }
 
-std::vector<std::string> MainWindowFixture::LogRow(int row) const
-{
-    std::vector<std::string> cells;
-    for (int column = 0; column < 3; ++column) {
-        char text[MAX_PATH] = "";
-        LVITEMA cell = {};
-        cell.iSubItem = column;
-        cell.pszText = text;
-        cell.cchTextMax = sizeof text;
-        SendMessageA(window->Log()->Handle(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
-        cells.push_back(text);
-    }
-    return cells;
-}
-
-int MainWindowFixture::LogRows() const
-{
-    return window->Log()->RowCount();
-}
-
 int MainWindowFixture::CountRows(const char* operation) const
 {
     int count = 0;
     for (int row = 0; row < LogRows(); ++row)
-        count += LogRow(row)[0] == operation;
+        count += Utf8Text(EListCellText(window->Log()->Handle(), row, 0)) == operation;
     return count;
 }
 

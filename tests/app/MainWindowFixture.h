@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "EApplication.h"
+#include "EOwnerDrawListView.h"
 #include "MainWindow.h"
 #include "ProgramSettings.h"
 #include "TempFolder.h"
@@ -20,12 +21,11 @@ std::string SetText(const std::string& name, const std::string& source, const st
 // The program's window in this process over an empty settings key: built as
 // the program builds it, driven by messages, closed the way a user closes it.
 struct MainWindowFixture {
-    explicit MainWindowFixture(const std::string& setFileText = "");
+    MainWindowFixture();
     ~MainWindowFixture();
 
-    void Open();
-    // Writes the set file and remembers it as the program's, then opens.
-    void Open(const std::string& setFileText);
+    // With text, writes it to setFile and remembers that as the program's.
+    void Open(const std::string& setFileText = "");
     // Dispatches what is queued; a quit message is noted, not dispatched.
     void Pump();
     // What the mouse does to a button: press and release inside, then the
@@ -33,13 +33,12 @@ struct MainWindowFixture {
     void Click(EWindow* button);
     // Chooses the name box's entry as the list does when the user picks it.
     void ChooseName(int index);
-    void Type(EWindow* control, const std::string& text);
+    void Type(EWindow* control, const std::string& text) { SetWindowTextA(control->Handle(), text.c_str()); }
     void Close();
 
     std::vector<std::string> Names() const;
     std::string Text(EWindow* control) const;
-    std::vector<std::string> LogRow(int row) const;
-    int LogRows() const;
+    int LogRows() const { return window->Log()->RowCount(); }
     int CountRows(const char* operation) const;
     bool Enabled(EWindow* control) const { return IsWindowEnabled(control->Handle()) != FALSE; }
     bool MenuEnabled(int command) const;
@@ -52,7 +51,7 @@ struct MainWindowFixture {
 
     EApplication application;
     TempFolder folder;
-    std::string setFile;
+    std::string setFile = folder / "sets.ini";
     // Folders for a run, apart from the set file's.
     TempFolder trees;
     std::string source = trees / "src";
@@ -62,6 +61,5 @@ struct MainWindowFixture {
     HWND handle = nullptr;
     bool quit = false;
 };
-
 
 #endif

@@ -17,7 +17,6 @@
 #include "EFlags.h"
 #include "EListRows.h"
 #include "ELineEdit.h"
-#include "EOwnerDrawListView.h"
 #include "EPushButton.h"
 #include "LockedPath.h"
 #include "MainWindowFixture.h"
@@ -41,22 +40,18 @@ const char DeleteCaption[] = "Confirm File Delete";
 const char GuardCaption[] = "Confirm mass deletion";
 const char PermanentCaption[] = "Confirm permanent deletion";
 
-// A text as the window shows it in the language of this process.
-std::string Caption(const char* english, const char* japanese)
+// Captions as the window shows them in the language of this process.
+std::string FailedCaption()
 {
-    return EJapanese ? japanese : english;
+    return EJapanese ? "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xdb\x91\xb6\x82\xcc\x8e\xb8\x94\x73" : "Set file not saved";
 }
-const std::string FailedCaption()
+std::string ChangedCaption()
 {
-    return Caption("Set file not saved", "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xdb\x91\xb6\x82\xcc\x8e\xb8\x94\x73");
+    return EJapanese ? "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xcf\x8d\x58" : "Set file changed";
 }
-const std::string ChangedCaption()
+std::string SaveCaption()
 {
-    return Caption("Set file changed", "\x90\xdd\x92\xe8\xcc\xa7\xb2\xd9\x82\xcc\x95\xcf\x8d\x58");
-}
-const std::string SaveCaption()
-{
-    return Caption("Save INI file", "\x90\xDD\x92\xE8\xCC\xA7\xB2\xD9\x82\xCC\x95\xDB\x91\xB6");
+    return EJapanese ? "\x90\xDD\x92\xE8\xCC\xA7\xB2\xD9\x82\xCC\x95\xDB\x91\xB6" : "Save INI file";
 }
 
 void MakeReadOnly(const std::string& path, bool readOnly = true)
@@ -64,12 +59,9 @@ void MakeReadOnly(const std::string& path, bool readOnly = true)
     SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 }
 
-// A source of small files and an empty destination.
-void MakeRunFiles(MainWindowFixture& f, int files)
+bool IsDefaultButton(HWND box, int id)
 {
-    for (int i = 0; i < files; ++i)
-        MakeFile(f.source + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
-    MakeFolder(f.destination);
+    return (GetWindowLongA(GetDlgItem(box, id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
 }
 
 }
@@ -87,8 +79,6 @@ TEST_CASE("main window: first start asks for a set file; a set made then is save
         REQUIRE(WaitUntil([&] { return script.Finished(); }));
         CHECK(script.Captions() == Texts{"Open INI file"});
         CHECK(f.window->Session().Path().empty());
-        CHECK(f.window->Sets().Count() == 0);
-        CHECK(f.Text(f.window->NameBox()).empty());
         f.Type(f.window->NameBox(), "Fresh");
         f.Type(f.window->SourceField(), "C:\\from");
         f.Type(f.window->DestinationField(), "D:\\to");
@@ -114,7 +104,6 @@ TEST_CASE("main window: a full session through the window")
     std::string other = f.trees / "other";
     f.Open(SetText("Other", other, other) + SetText("Work", f.source, f.destination));
     CHECK(f.Names() == Texts{"Work", "Other"});
-    CHECK(f.Text(f.window->SourceField()) == f.source);
 
     // Three older files to replace, two orphans to delete.
     unsigned long long old = TicksOf(2020, 1, 1);
@@ -131,10 +120,9 @@ TEST_CASE("main window: a full session through the window")
 
     // No on the first replacement, Yes to All covers the other two; Yes and
     // No on the two deletions.
-    S script({S::Press(IDNO), S::Press(20), S::Press(IDYES), S::Press(IDNO), S::Press(IDOK)});
+    S script({S::Press(IDNO), S::Press(IDYESTOALL), S::Press(IDYES), S::Press(IDNO), S::Press(IDOK)});
     f.Click(f.window->DownButton());
     CHECK(script.Captions() == Texts{ReplaceCaption, ReplaceCaption, DeleteCaption, DeleteCaption, SuccessCaption});
-    CHECK(script.unexpected == 0);
     int replaced = 0;
     for (const char* name : {"r1.txt", "r2.txt", "r3.txt"})
         replaced += ReadWholeFile(f.destination + "\\" + name) == "new";
@@ -146,10 +134,7 @@ TEST_CASE("main window: a full session through the window")
     // Each No leaves a row; "sub" is made.
     CHECK(f.CountRows("skip") == 2);
     CHECK(f.CountRows("mkdir") == 1);
-    REQUIRE(f.LogRows() == 7);
-    CHECK(f.LogRow(f.LogRows() - 1)[2].empty());
-    CHECK(f.Enabled(f.window->DownButton()));
-    CHECK(!f.Enabled(f.window->AbortButton()));
+    CHECK(f.LogRows() == 7);
 
     // UP brings back what only the destination has.
     MakeFile(f.destination + "\\back.txt", "back");
@@ -160,6 +145,20 @@ TEST_CASE("main window: a full session through the window")
     CHECK(up.Captions() == Texts{SuccessCaption});
     CHECK(ReadWholeFile(f.source + "\\back.txt") == "back");
 
+    // A file another program holds is asked about, Skip the default button;
+    // what each answer does is the engine's held-file case.
+    MakeFile(f.source + "\\held.txt", "held");
+    LockedPath held(f.source + "\\held.txt");
+    REQUIRE(held.Held());
+    bool skipIsDefault = false;
+    S skip({S::Look([&](HWND box) { skipIsDefault = IsDefaultButton(box, IDIGNORE); }, S::Press(IDIGNORE)),
+            S::Press(IDOK)});
+    f.Click(f.window->DownButton());
+    CHECK(skip.Captions() == Texts{"File error", SuccessCaption});
+    CHECK(skipIsDefault);
+    CHECK(f.CountRows("skipped") == 1);
+    CHECK(!PathExists(f.destination + "\\held.txt"));
+
     // The frame's size and the log's column widths are kept at close.
     RECT frame;
     GetWindowRect(f.handle, &frame);
@@ -168,9 +167,7 @@ TEST_CASE("main window: a full session through the window")
     ListView_SetColumnWidth(f.window->Log()->Handle(), 2, 150);
     f.Close();
     CHECK(f.quit);
-    CHECK(ReadWholeFile(f.setFile) == SetText("Other", other, other) +
-                                          SetText("Work", f.source, f.destination,
-                                                  "DELETE=N\r\nDOSTIME=N\r\nFORCE=Y\r\nEXCLUDEOBJ=N\r\n"));
+    CHECK(ReadWholeFile(f.setFile) == SetText("Other", other, other) + SetText("Work", f.source, f.destination));
     CHECK(SettingText("Ini file") == f.setFile);
     CHECK(SettingNumber("Width") == 700);
     CHECK(SettingNumber("Height") == 600);
@@ -179,10 +176,12 @@ TEST_CASE("main window: a full session through the window")
     CHECK(SettingNumber("Left") >= 0);
 }
 
-TEST_CASE("main window: only Abort works during a run; it stops between two files and the next run starts clean")
+TEST_CASE("main window: only Abort works during a run and stops it between files; closing in the next run saves once")
 {
     MainWindowFixture f;
-    MakeRunFiles(f, 300);
+    for (int i = 0; i < 300; ++i)
+        MakeFile(f.source + "\\f" + std::to_string(1000 + i) + ".txt", "file " + std::to_string(i));
+    MakeFolder(f.destination);
     f.Open(SetText("Big", f.source, f.destination));
 
     // Looked at as the first row comes, pressed as the twentieth comes.
@@ -211,33 +210,17 @@ TEST_CASE("main window: only Abort works during a run; it stops between two file
     f.Click(f.window->DownButton());
     f.onRow = nullptr;
     CHECK(during == std::vector<bool>(17, false));
-    int rows = f.LogRows();
-    CHECK(rows == 20);
-    CHECK(static_cast<int>(FolderNames(f.destination).size()) == rows);
+    CHECK(f.LogRows() == 20);
+    CHECK(FolderNames(f.destination).size() == 20);
     CHECK(script.seen.empty());
     for (int command : {101, 102, 103, 901})
         CHECK(f.MenuEnabled(command));
-    CHECK(f.Enabled(f.window->DownButton()));
     CHECK(f.Enabled(f.window->Option(3)));
     CHECK(!f.Enabled(f.window->AbortButton()));
 
-    S again({S::Press(IDOK)});
-    f.Click(f.window->DownButton());
-    CHECK(again.Captions() == Texts{SuccessCaption});
-    CHECK(FolderNames(f.destination).size() == 300);
-    CHECK(f.LogRows() == 300 - rows);
-    f.Close();
-}
-
-TEST_CASE("main window: closing during a run saves once and leaves the window alone")
-{
-    MainWindowFixture f;
-    MakeRunFiles(f, 200);
-    f.Open(SetText("Closing", f.source, f.destination));
-    // Edits made before the run are what gets saved.
+    // The next run starts on a clean log, or its tenth row never comes. The
+    // close saves the edits made before the run, and leaves the window alone.
     f.Type(f.window->NameBox(), "Renamed");
-
-    S script;
     f.onRow = [&](int rows) {
         if (rows == 10)
             PostMessageA(f.handle, WM_CLOSE, 0, 0);
@@ -245,7 +228,9 @@ TEST_CASE("main window: closing during a run saves once and leaves the window al
     f.Click(f.window->DownButton());
     CHECK(!IsWindow(f.handle));
     CHECK(script.seen.empty());
-    CHECK(FolderNames(f.destination).size() < 200);
+    std::size_t copied = FolderNames(f.destination).size();
+    CHECK(copied > 20);
+    CHECK(copied < 300);
     CHECK(ReadWholeFile(f.setFile) == SetText("Renamed", f.source, f.destination));
     // The run is over and nothing of it is left to come.
     CHECK(!f.window->Runs().Running());
@@ -306,8 +291,8 @@ TEST_CASE("main window: a question ended by a close, its own end or the session'
 
 TEST_CASE("main window: the name box, New and Del, and edits kept at close")
 {
-    MainWindowFixture f(SetText("Second", "C:\\s2", "D:\\s2") + SetText("First", "C:\\s1", "D:\\s1"));
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SetText("Second", "C:\\s2", "D:\\s2") + SetText("First", "C:\\s1", "D:\\s1"));
     MainWindow& w = *f.window;
 
     // Typing a new name, then picking another set, keeps the typed name for
@@ -321,15 +306,12 @@ TEST_CASE("main window: the name box, New and Del, and edits kept at close")
     f.ChooseName(1);
     CHECK(f.Text(w.SourceField()) == "C:\\edited");
 
-    // "New" and "Del" through the buttons.
-    SendMessageA(w.NewButton()->Handle(), BM_CLICK, 0, 0);
-    f.Pump();
+    f.Click(w.NewButton());
     CHECK(f.Names().size() == 3);
     // "Del" asks first; No keeps the set.
     for (int answer : {IDNO, IDYES}) {
         S asked({S::Press(answer)});
-        SendMessageA(w.DeleteButton()->Handle(), BM_CLICK, 0, 0);
-        f.Pump();
+        f.Click(w.DeleteButton());
         REQUIRE(asked.seen.size() == 1);
         CHECK(asked.seen[0].text.rfind("Remove the set '", 0) == 0);
         CHECK(f.Names().size() == (answer == IDNO ? 3u : 2u));
@@ -345,9 +327,8 @@ TEST_CASE("main window: the name box, New and Del, and edits kept at close")
     MakeFolder(chosen);
     S folder({S::ChooseFolder(chosen)});
     f.Click(w.DestinationFolderButton());
-    CHECK(folder.Finished());
     CHECK(f.Text(w.DestinationField()) == chosen);
-    SendMessageA(f.handle, WM_COMMAND, 103, 0);
+    SendMessageA(f.handle, WM_COMMAND, MainWindow::ExitCommand, 0);
     f.Pump();
     CHECK(!IsWindow(f.handle));
     CHECK(ReadWholeFile(f.setFile) == SetText("Second", "C:\\s2", "D:\\s2") +
@@ -359,8 +340,8 @@ TEST_CASE("main window: the name box, New and Del, and edits kept at close")
 // comes once the window is closing.
 TEST_CASE("main window: the run's host shows real names; the status text waits out a burst and clears at once (both languages)")
 {
-    MainWindowFixture f(SetText("Wide", "C:\\a", "C:\\b"));
-    f.Open();
+    MainWindowFixture f;
+    f.Open(SetText("Wide", "C:\\a", "C:\\b"));
     SyncHost& host = f.window->Runs().Host();
     auto shown = [&] { return f.window->StatusBar()->GetText(0); };
     // 日本語.txt, or 📷.txt in Japanese.
@@ -398,15 +379,10 @@ TEST_CASE("main window: a missing source is refused, a missing destination made 
 {
     MainWindowFixture f;
     f.Open(SetText("Gone", f.source, f.destination));
-    f.Type(f.window->NameBox(), "Gone edited");
     S script({S::Press(IDOK)});
     f.Click(f.window->DownButton());
     REQUIRE(script.seen.size() == 1);
-    CHECK(script.seen[0].caption ==
-          Caption("Confirm source folder", "\x93\x5d\x91\x97\x8c\xb3\xcc\xab\xd9\xc0\xde\x82\xcc\x8a\x6d\x94\x46"));
     CHECK(script.seen[0].text.find(f.source) != std::string::npos);
-    // The edited set is kept.
-    CHECK(f.Names() == Texts{"Gone edited"});
     CHECK(!PathExists(f.destination));
 
     // A destination inside the source is refused before anything is made.
@@ -415,27 +391,16 @@ TEST_CASE("main window: a missing source is refused, a missing destination made 
     BoxRecorder boxes;
     f.Click(f.window->DownButton());
     REQUIRE(boxes.boxes.size() == 1);
-    CHECK(boxes.LastText().compare(0, 7, EJapanese ? "\xCC\xAB\xD9\xC0\xDE '" : "The fol") == 0);
+    CHECK(boxes.LastText().find(f.source + "\\inside") != std::string::npos);
     CHECK(!PathExists(f.source + "\\inside"));
-
-    // No: nothing made, the window never locked.
-    f.Type(f.window->DestinationField(), f.destination);
-    const std::string caption =
-        Caption("Confirm destination folder", "\x93\x5D\x91\x97\x90\xE6\xCC\xAB\xD9\xC0\xDE\x82\xCC\x8A\x6D\x94\x46");
-    S no({S::Press(IDNO)});
-    f.Click(f.window->DownButton());
-    REQUIRE(no.seen.size() == 1);
-    CHECK(no.seen[0].caption == caption);
-    CHECK(no.seen[0].text.find(f.destination) != std::string::npos);
-    CHECK(!PathExists(f.destination));
-    CHECK(f.LogRows() == 0);
 
     // A parent that is missing too is not made: the path is named.
     std::string deep = f.trees / "no\\such";
     f.Type(f.window->DestinationField(), deep);
     S deeper({S::Press(IDYES)});
     f.Click(f.window->DownButton());
-    CHECK(deeper.seen.size() == 1);
+    REQUIRE(deeper.seen.size() == 1);
+    CHECK(deeper.seen[0].text.find(deep) != std::string::npos);
     REQUIRE(boxes.boxes.size() == 2);
     CHECK(boxes.LastText().find(deep) != std::string::npos);
     CHECK(!PathExists(f.trees / "no"));
@@ -445,23 +410,10 @@ TEST_CASE("main window: a missing source is refused, a missing destination made 
     S yes({S::Press(IDYES), S::Press(IDOK)});
     f.Click(f.window->DownButton());
     REQUIRE(yes.seen.size() == 2);
-    CHECK(yes.seen[1].caption == Caption(SuccessCaption, "\x8C\x8B\x89\xCA\x82\xCC\x95\xF1\x8D\x90"));
     // The report's counts: ｺﾋﾟｰ in Japanese.
     CHECK(yes.seen[1].text.rfind(EJapanese ? "\xba\xcb\xdf\xb0: 1\n" : "Copied: 1\nReplaced: 0\nDeleted: 0\n", 0) == 0);
     CHECK(ReadWholeFile(f.destination + "\\a.txt") == "a");
     CHECK(boxes.boxes.size() == 2);
-    f.Close();
-}
-
-TEST_CASE("main window: Japanese captions and menu bar (Japanese)")
-{
-    REQUIRE(EJapanese);
-    MainWindowFixture f(SetText("JA", "C:\\a", "C:\\b"));
-    f.Open();
-    CHECK(f.Text(f.window->NewButton()) == "\x90\x56\x8b\x4b");   // 新規
-    char item[64] = "";
-    GetMenuStringA(GetMenu(f.handle), 103, item, sizeof item, MF_BYCOMMAND);
-    CHECK(std::string(item) == "\x8f\x49\x97\xb9(&X)");           // 終了(&X)
     f.Close();
 }
 
@@ -474,7 +426,7 @@ void CheckSaveAsUntilWritten(const std::string& fault, const std::string& reason
 {
     CAPTURE(fault);
     std::string kept = SetText("Kept", "C:\\k", "D:\\k");
-    MainWindowFixture f(fault == "over 32 MB" ? kept + std::string(33 << 20, ';') + "\r\n" : kept);
+    MainWindowFixture f;
     std::string disk = f.folder / "disk";
     MakeFolder(disk);
     std::unique_ptr<SmallDisk> small;
@@ -482,10 +434,8 @@ void CheckSaveAsUntilWritten(const std::string& fault, const std::string& reason
         small.reset(new SmallDisk(disk, "64k"));
         REQUIRE(small->Mounted());
         f.setFile = disk + "\\sets.ini";
-        WriteWholeFile(f.setFile, kept);
-        RememberSetFile(f.setFile);
     }
-    f.Open();
+    f.Open(fault == "over 32 MB" ? kept + std::string(33 << 20, ';') + "\r\n" : kept);
     f.Type(f.window->NameBox(), "Edited");
     std::unique_ptr<LockedPath> held;
     if (fault == "read-only file")
@@ -517,7 +467,8 @@ void CheckSaveAsUntilWritten(const std::string& fault, const std::string& reason
     CHECK(SettingText("Ini file") == other);
     held.reset();
     CHECK(ReadWholeFile(f.setFile).compare(0, kept.size(), kept) == 0);
-    CHECK(FolderNames(f.folder.Path()) == Texts{"disk", "other.ini", "sets.ini"});
+    CHECK(FolderNames(f.folder.Path()) ==
+          (small ? Texts{"disk", "other.ini"} : Texts{"disk", "other.ini", "sets.ini"}));
     if (small)
         CHECK(FolderNames(disk) == (fault == "full disk" ? Texts{"filler", "sets.ini"} : Texts{"sets.ini"}));
     if (fault == "read-only file")
@@ -555,8 +506,8 @@ TEST_CASE("main window: a set file changed on disk since it was read is not over
     for (const Case& c : cases) {
         std::string change = c.change;
         CAPTURE(change);
-        MainWindowFixture f(SetText("Kept", "C:\\k", "D:\\k"));
-        f.Open();
+        MainWindowFixture f;
+        f.Open(SetText("Kept", "C:\\k", "D:\\k"));
         f.Type(f.window->NameBox(), "Mine");
         // Another program, after the window read the file.
         unsigned long long ticks = WriteTicks(f.setFile);
@@ -570,7 +521,6 @@ TEST_CASE("main window: a set file changed on disk since it was read is not over
             REQUIRE(DeleteFileA(f.setFile.c_str()));
         std::string theirs = ReadWholeFile(f.setFile);
 
-        // Cancel: nothing written, the window stays open.
         S cancel({S::Press(IDCANCEL)});
         f.Close();
         CHECK(IsWindow(f.handle));
@@ -613,8 +563,8 @@ TEST_CASE("main window: logging off or shutting down saves the sets before Windo
     for (const Case& c : cases) {
         std::string label = c.label;
         CAPTURE(label);
-        MainWindowFixture f(kept);
-        f.Open();
+        MainWindowFixture f;
+        f.Open(kept);
         f.Type(f.window->NameBox(), "Mine");
         MakeReadOnly(f.setFile, c.readOnly);
         S script(c.press ? std::deque<S::Step>{S::Press(c.press)} : std::deque<S::Step>{});
@@ -627,7 +577,6 @@ TEST_CASE("main window: logging off or shutting down saves the sets before Windo
         f.Pump();
         CHECK(script.Captions() == (c.press ? Texts{FailedCaption()} : Texts{}));
         CHECK(ReadWholeFile(f.setFile) == (c.readOnly ? kept : mine));
-        // The window's settings with them.
         CHECK(SettingNumber("Width") == (c.ends ? 488 : -1));
         // A session that goes on: the window works on and saves at close.
         CHECK(IsWindow(f.handle));
@@ -639,7 +588,7 @@ TEST_CASE("main window: logging off or shutting down saves the sets before Windo
     }
 }
 
-TEST_CASE("main window: Preview, the deletion guard and the Recycle Bin setting (both languages)")
+TEST_CASE("main window: Preview, the deletion guard, the Recycle Bin setting and the menu's language (both languages)")
 {
     MainWindowFixture f;
     MakeFile(f.source + "\\new.txt", "n");
@@ -663,10 +612,7 @@ TEST_CASE("main window: Preview, the deletion guard and the Recycle Bin setting 
     // Force on, and the default stops the run before anything changes.
     DeleteFileA((f.source + "\\new.txt").c_str());
     bool noIsDefault = false;
-    S guard({[&](HWND box) {
-        noIsDefault = (GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
-        return S::Press(IDNO)(box);
-    }});
+    S guard({S::Look([&](HWND box) { noIsDefault = IsDefaultButton(box, IDNO); }, S::Press(IDNO))});
     f.Click(f.window->DownButton());
     REQUIRE(guard.seen.size() == 1);
     CHECK(noIsDefault);
@@ -683,47 +629,12 @@ TEST_CASE("main window: Preview, the deletion guard and the Recycle Bin setting 
     SendMessageA(f.handle, WM_COMMAND, MainWindow::RecycleBinCommand, 0);
     CHECK((GetMenuState(bar, MainWindow::RecycleBinCommand, MF_BYCOMMAND) & MF_CHECKED) == 0);
     CHECK_FALSE(f.window->UseRecycleBin());
+    char item[64] = "";
+    GetMenuStringA(bar, MainWindow::ExitCommand, item, sizeof item, MF_BYCOMMAND);
+    CHECK(std::string(item) == (EJapanese ? "\x8f\x49\x97\xb9(&X)" : "E&xit"));   // 終了(&X)
+    CHECK(f.Text(f.window->NewButton()) == (EJapanese ? "\x90\x56\x8b\x4b" : "New"));   // 新規
     f.Close();
     CHECK(SettingNumber("Use Recycle Bin") == 0);
-}
-
-// What each answer does is the engine's held-file case; here the question
-// the window shows, with Skip as its default button.
-TEST_CASE("main window: a file another program holds is asked about, Skip the default button (both languages)")
-{
-    MainWindowFixture f;
-    for (const char* name : {"\\a.txt", "\\b.txt", "\\c.txt", "\\ok.txt"})
-        MakeFile(f.source + name, name);
-    LockedPath a(f.source + "\\a.txt");
-    LockedPath b(f.source + "\\b.txt");
-    LockedPath c(f.source + "\\c.txt");
-    REQUIRE((a.Held() && b.Held() && c.Held()));
-    f.Open(SetText("Held", f.source, f.destination));
-    MakeFolder(f.destination);
-
-    int skipIsDefault = 0;
-    auto answer = [&](int id) {
-        return [&, id](HWND box) {
-            skipIsDefault += (GetWindowLongA(GetDlgItem(box, IDIGNORE), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
-            return S::Press(id)(box);
-        };
-    };
-    // Skip, then Skip all: the third is not asked about.
-    S script({answer(IDIGNORE), answer(IDSKIPALL), S::Press(IDOK)});
-    f.Click(f.window->DownButton());
-    CHECK(script.Finished());
-    CHECK(script.unexpected == 0);
-    CHECK(skipIsDefault == 2);
-    REQUIRE(script.seen.size() == 3);
-    std::string fileError = Caption("File error", "\xcc\xa7\xb2\xd9\x82\xcc\xb4\xd7\xb0");
-    std::string inUse = Caption(" is in use", " \x82\xcd\x8e\x67\x97\x70\x92\x86\x82\xc5\x82\xb7");  // は使用中です
-    for (int at : {0, 1}) {
-        CHECK(script.seen[at].caption == fileError);
-        CHECK(script.seen[at].text.find(inUse) != std::string::npos);
-    }
-    CHECK(ReadWholeFile(f.destination + "\\ok.txt") == "\\ok.txt");
-    CHECK(f.CountRows("skip") == 3);
-    CHECK(f.CountRows("skipped") == 3);
 }
 
 TEST_CASE("main window: a set file that cannot be read is neither replaced nor written")
@@ -739,7 +650,7 @@ TEST_CASE("main window: a set file that cannot be read is neither replaced nor w
     for (std::string kind : {"held", "a folder.ini", "CON", "NUL", "COM1", "nul.ini"}) {
         for (bool madeSets : {false, true}) {
             MainWindowFixture f;
-            std::string named = kind == "held" ? f.folder / "sets.ini"
+            std::string named = kind == "held" ? f.setFile
                                 : kind.find('.') != std::string::npos ? f.folder / kind : kind;
             if (kind == "a folder.ini")
                 MakeFolder(named);
@@ -774,8 +685,6 @@ TEST_CASE("main window: a set file that cannot be read is neither replaced nor w
                                                "'. The file could not be read, so it was left as it was.") == 0);
                 CHECK(ReadWholeFile(other).find("[Made]\r\n") == 0);
             }
-            // With the list still empty, closing leaves it silently.
-            CHECK(script.seen.size() == (madeSets ? 2u : 0u));
             CHECK(SettingText("Ini file") == (madeSets ? other : named));
             if (kind == "held")
                 CHECK(ReadWholeFile(named) == twoSets);

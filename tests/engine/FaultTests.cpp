@@ -5,7 +5,7 @@
 
 #include "SyncTrees.h"
 
-#include "HeldFile.h"
+#include "LockedPath.h"
 
 #include <doctest/doctest.h>
 
@@ -20,9 +20,9 @@ TEST_CASE_FIXTURE(SyncTrees, "files held by another program: Skip, Skip all and 
     MakeFile(src + "\\c.txt", "c");
     MakeFile(src + "\\d.txt", "d");
     MakeFile(dst + "\\orphan.txt", "o");
-    HeldFile heldSource(src + "\\b.txt");
-    HeldFile heldDestination(dst + "\\a.txt");
-    HeldFile heldOrphan(dst + "\\orphan.txt");
+    LockedPath heldSource(src + "\\b.txt");
+    LockedPath heldDestination(dst + "\\a.txt");
+    LockedPath heldOrphan(dst + "\\orphan.txt");
     REQUIRE((heldSource.Held() && heldDestination.Held() && heldOrphan.Held()));
     TreeSnapshot before = Snapshot(dst);
     const std::string skipped[] = {"skip " + src + "\\a.txt " + dst + "\\a.txt is in use",

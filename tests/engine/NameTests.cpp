@@ -4,7 +4,7 @@
 
 #include "SyncTrees.h"
 
-#include "HeldFile.h"
+#include "LockedPath.h"
 
 #include <doctest/doctest.h>
 
@@ -85,7 +85,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a killed run's temporary copies are removed, never
     MakeFile(dst + "\\~omb.tmp", "the user's own", T);
     // Another run's copy in progress, held open as it writes.
     MakeFile(dst + "\\~omb77-1.tmp", "being written", T);
-    HeldFile writing(dst + "\\~omb77-1.tmp");
+    LockedPath writing(dst + "\\~omb77-1.tmp");
     REQUIRE(writing.Held());
     TestLink inSource(src + "\\sub\\kept.txt", src + "\\~omb5-5.tmp");
     TestLink below(src + "\\sub\\kept.txt", dst + "\\sub\\~omb5-6.tmp");

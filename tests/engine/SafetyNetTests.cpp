@@ -1,6 +1,6 @@
 #include "SyncTrees.h"
 
-#include "HeldFile.h"
+#include "LockedPath.h"
 
 #include <doctest/doctest.h>
 
@@ -133,7 +133,7 @@ TEST_CASE_FIXTURE(SyncTrees, "with the Recycle Bin on, what a run deletes or rep
     // Skipped, it keeps its orphan folder; the rest of that folder goes.
     MakeFile(dst + "\\held" + tag + "\\held.txt", "held", T);
     MakeFile(dst + "\\held" + tag + "\\free" + tag + ".txt", "free", T);
-    HeldFile held(dst + "\\held" + tag + "\\held.txt");
+    LockedPath held(dst + "\\held" + tag + "\\held.txt");
     REQUIRE(held.Held());
     host.answers = {IDIGNORE};
     SyncRun run(host, Options(1, 0, 1, 0));
