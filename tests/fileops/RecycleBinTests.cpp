@@ -16,7 +16,7 @@
 namespace {
 
 // Errors go to the error box, where a BoxRecorder reads them.
-BoxErrors errors(nullptr);
+BoxErrors binErrors(nullptr);
 
 // One file or folder the bin does not take whole. file and target are
 // relative to a fresh folder; an empty target is the file itself.
@@ -52,7 +52,7 @@ void CheckRefused(const Refusal& row)
     if (row.deletedForGood)
         CHECK(RunToEnd(self, 30000, environment) == 10 + static_cast<DWORD>(Binned::Refused));
     else
-        CHECK((target == file ? RecycleFile(errors, LongForm(target)) : RecycleFolder(errors, LongForm(target))) ==
+        CHECK((target == file ? RecycleFile(binErrors, LongForm(target)) : RecycleFolder(binErrors, LongForm(target))) ==
               (row.hold ? Binned::Failed : Binned::Refused));
     CHECK(Changes(before, Snapshot(root)).empty());
     CHECK((row.hold ? boxes.LastText().find("file.txt is in use") != std::string::npos : boxes.boxes.empty()));
@@ -72,7 +72,7 @@ TEST_CASE("a recycled file or tree is in the trash whole and with its flags, and
         MakeFile(temp / file, name);
         SetFileAttributesA((temp / file).c_str(), (flags & 7) | FILE_ATTRIBUTE_ARCHIVE);
         std::wstring path = LongForm(temp / name);
-        CHECK((flags & 16 ? RecycleFolder(errors, path) : RecycleFile(errors, path)) == Binned::Yes);
+        CHECK((flags & 16 ? RecycleFolder(binErrors, path) : RecycleFile(binErrors, path)) == Binned::Yes);
         CHECK(FolderNames(temp.Path()).empty());
         CHECK(ReadWholeFile(trash + file) == name);
         CHECK((FileAttributes(trash + file) & 7) == (flags & 7));
@@ -84,8 +84,8 @@ TEST_CASE("a file the bin does not take whole stays as it was, and only a held o
 {
     if (const char* child = std::getenv("OMBREL_RECYCLE_CHILD")) {
         BoxRecorder boxes;
-        ExitProcess(10u + static_cast<UINT>(IsFolderPath(child) ? RecycleFolder(errors, LongForm(child))
-                                                                : RecycleFile(errors, LongForm(child))));
+        ExitProcess(10u + static_cast<UINT>(IsFolderPath(child) ? RecycleFolder(binErrors, LongForm(child))
+                                                                : RecycleFile(binErrors, LongForm(child))));
     }
     TrashFiles();
     // Wine sets its trash up once per process: where it is unusable then, it

@@ -17,8 +17,8 @@
 
 namespace {
 
-const char Maker[] = "Software\\OmbrelAboutMaker";
-const char Product[] = "Software\\OmbrelAboutMaker\\Product";
+const char AboutMaker[] = "Software\\OmbrelAboutMaker";
+const char AboutProduct[] = "Software\\OmbrelAboutMaker\\Product";
 
 // What the dialog showed when it came up.
 struct Shown {
@@ -81,7 +81,7 @@ TEST_CASE("memory line: figures, the percentage and a total below 1 KB")
 TEST_CASE("about: the name and a memory line that fits; Uninstall only with a product path, and only once confirmed")
 {
     ViewFixture fixture;
-    CleanKeyTree clean(Maker);
+    CleanKeyTree clean(AboutMaker);
     EAttributeList list;
     EAboutDialog dialog(&fixture.view, list);
     BoxRecorder boxes(IDOK);
@@ -99,25 +99,25 @@ TEST_CASE("about: the name and a memory line that fits; Uninstall only with a pr
     CHECK(boxes.boxes.empty());
 
     // The product key is missing: confirmed, but nothing goes.
-    REQUIRE(MakeKey(Maker));
-    dialog.SetKeyPaths(Maker, Product);
+    REQUIRE(MakeKey(AboutMaker));
+    dialog.SetKeyPaths(AboutMaker, AboutProduct);
     CHECK(dialog.Run() == IDOK);
     CHECK(failed.uninstallVisible);
     CHECK(boxes.boxes.size() == 1);
-    CHECK(KeyExists(Maker));
+    CHECK(KeyExists(AboutMaker));
     // Neither this nor Cancel closes the main window; a closed one would leave
     // the next runs without an owner.
     PumpMessages();
     REQUIRE(IsWindow(fixture.view.Handle()));
 
     // Cancel in the confirmation changes nothing.
-    REQUIRE(MakeKey(std::string(Product) + "\\Settings\\deep"));
-    REQUIRE(MakeKey(std::string(Maker) + "\\Sibling\\Inner"));
+    REQUIRE(MakeKey(std::string(AboutProduct) + "\\Settings\\deep"));
+    REQUIRE(MakeKey(std::string(AboutMaker) + "\\Sibling\\Inner"));
     boxes.answer = IDCANCEL;
     CHECK(dialog.Run() == IDOK);
     REQUIRE(boxes.boxes.size() == 2);
     CHECK(boxes.boxes[1].style == (MB_OKCANCEL | MB_ICONEXCLAMATION));
-    CHECK(KeyExists(Product));
+    CHECK(KeyExists(AboutProduct));
     PumpMessages();
     REQUIRE(IsWindow(fixture.view.Handle()));
 
@@ -125,8 +125,8 @@ TEST_CASE("about: the name and a memory line that fits; Uninstall only with a pr
     boxes.answer = IDOK;
     CHECK(dialog.Run() != IDOK);  // ended by its owner's destruction, not by OK
     CHECK(boxes.boxes.size() == 3);
-    CHECK_FALSE(KeyExists(Product));
-    CHECK(KeyExists(std::string(Maker) + "\\Sibling\\Inner"));
+    CHECK_FALSE(KeyExists(AboutProduct));
+    CHECK(KeyExists(std::string(AboutMaker) + "\\Sibling\\Inner"));
     CHECK(fixture.view.Handle() == nullptr);
     CHECK(script.unexpected == 0);
 }
