@@ -18,6 +18,8 @@ function(ombrel_wine_entry name timeout environment)
     RESOURCE_LOCK wine_desktop
     TIMEOUT ${timeout}
     SKIP_RETURN_CODE 77
+    # A filter that matches no case must not pass as a run.
+    FAIL_REGULAR_EXPRESSION "test cases: +0 [|]"
     ENVIRONMENT "${environment}")
 endfunction()
 
