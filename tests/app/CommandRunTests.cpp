@@ -88,14 +88,16 @@ struct CommandRun {
         MakeFolder(dst);
     }
 
-    void WriteSet(const std::string& name, bool deleteOrphans, bool force)
+    // [Other] is as a hand-edited file may have it, without its flag lines,
+    // so that any save changes the file's bytes; whole, it is as a save
+    // writes it, and a close has nothing to rewrite.
+    void WriteSet(const std::string& name, bool deleteOrphans, bool force, bool whole = false)
     {
-        // Each set whole, as the window writes it: a close has nothing to rewrite.
         std::string flags = std::string("DELETE=") + (deleteOrphans ? "Y" : "N") + "\r\nDOSTIME=N\r\nFORCE=" +
                             (force ? "Y" : "N") + "\r\nEXCLUDEOBJ=N\r\n\r\n";
-        REQUIRE(WriteWholeFile(sets, "[Other]\r\nSRC=\"C:\\a\"\r\nDST=\"C:\\b\"\r\nDELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\n"
-                                     "EXCLUDEOBJ=N\r\n\r\n[" + name + "]\r\nSRC=\"" + src + "\"\r\nDST=\"" + dst +
-                                     "\"\r\n" + flags));
+        REQUIRE(WriteWholeFile(sets, "[Other]\r\nSRC=\"C:\\a\"\r\nDST=\"C:\\b\"\r\n" +
+                                         std::string(whole ? "DELETE=N\r\nDOSTIME=N\r\nFORCE=N\r\nEXCLUDEOBJ=N\r\n" : "") +
+                                         "\r\n[" + name + "]\r\nSRC=\"" + src + "\"\r\nDST=\"" + dst + "\"\r\n" + flags));
     }
 
     // Starts Ombrel.exe with arguments (wide), its output in a file, and
@@ -316,7 +318,7 @@ TEST_CASE_FIXTURE(CommandRun, "command line: beside an open window a run works a
                               "forward; closed while minimised, it keeps an unchanged set file and starts on screen")
 {
     CleanProgramSettings settings;
-    WriteSet("Nightly", false, true);
+    WriteSet("Nightly", false, true, true);
     RememberSetFile(sets);
     SetWriteTicks(sets, TicksOf(2019, 5, 1));
     std::string setBytes = ReadWholeFile(sets);

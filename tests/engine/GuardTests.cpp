@@ -1,6 +1,7 @@
 // Each case builds a tree that would lose or corrupt data without its guard.
 
 #include "EFlags.h"
+#include "FolderIdentity.h"
 #include "SyncTrees.h"
 
 #include "FlagScope.h"
@@ -111,6 +112,17 @@ TEST_CASE_FIXTURE(SyncTrees, "links: never descended into for removal, never loo
 {
     MakeFile(temp / "outside\\precious.txt", "p");
 
+    SUBCASE("an orphan link is removed alone, or kept where that is not safe")
+    {
+        TestLink link(temp / "outside", dst + "\\link");
+        REQUIRE(link.Made());
+        // For an empty source, the deletion guard asks first.
+        host.answers = {IDYES};
+        int result = Run(host, Options(1, 0, 1, 0), src, dst);
+        CHECK(result == CanRemoveLinkItself(Widen((dst + "\\link").c_str())));
+        CHECK(host.rows == std::vector<std::string>{"rmdir " + dst + "\\link"});
+        CHECK(ReadWholeFile(temp / "outside\\precious.txt") == "p");
+    }
     SUBCASE("a link whose source counterpart exists is not descended by the delete pass")
     {
         MakeFolder(src + "\\link");
@@ -172,6 +184,7 @@ TEST_CASE_FIXTURE(SyncTrees, "a source folder that cannot be listed stops either
     CHECK(Run(host, Options(1, 0, 1, 0), src, dst) == 0);
     CHECK(boxes.LastText() == expected);
     CHECK(Prune(host, src, dst) == 0);
+    CHECK(boxes.boxes.size() == 2);
     CHECK(boxes.LastText() == expected);
     CHECK(FolderNames(dst + "\\locked") == std::vector<std::string>{"f.txt", "g.txt"});
     CHECK(host.rows.empty());

@@ -4,10 +4,13 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "EFlags.h"
 #include "EStartup.h"
 #endif
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 // Run only by ctest, in the 32-bit programs, which must see it fail: a
 // 32-bit program that Wine cannot start ends with 0 as if it had passed.
@@ -26,6 +29,13 @@ int main(int argc, char** argv)
     // a first display connection made after that has been seen to hang.
     if (HDC screen = GetDC(nullptr))
         ReleaseDC(nullptr, screen);
+    // A run meant for Japanese mode that did not get it would pass its
+    // cases against the English texts.
+    const char* locale = std::getenv("LC_ALL");
+    if (locale && std::strncmp(locale, "ja_JP", 5) == 0 && (!EJapanese || GetACP() != 932)) {
+        std::fprintf(stderr, "LC_ALL is %s, but this process is not in Japanese mode\n", locale);
+        return 1;
+    }
 #endif
     doctest::Context context(argc, argv);
     // Cases that mount small disks run only in the entries that ctest

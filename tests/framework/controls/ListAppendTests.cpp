@@ -31,10 +31,11 @@ std::vector<DWORD> ScreenPixels(HWND window, const RECT& rect)
     REQUIRE((width > 0 && height > 0));
     Canvas canvas(width, height);
     HDC screen = GetDC(window);
-    BitBlt(canvas.dc.Handle(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    CHECK(BitBlt(canvas.dc.Handle(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY));
     ReleaseDC(window, screen);
     std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
-    GetBitmapBits(canvas.bitmap.Bitmap(), static_cast<LONG>(pixels.size() * sizeof(DWORD)), pixels.data());
+    LONG bytes = static_cast<LONG>(pixels.size() * sizeof(DWORD));
+    CHECK(GetBitmapBits(canvas.bitmap.Bitmap(), bytes, pixels.data()) == bytes);
     return pixels;
 }
 
