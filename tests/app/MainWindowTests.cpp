@@ -426,6 +426,19 @@ TEST_CASE("main window: a missing source is refused, a missing destination made 
 
 namespace {
 
+// A close answered Cancel: one box of this caption, naming the set file, and
+// the window stays. Returns the box's text.
+std::string CancelClose(MainWindowFixture& f, const std::string& caption)
+{
+    S cancel({S::Press(IDCANCEL)});
+    f.Close();
+    CHECK(IsWindow(f.handle));
+    REQUIRE(cancel.seen.size() == 1);
+    CHECK(cancel.seen[0].caption == caption);
+    CHECK(cancel.seen[0].text.find("'" + f.setFile + "'") != std::string::npos);
+    return cancel.seen[0].text;
+}
+
 // The window closed over a set file that cannot be written: Cancel keeps it
 // open; Save As, its dialog cancelled, asks again; then another file works.
 // The set file keeps its bytes all along. The reason is the English text.
@@ -454,16 +467,11 @@ void CheckSaveAsUntilWritten(const std::string& fault, const std::string& reason
     else if (fault == "read-only disk")
         REQUIRE(small->MakeReadOnly());
 
-    S cancel({S::Press(IDCANCEL)});
-    f.Close();
-    CHECK(IsWindow(f.handle));
-    REQUIRE(cancel.seen.size() == 1);
-    CHECK(cancel.seen[0].caption == FailedCaption());
-    CHECK(cancel.seen[0].text.find("'" + f.setFile + "'") != std::string::npos);
+    std::string text = CancelClose(f, FailedCaption());
     // Each reason has its Japanese form beside it in one table; the caption
     // is this box's Japanese read-back.
     if (!EJapanese)
-        CHECK(cancel.seen[0].text.find(reason) != std::string::npos);
+        CHECK(text.find(reason) != std::string::npos);
 
     std::string other = f.folder / "other.ini";
     S saveAs({S::Press(IDYES), S::Press(IDCANCEL), S::Press(IDYES), S::ChooseFile(other)});
@@ -528,12 +536,7 @@ TEST_CASE("main window: a set file changed on disk since it was read is not over
             REQUIRE(DeleteFileA(f.setFile.c_str()));
         std::string theirs = ReadWholeFile(f.setFile);
 
-        S cancel({S::Press(IDCANCEL)});
-        f.Close();
-        CHECK(IsWindow(f.handle));
-        REQUIRE(cancel.seen.size() == 1);
-        CHECK(cancel.seen[0].caption == ChangedCaption());
-        CHECK(cancel.seen[0].text.find("'" + f.setFile + "'") != std::string::npos);
+        CancelClose(f, ChangedCaption());
         CHECK(ReadWholeFile(f.setFile) == theirs);
         CHECK(PathExists(f.setFile) == (change != "deleted"));
 
